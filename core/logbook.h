@@ -1,0 +1,114 @@
+#pragma once
+// The one open logbook: dives in date order, current position, totals, file
+// names and the suggestion lists; plus loading and saving the .log/.add files.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/dive_record.h"
+#include "core/string_list.h"
+
+namespace kelp {
+
+inline constexpr uint16_t LOG_FORMAT_VERSION = 161;
+inline constexpr int MAX_DIVES = 32767;
+
+struct Result {
+  bool ok = true;
+  std::string error;  // user-facing message (UTF-8) when !ok
+  static Result success() { return {}; }
+  static Result failure(std::string msg) { return {false, std::move(msg)}; }
+  explicit operator bool() const { return ok; }
+};
+
+// Flags raised by changes; the views read and clear them.
+struct ChangeFlags {
+  bool listChanged = false;        // main view rebuilds its dive list
+  bool profileWindowReload = false;
+  bool previewChanged = false;     // main view redraws the preview
+  int changedPosition = 0;         // single list line to rebuild (0 = none)
+  void raise() { listChanged = profileWindowReload = previewChanged = true; }
+};
+
+class Logbook {
+ public:
+  Logbook();
+
+  // --- data (field names as the files and views know them) ---
+  std::string path, infPath, prgPath, trpPath, addPath;
+  int currentPosition = 0;
+  float averageSac = 0;
+  int averageSacUpdated = 0;
+  int firstDiveNumber = 1;
+  uint16_t formatVersion = LOG_FORMAT_VERSION;
+  uint32_t headerReserved = 0;
+  uint16_t headerWordA = 100;
+  uint16_t headerWordB = 20;
+  std::vector<DiveRecord> dives;
+  bool modified = false;
+  int totalDiveTime = 0;
+  ChangeFlags changes;
+  uint32_t computerSerial = 0;  // serial number of the last dive computer read into this logbook
+
+  StringList locationList, siteList, tankSizeList, buddyList, otherActivityList, suitList,
+      sitesAtLocationList;
+
+  int diveCount() const { return static_cast<int>(dives.size()); }
+  int headerCount() const { return diveCount(); }
+
+  // --- files ---
+  void newLogbook();
+  // Loads a .log (and its .add). On failure the logbook is left exactly as it was.
+  Result loadFile(const std::string& logPath);
+  // Loads from bytes (the .add bytes may be absent); used by loadFile and the fuzzer.
+  Result loadFromBytes(const std::string& logPath, const std::string& logBytes,
+                       const std::string* addBytes);
+  // Writes .log and .add through temporary files renamed into place.
+  Result saveFile(const std::string& logPath);
+  std::string serializeLog() const;
+  std::string serializeAdd() const;
+  // Reload from disk ("Apri corrente file").
+  Result reload();
+  void formCompanionNames(const std::string& logPath);
+
+  // --- totals ---
+  void rebuildTotals(bool withLists);
+  void addTextsToLists(const DiveRecord& r);
+
+  // --- operations (positions are 1-based) ---
+  bool get(int n, DiveRecord& out) const;  // initialised record + false when outside
+  DiveRecord get(int n) const;
+  bool put(int n, const DiveRecord& r);
+  Result insert(const DiveRecord& r);      // refused beyond MAX_DIVES
+  int insertPosition(const DiveRecord& r) const;
+  bool remove(int n);
+  int positionForEdited(const DiveRecord& r, int current) const;
+  void move(const DiveRecord& r, int from, int to);
+  int positionOfNumber(int k) const;
+  int lastPositionOfNumber(int k) const;   // last position holding k, 0 when none
+  void renumber(int first);
+  void renumberRange(int from, int to, int start);
+  // Shifts date and time of dives p..q by m minutes in local calendar time.
+  void shiftTimes(int p, int q, int minutes);
+  void fillSitesAtLocation(const std::string& displayedLocation);
+};
+
+// One copied dive, kept for the whole run.
+struct CopyBuffer {
+  DiveRecord record{};
+  bool filled = false;
+  void copyFrom(const Logbook& lb, int position);
+};
+
+// A range of copied dives, kept for the whole run.
+struct SelectionBuffer {
+  std::vector<DiveRecord> records;
+  bool empty() const { return records.empty(); }
+  void clear() { records.clear(); }
+  // Copies dives whose number lies in first..last. Fails with string 62502 when outside.
+  Result copyFrom(const Logbook& lb, int firstNumber, int lastNumber);
+  // Inserts every record in buffer order, then frees the buffer.
+  Result pasteInto(Logbook& lb);
+};
+
+}  // namespace kelp

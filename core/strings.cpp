@@ -1,0 +1,41 @@
+#include "core/strings.h"
+
+#include <cstdarg>
+#include <unordered_map>
+
+#include "core/texts.h"
+
+namespace kelp {
+namespace {
+
+struct StringEntry {
+  int id;
+  const char* text;
+};
+
+// Each area owns one include file of entries.
+const StringEntry kEntries[] = {
+#include "core/strings_core.inc"
+#include "core/strings_transfer.inc"
+#include "core/strings_app.inc"
+};
+
+const std::unordered_map<int, std::string>& table() {
+  static const std::unordered_map<int, std::string> t = [] {
+    std::unordered_map<int, std::string> m;
+    for (const auto& e : kEntries) m.emplace(e.id, e.text);
+    return m;
+  }();
+  return t;
+}
+
+}  // namespace
+
+const std::string& str(int id) {
+  static const std::string empty;
+  const auto& t = table();
+  auto it = t.find(id);
+  return it == t.end() ? empty : it->second;
+}
+
+}  // namespace kelp

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Kelp developer script.
+#   scripts/dev.sh run    install what is missing, build, write a demo logbook, start kelp
+#   scripts/dev.sh test   install what is missing, build, run every test
+#   scripts/dev.sh build  build only
+#   scripts/dev.sh bench  build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+BUILD=${KELP_BUILD_DIR:-$ROOT/build}
+
+PACKAGES=(cmake ninja-build clang libclang-rt-14-dev g++ libgtest-dev libbenchmark-dev
+          nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
+          fonts-liberation xvfb xauth poppler-utils)
+
+install_deps() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+  fi
+}
+
+build() {
+  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$BUILD" -j "$(nproc)"
+}
+
+case "${1:-}" in
+  run)
+    install_deps; build
+    DEMO=${KELP_DEMO:-$HOME/Kelp/demo.log}
+    mkdir -p "$(dirname "$DEMO")"
+    [ -f "$DEMO" ] || "$BUILD/kelp-cli" demo "$DEMO"
+    exec "$BUILD/kelp" "$DEMO"
+    ;;
+  test)
+    install_deps; build
+    export KELP_CONFIG_DIR="$BUILD/test-config" QT_QPA_PLATFORM=offscreen
+    cd "$BUILD" && ctest --output-on-failure -j "$(nproc)" --timeout 600
+    ;;
+  build)
+    install_deps; build
+    ;;
+  bench)
+    install_deps; build
+    for b in "$BUILD"/bench_*; do "$b" --benchmark_min_time=0.2; done
+    ;;
+  *)
+    echo "usage: $0 run|test|build|bench" >&2; exit 2
+    ;;
+esac
