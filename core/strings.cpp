@@ -18,6 +18,8 @@ const StringEntry kEntries[] = {
 #include "core/strings_core.inc"
 #include "core/strings_transfer.inc"
 #include "core/strings_app.inc"
+#include "core/strings_dialogs.inc"
+#include "core/strings_view.inc"
 };
 
 const std::unordered_map<int, std::string>& table() {
