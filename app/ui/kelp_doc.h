@@ -1,0 +1,74 @@
+#pragma once
+// The document: the one Logbook of the run with the dive copy buffers, and the
+// file commands New, Open, Save, Save As and reload with their messages.
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "core/logbook.h"
+
+// Questions and file choices go through these hooks so that tests can answer them.
+struct UiPrompts {
+  // Shows a message box; returns the QMessageBox::StandardButton that was pressed.
+  std::function<int(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                    QMessageBox::StandardButtons buttons)>
+      message;
+  // Asks for a logbook file (*.log) to open or to save; "" when cancelled.
+  std::function<QString(QWidget* parent, bool save, const QString& suggested)> logbookFile;
+};
+UiPrompts& uiPrompts();
+// Shorthands over uiPrompts().message.
+int askUser(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+            QMessageBox::StandardButtons buttons);
+void tellUser(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::Warning);
+
+class CKelpDoc : public QObject {
+  Q_OBJECT
+ public:
+  explicit CKelpDoc(QObject* parent = nullptr);
+
+  kelp::Logbook& logbook() { return m_log; }
+  const kelp::Logbook& logbook() const { return m_log; }
+  kelp::CopyBuffer& copyBuffer() { return m_copy; }
+  kelp::SelectionBuffer& selectionBuffer() { return m_selection; }
+
+  // The widget that owns the message boxes.
+  void setWindow(QWidget* w) { m_window = w; }
+
+  // First document of the run: loads the last logbook when it exists, else a new one.
+  // Later calls (and the pending open request) follow the same rules as the framework's New.
+  void onNewDocument();
+  // Marks a file written by "Crea file selezionato" to be opened by the next onNewDocument().
+  void setPendingOpen(const QString& path) { m_pendingOpen = path; }
+
+  // When modified, asks whether to save (Yes, No, Cancel). True when the caller may go on.
+  bool saveModified();
+  // Commands. Each returns true when it was carried out.
+  bool fileNew();                               // asks to save first
+  bool fileOpen(const QString& path = {});      // asks to save first; "" asks for a file
+  bool openFile(const QString& path);           // no question; keeps the old logbook on failure
+  bool fileSave();
+  bool fileSaveAs(const QString& path = {});    // "" asks for a file
+  bool reload();                                // "Apri corrente file": no question
+
+  bool isModified() const { return m_log.modified; }
+  // The logbook has never been saved (or its name was lost).
+  bool isUntitled() const;
+  // Document title: the logbook's file name ("Senzanome.log" for a new one).
+  QString title() const;
+
+ signals:
+  // The logbook was replaced or reloaded (views rebuild everything).
+  void documentChanged();
+  // A file was opened or saved under this path (recent file list).
+  void fileUsed(const QString& path);
+
+ private:
+  kelp::Logbook m_log;
+  kelp::CopyBuffer m_copy;
+  kelp::SelectionBuffer m_selection;
+  QWidget* m_window = nullptr;
+  bool m_startUp = true;
+  QString m_pendingOpen;
+};
