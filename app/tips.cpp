@@ -1,0 +1,112 @@
+#include "app/tips.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+#include "core/settings.h"
+#include "core/texts.h"
+
+namespace kelp {
+namespace {
+
+constexpr int kMaxLine = 1000;  // characters per line read, as with a 1000-byte buffer
+
+bool isComment(const char* line) {
+  const char c = line[0];
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ';';
+}
+
+bool validUtf8(const std::string& s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const int n = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+    if (n < 0 || i + n >= s.size()) return false;
+    for (int k = 1; k <= n; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    i += n + 1;
+  }
+  return true;
+}
+
+std::string programDir() {
+  char buf[4096];
+  const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return ".";
+  buf[n] = 0;
+  return std::filesystem::path(buf).parent_path().string();
+}
+
+}  // namespace
+
+std::string tipsFilePath() {
+  namespace fs = std::filesystem;
+  const fs::path dir = programDir();
+  const fs::path beside = dir / "tips.txt";
+  std::error_code ec;
+  if (fs::exists(beside, ec)) return beside.string();
+  const fs::path installed = dir.parent_path() / "share" / "kelp" / "tips.txt";
+  if (fs::exists(installed, ec)) return installed.string();
+  return beside.string();
+}
+
+TipsFile::~TipsFile() { close(); }
+
+bool TipsFile::open(const std::string& path) {
+  close();
+  path_ = path;
+  file_ = std::fopen(path.c_str(), "rb");
+  return file_ != nullptr;
+}
+
+void TipsFile::close() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+}
+
+std::string TipsFile::timeStamp() const {
+  std::error_code ec;
+  const auto t = std::filesystem::last_write_time(path_, ec);
+  if (ec) return {};
+  const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
+  return std::to_string(ns);
+}
+
+void TipsFile::start(Settings& s) {
+  if (!file_) return;
+  const std::string stamp = timeStamp();
+  long pos = s.tipFilePos;
+  if (stamp != s.tipTimeStamp) {
+    s.tipTimeStamp = stamp;
+    pos = 0;
+  }
+  if (pos < 0 || !seek(pos)) seek(0);
+}
+
+bool TipsFile::next(std::string& tip) {
+  if (!file_) return false;
+  char line[kMaxLine];
+  bool wrapped = false;
+  for (;;) {
+    if (!std::fgets(line, kMaxLine, file_)) {
+      if (wrapped || std::fseek(file_, 0, SEEK_SET) != 0) return false;
+      wrapped = true;
+      continue;
+    }
+    if (isComment(line)) continue;
+    tip = line;
+    while (!tip.empty() && (tip.back() == '\n' || tip.back() == '\r')) tip.pop_back();
+    return true;
+  }
+}
+
+long TipsFile::position() const { return file_ ? std::ftell(file_) : 0; }
+
+bool TipsFile::seek(long pos) { return file_ && std::fseek(file_, pos, SEEK_SET) == 0; }
+
+std::string tipToUtf8(const std::string& raw) { return validUtf8(raw) ? raw : cp1252ToUtf8(raw); }
+
+}  // namespace kelp

@@ -1,0 +1,48 @@
+#pragma once
+// The tips file of the tip of the day: plain text, one tip per line; lines that
+// begin with a blank, a tab, an empty line or ';' are comments. The reader keeps
+// its byte position so the next start continues with the following tip.
+#include <cstdio>
+#include <string>
+
+namespace kelp {
+
+struct Settings;
+
+// "tips.txt" beside the program (or in the installed data folder when it is not there).
+std::string tipsFilePath();
+
+class TipsFile {
+ public:
+  TipsFile() = default;
+  ~TipsFile();
+  TipsFile(const TipsFile&) = delete;
+  TipsFile& operator=(const TipsFile&) = delete;
+
+  bool open(const std::string& path);
+  bool isOpen() const { return file_ != nullptr; }
+  void close();
+
+  // The file's modification time as text ("" when it cannot be read).
+  std::string timeStamp() const;
+
+  // Where reading starts at opening: the saved position, or 0 when the file changed
+  // since the saved time stamp (which is then replaced by the new one).
+  void start(Settings& s);
+
+  // The next tip, wrapping to the start at the end of the file. Returns false when
+  // no tip can be read at all.
+  bool next(std::string& tip);
+
+  long position() const;
+  bool seek(long pos);
+
+ private:
+  std::FILE* file_ = nullptr;
+  std::string path_;
+};
+
+// Tip text for display: UTF-8 as it stands, else Windows-1252 converted.
+std::string tipToUtf8(const std::string& raw);
+
+}  // namespace kelp
