@@ -40,4 +40,12 @@ const std::string& str(int id) {
   return it == t.end() ? empty : it->second;
 }
 
+std::string strf(int id, ...) {
+  va_list ap;
+  va_start(ap, id);
+  std::string s = vformat(str(id).c_str(), ap);
+  va_end(ap);
+  return s;
+}
+
 }  // namespace kelp

@@ -2,6 +2,7 @@
 // Field texts, units, the calendar and the character transcoding.
 // Formatters return UTF-8 text ready for display; parsers take UTF-8 text.
 // Every number is formatted and parsed independently of the process locale.
+#include <cstdarg>
 #include <cstdint>
 #include <string>
 
@@ -10,9 +11,11 @@
 namespace kelp {
 
 // ---- locale-independent printf/scanf helpers ----
-std::string format(const char* fmt, ...);  // like snprintf, always with '.' as decimal point
+std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));  // like snprintf, always with '.' as decimal point
 // "%f"-style parse: leading blanks, optional sign, digits, '.', fraction; returns false when no number.
 bool scanFloat(const std::string& text, double& out);
+bool scanFloat(const std::string& text, float& out);  // single precision, as "%f" into a float
+std::string vformat(const char* fmt, va_list ap);
 bool scanInt(const std::string& text, int& out);  // "%d"-style
 
 // ---- units ----
@@ -47,6 +50,7 @@ std::string toDisplay(const std::string& stored);
 std::string toStored(const std::string& displayed);
 std::string cp1252ToUtf8(const std::string& s);
 std::string utf8ToCp1252(const std::string& s);  // characters outside 1252 become '?'
+bool isValidUtf8(const std::string& s);
 inline std::string storedToUtf8(const std::string& s) { return cp1252ToUtf8(toDisplay(s)); }
 inline std::string utf8ToStored(const std::string& s) { return toStored(utf8ToCp1252(s)); }
 
