@@ -103,10 +103,17 @@ struct DiveDefaults {
 
 // Clear a record: zero bytes, tag 160, no date, every numeric field NO_VALUE.
 void initRecord(DiveRecord& r);
+// Same as initRecord for a record whose bytes are already all zero.
+void initZeroedRecord(DiveRecord& r);
 DiveRecord makeRecord();
+// The extended block as it is before the .add file is read: zero, weight,
+// visibility and startPressure NO_VALUE.
+void clearExtendedBlock(DiveRecord& r);
 // Applies the defaults (only call when they are switched on).
 void applyDefaults(DiveRecord& r, const DiveDefaults& d);
 // Rebuilds samples, sampleCount, profileMaxDepth, profileAvgDepth and sac from rawProfile.
+// At most 635 samples are filled; bytes behind the raw field read as zero.
+// A record without a profile (profileLength 0) gets empty derived fields; sac stays.
 void expandProfile(DiveRecord& r, bool gasKind2);
 // Recomputes sac from the existing samples.
 void recomputeAirConsumption(DiveRecord& r);
@@ -130,11 +137,18 @@ void setNotes(DiveRecord& r, const std::string& stored);
 
 // Special activities (bits 0..7 of moreActivityFlags) derived from the otherActivities word.
 uint16_t specialActivitiesFromText(const DiveRecord& r);
+// Whether a stored-form text is the long or short name (German internal or interface
+// text) of special activity i (0..7), or of any of them.
+bool isSpecialActivityName(const std::string& stored, int i);
+bool isSpecialActivityName(const std::string& stored);
 
 // Maximum depth as shown and used by statistics, centimetres (NO_VALUE or negative = empty).
 int shownMaxDepth(const DiveRecord& r);
 // Average depth as shown, metres; 0 or below = empty.
 float shownAvgDepth(const DiveRecord& r);
+// avgDepth as whole centimetres for the .add file: truncated, 0 when none; a value that
+// was read as whole centimetres gives the same centimetres back.
+int16_t avgDepthToCm(float avgDepth);
 
 // Copies a C string into a fixed field, cut to the field (always NUL-terminated).
 void setText(char* field, size_t fieldSize, const std::string& text);

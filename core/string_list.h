@@ -1,6 +1,7 @@
 #pragma once
 // A counted list of distinct texts (displayed form) that feeds the entry combo boxes.
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kelp {
@@ -21,6 +22,7 @@ class StringList {
  private:
   std::vector<std::string> texts_;
   std::vector<int> useCounts_;
+  std::unordered_map<std::string, int> index_;  // text -> position, keeps add() O(1)
   int capacity_ = 0;
   bool allocated_ = false;
 };

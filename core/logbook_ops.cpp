@@ -1,0 +1,233 @@
+// Changes of the Logbook's dive array: insertion in date order, deletion, moves,
+// renumbering, time shifts, and the copy and selection buffers.
+#include <algorithm>
+#include <ctime>
+#include <new>
+
+#include "core/logbook.h"
+#include "core/strings.h"
+#include "core/texts.h"
+
+namespace kelp {
+
+namespace {
+
+// Whether dive d stands after a record with this date and time (dates compared unsigned).
+bool laterThan(const DiveRecord& d, uint32_t date, int16_t timeOfDay) {
+  const uint32_t dd = static_cast<uint32_t>(d.date);
+  return dd > date || (dd == date && d.timeOfDay > timeOfDay);
+}
+
+// Local calendar time of a day number and minutes; false outside 1970..2037.
+bool toCalendar(int32_t date, int minutes, time_t& out) {
+  int d, m, y;
+  fromDayNumber(date, d, m, y);
+  if (y < 1970 || y > 2037) return false;
+  std::tm tm{};
+  tm.tm_year = y - 1900;
+  tm.tm_mon = m - 1;
+  tm.tm_mday = d;
+  tm.tm_hour = minutes / 60;
+  tm.tm_min = minutes % 60;
+  tm.tm_isdst = -1;
+  out = std::mktime(&tm);
+  return out != static_cast<time_t>(-1);
+}
+
+bool fromCalendar(time_t t, int32_t& date, int16_t& minutes) {
+  std::tm tm{};
+  if (!localtime_r(&t, &tm)) return false;
+  const int y = tm.tm_year + 1900;
+  if (y < 1970 || y > 2037) return false;
+  date = dayNumber(tm.tm_mday, tm.tm_mon + 1, y);
+  minutes = static_cast<int16_t>(tm.tm_hour * 60 + tm.tm_min);
+  return true;
+}
+
+}  // namespace
+
+bool Logbook::get(int n, DiveRecord& out) const {
+  if (n < 1 || n > diveCount()) {
+    initRecord(out);
+    return false;
+  }
+  out = dives[static_cast<size_t>(n - 1)];
+  return true;
+}
+
+DiveRecord Logbook::get(int n) const {
+  DiveRecord r;
+  get(n, r);
+  return r;
+}
+
+bool Logbook::put(int n, const DiveRecord& r) {
+  if (n < 1 || n > diveCount()) return false;
+  dives[static_cast<size_t>(n - 1)] = r;
+  modified = true;
+  rebuildTotals(false);
+  changes.changedPosition = n;
+  return true;
+}
+
+int Logbook::insertPosition(const DiveRecord& r) const {
+  if (r.date == -1) return 1;
+  const uint32_t date = static_cast<uint32_t>(r.date);
+  for (int i = 0; i < diveCount(); ++i)
+    if (laterThan(dives[static_cast<size_t>(i)], date, r.timeOfDay)) return i + 1;
+  return diveCount() + 1;
+}
+
+Result Logbook::insert(const DiveRecord& r) {
+  if (diveCount() >= MAX_DIVES)
+    return Result::failure(format("Il logbook contiene già il numero massimo di %d immersioni.", MAX_DIVES));
+  const int p = insertPosition(r);
+  try {
+    dives.insert(dives.begin() + (p - 1), r);
+  } catch (const std::bad_alloc&) {
+    return Result::failure("Memoria insufficiente per inserire l'immersione.");
+  }
+  const int count = diveCount();
+  if (p < count) {
+    for (int i = p; i < count; ++i) ++dives[static_cast<size_t>(i)].diveNumber;
+    dives[static_cast<size_t>(p - 1)].diveNumber = static_cast<uint16_t>(dives[static_cast<size_t>(p)].diveNumber - 1);
+  } else {
+    dives[static_cast<size_t>(p - 1)].diveNumber =
+        count == 1 ? 1 : static_cast<uint16_t>(dives[static_cast<size_t>(p - 2)].diveNumber + 1);
+  }
+  currentPosition = p;
+  rebuildTotals(false);
+  modified = true;
+  return Result::success();
+}
+
+bool Logbook::remove(int n) {
+  if (n < 1 || n > diveCount()) return false;
+  // Numbers close up: each later dive takes the number of the place it moves to.
+  for (int i = diveCount(); i > n; --i)
+    dives[static_cast<size_t>(i - 1)].diveNumber = dives[static_cast<size_t>(i - 2)].diveNumber;
+  dives.erase(dives.begin() + (n - 1));
+  if (currentPosition > diveCount()) currentPosition = diveCount();
+  rebuildTotals(true);
+  modified = true;
+  return true;
+}
+
+int Logbook::positionForEdited(const DiveRecord& r, int current) const {
+  if (current == 0 || r.date == -1) return 1;
+  for (int i = 1; i <= diveCount(); ++i) {
+    if (i == current) continue;
+    const DiveRecord& d = dives[static_cast<size_t>(i - 1)];
+    if (d.date == -1) continue;
+    if (d.date > r.date || (d.date == r.date && d.timeOfDay > r.timeOfDay)) return i < current ? i : i - 1;
+  }
+  return diveCount();
+}
+
+void Logbook::move(const DiveRecord& r, int from, int to) {
+  const int count = diveCount();
+  if (from < 1 || from > count || to < 1 || to > count) return;
+  // Close the gap at `from`, open one at `to`.
+  for (int i = from; i < count; ++i) {
+    dives[static_cast<size_t>(i - 1)] = dives[static_cast<size_t>(i)];
+    --dives[static_cast<size_t>(i - 1)].diveNumber;
+  }
+  for (int i = count - 1; i >= to; --i) {
+    dives[static_cast<size_t>(i)] = dives[static_cast<size_t>(i - 1)];
+    ++dives[static_cast<size_t>(i)].diveNumber;
+  }
+  DiveRecord& slot = dives[static_cast<size_t>(to - 1)];
+  slot = r;
+  slot.diveNumber = to == 1 ? static_cast<uint16_t>(firstDiveNumber)
+                            : static_cast<uint16_t>(dives[static_cast<size_t>(to - 2)].diveNumber + 1);
+  currentPosition = to;
+  rebuildTotals(false);
+  modified = true;
+}
+
+int Logbook::positionOfNumber(int k) const {
+  if (!dives.empty() && dives.front().diveNumber == 1) return k;
+  for (int i = 0; i < diveCount(); ++i)
+    if (dives[static_cast<size_t>(i)].diveNumber == k) return i + 1;
+  return k;
+}
+
+int Logbook::lastPositionOfNumber(int k) const {
+  for (int i = diveCount(); i >= 1; --i)
+    if (dives[static_cast<size_t>(i - 1)].diveNumber == k) return i;
+  return 0;
+}
+
+void Logbook::renumber(int first) {
+  firstDiveNumber = first;
+  for (int i = 0; i < diveCount(); ++i) dives[static_cast<size_t>(i)].diveNumber = static_cast<uint16_t>(first + i);
+  modified = true;
+  changes.raise();
+}
+
+void Logbook::renumberRange(int from, int to, int start) {
+  int next = start;
+  for (DiveRecord& d : dives)
+    if (d.diveNumber >= from && d.diveNumber <= to) d.diveNumber = static_cast<uint16_t>(next++);
+  modified = true;
+  rebuildTotals(false);
+}
+
+void Logbook::shiftTimes(int p, int q, int minutes) {
+  p = std::max(p, 1);
+  q = std::min(q, diveCount());
+  for (int i = p; i <= q; ++i) {
+    DiveRecord& d = dives[static_cast<size_t>(i - 1)];
+    if (d.date == -1 || d.timeOfDay == NO_VALUE) continue;
+    time_t t;
+    if (!toCalendar(d.date, d.timeOfDay, t)) continue;
+    int32_t date;
+    int16_t tod;
+    // Dives that would leave the calendar's range stay as they are.
+    if (!fromCalendar(t + static_cast<time_t>(minutes) * 60, date, tod)) continue;
+    d.date = date;
+    d.timeOfDay = tod;
+  }
+  modified = true;
+  changes.raise();
+}
+
+void Logbook::fillSitesAtLocation(const std::string& displayedLocation) {
+  sitesAtLocationList.clear();
+  sitesAtLocationList.reserve(diveCount());
+  const std::string wanted = toStored(displayedLocation);
+  for (const DiveRecord& d : dives)
+    if (wanted.empty() || getText(d.location) == wanted) sitesAtLocationList.add(getText(d.site));
+}
+
+void CopyBuffer::copyFrom(const Logbook& lb, int position) { filled = lb.get(position, record); }
+
+Result SelectionBuffer::copyFrom(const Logbook& lb, int firstNumber, int lastNumber) {
+  if (lb.dives.empty() || firstNumber > lastNumber || firstNumber < lb.dives.front().diveNumber ||
+      lastNumber > lb.dives.back().diveNumber)
+    return Result::failure(str(62502));
+  records.clear();
+  const size_t room = static_cast<size_t>(lastNumber - firstNumber + 1);
+  records.reserve(room);
+  for (const DiveRecord& d : lb.dives) {
+    if (records.size() >= room) break;
+    if (d.diveNumber >= firstNumber && d.diveNumber <= lastNumber) records.push_back(d);
+  }
+  return Result::success();
+}
+
+Result SelectionBuffer::pasteInto(Logbook& lb) {
+  // All or nothing: refuse before the first insertion when the logbook cannot take them all.
+  if (lb.diveCount() + static_cast<long>(records.size()) > MAX_DIVES)
+    return Result::failure(format("Il logbook contiene già il numero massimo di %d immersioni.", MAX_DIVES));
+  for (const DiveRecord& r : records) {
+    Result res = lb.insert(r);
+    if (!res) return res;
+  }
+  clear();
+  records.shrink_to_fit();
+  lb.changes.listChanged = true;
+  return Result::success();
+}
+
+}  // namespace kelp
