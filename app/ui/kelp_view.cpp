@@ -41,6 +41,14 @@ const QColor kDarkGreen(0, 64, 0);
 
 QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// Average character width as dialog units measure it: the mean advance of the
+// 52 Latin letters.
+double dialogCharWidth(const QFontMetrics& fm) {
+  return fm.horizontalAdvance(
+             QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+         52.0;
+}
+
 // Draws a list line's tab-separated columns at the list's tab stops.
 class TabStopDelegate : public QStyledItemDelegate {
  public:
@@ -57,7 +65,7 @@ class TabStopDelegate : public QStyledItemDelegate {
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, w);
 
     const QFontMetrics fm(opt.font);
-    const auto stops = listTabStops(fm.averageCharWidth());
+    const auto stops = listTabStops(dialogCharWidth(fm));
     const QRect r = opt.rect.adjusted(2, 0, -2, 0);
     painter->save();
     painter->setFont(opt.font);
@@ -138,6 +146,7 @@ CKelpView::CKelpView(Logbook& logbook, QWidget* parent) : QWidget(parent), m_log
   m_notes = new QPlainTextEdit(this);
   m_notes->setObjectName(QStringLiteral("1064"));
   m_notes->setReadOnly(true);
+  m_notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto* preview = new PreviewButton(this);
   preview->setObjectName(QStringLiteral("1066"));
@@ -157,6 +166,7 @@ CKelpView::CKelpView(Logbook& logbook, QWidget* parent) : QWidget(parent), m_log
   }
 
   resize(1000, 640);
+  layoutControls();
   rebuildList();
   fillForm();
 }
@@ -173,7 +183,7 @@ void CKelpView::buildForm() {
   grid->setColumnMinimumWidth(2, 12);
 
   const QFontMetrics fm(font());
-  const int numberWidth = fm.averageCharWidth() * 12 + 8;
+  const int numberWidth = fm.averageCharWidth() * 9 + 8;
   const int fieldHeight = fm.height() + 6;
 
   auto makeField = [&](int id, int width) {
@@ -227,7 +237,7 @@ void CKelpView::buildForm() {
   wide("File:", makeField(1037, 0));
   pair("Numero imm.:", cell({makeField(1063, numberWidth)}), "Numero tot:",
        cell({makeField(1038, numberWidth)}));
-  pair("Data:", cell({makeField(1042, numberWidth + 40)}), "Ora:",
+  pair("Data:", cell({makeField(1042, numberWidth + 56)}), "Ora:",
        cell({makeField(1043, numberWidth)}));
 
   m_computerType = new QLabel(m_form);
@@ -509,13 +519,16 @@ void CKelpView::setLayoutChanged() {
 
 void CKelpView::layoutControls() {
   const QFontMetrics fm(font());
-  const auto stops = listTabStops(fm.averageCharWidth());
-  const int listWidth = stops[2] + fm.averageCharWidth() * 24 + 24;
+  const auto stops = listTabStops(dialogCharWidth(fm));
+  const int listWidth = stops[2] + fm.averageCharWidth() * 22 + 24;
 
   ViewTemplate t;
   t.list = {8, 8, listWidth, 0};
-  const QSize formSize = m_form->sizeHint();
   const int formLeft = t.list.right() + 12;
+  // The form takes its natural width, narrowed to the view when it can be.
+  QSize formSize = m_form->sizeHint();
+  formSize.setWidth(std::max(m_form->minimumSizeHint().width(),
+                             std::min(formSize.width(), width() - formLeft - 24)));
   m_form->setGeometry(formLeft, 8, formSize.width(), formSize.height());
 
   auto* notesLabel = findChild<QLabel*>(QStringLiteral("notesLabel"));

@@ -112,6 +112,8 @@ class TestKelpView : public QObject {
   void metricFieldsAndListLines() {
     lb.modified = true;
     CKelpView v(lb);
+    v.resize(1024, 620);
+    v.show();
     QCOMPARE(v.fieldText(1037), QString("/tmp/test.log *"));
     QCOMPARE(v.fieldText(1038), QString("2"));
     QCOMPARE(v.fieldText(1063), QString("12"));
@@ -160,6 +162,8 @@ class TestKelpView : public QObject {
 
   void unitSwitchTakesEffectAtOnce() {
     CKelpView v(lb);
+    v.resize(1024, 620);
+    v.show();
     QCOMPARE(v.fieldText(1053), QString("32.5"));
     settings().unitsMetric = 0;
     lb.changes.listChanged = true;
@@ -198,6 +202,7 @@ class TestKelpView : public QObject {
   void previewLayoutFollowsTheSwitch() {
     CKelpView v(lb);
     v.resize(1024, 640);
+    v.show();
     QAbstractButton* preview = v.previewButton();
     QVERIFY(preview->width() >= 159 && preview->height() >= 99);
     // right edge 24 pixels in, bottom 16 pixels up
@@ -229,6 +234,7 @@ class TestKelpView : public QObject {
   void previewDrawsTheProfileWithItsWarning() {
     CKelpView v(lb);
     v.resize(1024, 640);
+    v.show();
     v.drawPreview();
     const QImage img = v.previewPixmap().toImage();
     QCOMPARE(img.size(), v.previewButton()->size());
@@ -281,6 +287,7 @@ class TestKelpView : public QObject {
   void mouseCommandsReachTheMainWindow() {
     CKelpView v(lb);
     v.resize(1024, 640);
+    v.show();
     QSignalSpy commands(&v, &CKelpView::commandRequested);
     QSignalSpy profile(&v, &CKelpView::profileWindowRequested);
 
