@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QApplication>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -313,6 +316,30 @@ class TestKelpView : public QObject {
 
     QTest::mouseClick(v.previewButton(), Qt::LeftButton);
     QCOMPARE(profile.count(), 1);
+  }
+
+  void dueServiceMessageShowsOnce() {
+    CKelpView::setDueService(true);
+    CKelpView v(lb);
+    QSignalSpy shown(&v, &CKelpView::dueServiceShown);
+    // close the message box as soon as it is up
+    QTimer closer;
+    QString text;
+    connect(&closer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        text = box->text();
+        box->accept();
+      }
+    });
+    closer.start(20);
+    v.show();
+    QTRY_COMPARE(shown.count(), 1);
+    QTRY_VERIFY(!text.isEmpty());
+    QVERIFY(text.startsWith("AVVERTENDO:\nManutenzione-intervallo"));
+    QVERIFY(!CKelpView::dueService());
+    v.update();
+    QTest::qWait(50);
+    QCOMPARE(shown.count(), 1);
   }
 };
 
