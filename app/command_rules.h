@@ -124,7 +124,4 @@ const CommandInfo* findCommand(int id);
 // Toolbar command ids in order, 0 = separator.
 const std::vector<int>& toolbarCommands();
 
-// Argument for the external program: its own path in double quotes.
-std::string externalAppArgument(const std::string& program);
-
 }  // namespace kelp

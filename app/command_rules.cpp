@@ -1,0 +1,216 @@
+#include "app/command_rules.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/computer_models.h"
+#include "core/dive_record.h"
+#include "core/logbook.h"
+#include "core/settings.h"
+
+namespace kelp {
+namespace {
+
+bool defaultFileExists(const std::string& path) {
+  if (path.empty()) return false;
+  std::error_code ec;
+  return std::filesystem::is_regular_file(std::filesystem::u8path(path), ec);
+}
+
+}  // namespace
+
+CommandState makeCommandState(const Logbook& lb, const CopyBuffer& copy,
+                              const SelectionBuffer& selection, bool searchMade,
+                              const Settings& s, const ComputerModelTable& models,
+                              bool (*fileExists)(const std::string&)) {
+  if (!fileExists) fileExists = defaultFileExists;
+  CommandState st;
+  st.diveCount = lb.diveCount();
+  st.currentPosition = lb.currentPosition;
+  st.copyBufferFilled = copy.filled;
+  st.selectionBufferFilled = !selection.empty();
+  st.searchMade = searchMade;
+  st.logbookFileExists = !lb.path.empty() && fileExists(lb.path);
+  st.externFileExists = !s.externFile.empty() && fileExists(s.externFile);
+  st.profilePreview = s.profilePreview != 0;
+  const int c = lb.currentPosition;
+  if (c >= 1 && c <= st.diveCount) {
+    const DiveRecord& r = lb.dives[c - 1];
+    const int depth = shownMaxDepth(r);
+    st.currentHasDepthAndTime = depth != NO_VALUE && depth > 0 && r.diveTime != NO_VALUE &&
+                                r.diveTime > 0;
+    st.currentHasProfile = r.profileLength != 0;
+    st.currentHandMadeProfile = st.currentHasProfile && isHandMadeProfile(r);
+    st.currentGasKind = models.gasKind(r.computerType);
+    if (c < st.diveCount) {
+      const DiveRecord& n = lb.dives[c];
+      st.hasNext = true;
+      st.nextGasKind = models.gasKind(n.computerType);
+      st.nextHasProfile = n.profileLength != 0;
+      st.nextSurfaceInterval = n.surfaceInterval;
+    }
+  }
+  return st;
+}
+
+bool commandEnabled(int id, const CommandState& s) {
+  const bool dives = s.diveCount > 0;
+  const bool current = dives && s.currentPosition >= 1 && s.currentPosition <= s.diveCount;
+  switch (id) {
+    case cmd::CreateSelectedFile:
+    case cmd::ExportCsv:
+    case cmd::Copy:
+    case cmd::SelectionCopy:
+    case cmd::EditDive:
+    case cmd::DeleteDive:
+    case cmd::Renumber:
+    case cmd::RenumberRange:
+    case cmd::TimeZone:
+    case cmd::FillDives:
+    case cmd::ProfileWindow:
+    case cmd::DiveList:
+    case cmd::Statistics:
+    case cmd::StatLocations:
+    case cmd::StatBuddies:
+    case cmd::StatPerMonth:
+    case cmd::FindDive:
+    case cmd::ExtendedSearch:
+    case cmd::SearchReplace:
+      return dives;
+    case cmd::Paste:
+      return s.copyBufferFilled;
+    case cmd::SelectionPaste:
+    case cmd::SelectionClear:
+      return s.selectionBufferFilled;
+    case cmd::CreateProfile:
+      return current && s.currentHasDepthAndTime &&
+             (!s.currentHasProfile || s.currentHandMadeProfile);
+    case cmd::SplitDive:
+      return current && s.currentHasProfile;
+    case cmd::MergeDive:
+      if (!current || !s.hasNext) return false;
+      if (s.currentGasKind == 2) return s.nextGasKind == 2;
+      return s.currentHasProfile && s.nextHasProfile && s.nextSurfaceInterval != NO_VALUE &&
+             s.nextSurfaceInterval < 121;
+    case cmd::SearchNext:
+      return s.searchMade && dives && s.currentPosition < s.diveCount;
+    case cmd::SearchPrevious:
+      return s.searchMade && dives && s.currentPosition >= 2;
+    case cmd::Certifications:
+    case cmd::Trips:
+    case cmd::Forecast:
+      return dives && s.logbookFileExists;
+    case cmd::ExternalApp:
+      return s.externFileExists;
+    default:
+      return true;
+  }
+}
+
+bool commandChecked(int id, const CommandState& s) {
+  return id == cmd::ProfilePreview && s.profilePreview;
+}
+
+const std::vector<CommandInfo>& commandTable() {
+  using namespace cmd;
+  static const std::vector<CommandInfo> table = {
+      {FileNew, "File", "Nuovo", "Ctrl+N", "", true},
+      {FileOpen, "File", "Apri...", "F3,Ctrl+O", "", true},
+      {FileSave, "File", "Salva", "F2,Ctrl+S", "", true},
+      {FileSaveAs, "File", "Salva come...", "", "", true},
+      {0, "File", "", "", "", true},
+      {ReloadFile, "File", "Apri corrente file", "", "Alt+F5", true},
+      {CreateSelectedFile, "File", "Crea file selezionato", "", "", false},
+      {0, "File", "", "", "", true},
+      {ExportCsv, "File", "Invia a CSV", "", "", false},
+      {ImportCitizen, "File", "Importa Citizen", "", "", false},
+      {ImportGuardian, "File", "Importa Mares Guardian", "", "", false},
+      {0, "File", "", "", "", true},
+      {Print, "File", "Stampa...", "Ctrl+P", "", false},
+      {PrintPreview, "File", "Anteprima Stampa", "", "", false},
+      {PrintSetup, "File", "Impostazioni Stampante...", "", "", true},
+      {0, "File", "", "", "", true},
+      {RecentFiles, "File", "File recenti", "", "", true},
+      {0, "File", "", "", "", true},
+      {Exit, "File", "Esci", "Alt+X", "", true},
+
+      {Copy, "Crea", "Copia", "Ctrl+C,Ctrl+Insert", "", true},
+      {Paste, "Crea", "Incolla", "Ctrl+V,Shift+Insert", "", true},
+      {SelectionCopy, "Crea/Aggiungi imm. selezionate", "Copia", "", "", true},
+      {SelectionPaste, "Crea/Aggiungi imm. selezionate", "Incolla", "", "", true},
+      {SelectionClear, "Crea/Aggiungi imm. selezionate", "Cancella selezione", "", "", true},
+      {0, "Crea", "", "", "", true},
+      {Transfer, "Crea", "Trasferisci", "F5", "", false},
+      {EditDive, "Crea", "Crea immersione", "Ctrl+E", "", false},
+      {NewDive, "Crea", "Nuova immersione", "F7", "", false},
+      {DeleteDive, "Crea", "Cancella immersione", "F8,Shift+Del", "", true},
+      {0, "Crea", "", "", "", true},
+      {Renumber, "Crea", "Rinumera Logbook", "", "", true},
+      {RenumberRange, "Crea", "Rinumera alcune immersioni", "", "", true},
+      {TimeZone, "Crea", "Regola fuso orario", "", "", true},
+      {FillDives, "Crea", "Crea alcune immersioni", "", "", false},
+      {0, "Crea", "", "", "", true},
+      {CreateProfile, "Crea", "Crea profilo immersione", "", "", false},
+      {SplitDive, "Crea", "Separa immersione", "", "", false},
+      {MergeDive, "Crea", "Unisci immersione", "", "", false},
+
+      {ToolBar, "Vista", "Barra utensili", "", "", true},
+      {StatusBar, "Vista", "Barra di stato", "", "", true},
+      {ProfilePreview, "Vista", "Anteprima profilo", "", "", true},
+      {0, "Vista", "", "", "", true},
+      {ProfileWindow, "Vista", "Profilo", "F9", "", false},
+      {DiveList, "Vista", "Lista immersioni", "Alt+T", "", false},
+      {0, "Vista", "", "", "", true},
+      {cmd::Settings, "Vista", "Impostazioni", "", "", true},
+      {ComputerTypes, "Vista", "Tipi di computers subaquei", "", "", false},
+
+      {Statistics, "Statistiche", "Statistiche", "F6", "", false},
+      {StatLocations, "Statistiche", "Località", "", "", false},
+      {StatBuddies, "Statistiche", "Compagni", "", "", false},
+      {StatPerMonth, "Statistiche", "Imm. al mese", "", "", false},
+
+      {FindDive, "Cerca", "Immersioni", "Ctrl+F", "", false},
+      {SearchNext, "Cerca", "Cerca avanti", "", "", false},
+      {SearchPrevious, "Cerca", "Cerca indietro", "", "", false},
+      {0, "Cerca", "", "", "", true},
+      {ExtendedSearch, "Cerca", "Estendi ricerca", "", "", false},
+      {SearchReplace, "Cerca", "Cerca e sostituisci", "", "", false},
+
+      {Certifications, "Extra", "Brevetti", "F1", "", false},
+      {Equipment, "Extra", "Attrezzatura", "F10", "", false},
+      {BuddyAddresses, "Extra", "Indirizzo compagni", "F11", "", false},
+      {Trips, "Extra", "Viaggi", "", "", false},
+      {InstructorDemos, "Extra", "Dimostrazioni istruttore", "", "", false},
+      {Forecast, "Extra", "Previsioni", "", "", false},
+      {0, "Extra", "", "", "", true},
+      {CalcDives, "Extra", "Calcolo immersioni", "", "", false},
+      {CompareCurves, "Extra", "Confronta curve", "", "", false},
+      {0, "Extra", "", "", "", true},
+      {ExternalApp, "Extra", "&Applicazione esterna", "", "Strg+F5", true},
+
+      {About, "Aiuto", "Circa Kelp...", "", "", true},
+      {SupportedComputers, "Aiuto", "Computers", "", "", false},
+      {ExtendedNotice, "Aiuto", "Attenzioni", "", "", true},
+
+      {TipOfTheDay, "?", "Tips and Tricks...", "", "", true},
+  };
+  return table;
+}
+
+const CommandInfo* findCommand(int id) {
+  if (id == 0) return nullptr;
+  for (const auto& c : commandTable())
+    if (c.id == id) return &c;
+  return nullptr;
+}
+
+const std::vector<int>& toolbarCommands() {
+  using namespace cmd;
+  static const std::vector<int> bar = {
+      FileNew, FileOpen, FileSave, 0, EditDive, NewDive, Transfer, 0, DeleteDive, Copy, Paste, 0,
+      Print, 0, ProfileWindow, DiveList, Statistics, 0, FindDive, SearchPrevious, SearchNext, 0,
+      About, 0, ExternalApp, ReloadFile};
+  return bar;
+}
+
+}  // namespace kelp

@@ -1,0 +1,179 @@
+#include "app/ui/kelp_doc.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "core/settings.h"
+#include "core/strings.h"
+
+namespace {
+
+int defaultMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                   QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, QStringLiteral("Kelp"), text, buttons, parent);
+  return box.exec();
+}
+
+QString defaultLogbookFile(QWidget* parent, bool save, const QString& suggested) {
+  const QString filter = QStringLiteral("Filetype Kelp (*.log)");
+  if (save) {
+    QFileDialog dlg(parent, QStringLiteral("Salva come"), suggested, filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(QStringLiteral("log"));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    return dlg.selectedFiles().first();
+  }
+  return QFileDialog::getOpenFileName(parent, QStringLiteral("Apri"), suggested, filter);
+}
+
+QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+std::string toUtf8(const QString& s) { return s.toUtf8().toStdString(); }
+
+}  // namespace
+
+UiPrompts& uiPrompts() {
+  static UiPrompts p{defaultMessage, defaultLogbookFile};
+  return p;
+}
+
+int askUser(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+            QMessageBox::StandardButtons buttons) {
+  return uiPrompts().message(parent, icon, text, buttons);
+}
+
+void tellUser(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
+  uiPrompts().message(parent, icon, text, QMessageBox::Ok);
+}
+
+CKelpDoc::CKelpDoc(QObject* parent) : QObject(parent) {}
+
+bool CKelpDoc::isUntitled() const {
+  // A new logbook carries only its default name, without a folder.
+  const QString p = fromUtf8(m_log.path);
+  return p.isEmpty() || QFileInfo(p).fileName() == p;
+}
+
+QString CKelpDoc::title() const {
+  if (m_log.path.empty()) return fromUtf8(kelp::str(62588));
+  return QFileInfo(fromUtf8(m_log.path)).fileName();
+}
+
+void CKelpDoc::onNewDocument() {
+  const bool startUp = m_startUp;
+  // The flag is cleared after the first call whatever it finds, so that a later
+  // "Nuovo" always makes a new logbook.
+  m_startUp = false;
+  if (startUp) {
+    const QString last = fromUtf8(kelp::settings().lastLogbookPath);
+    if (!last.isEmpty() && QFileInfo(last).isFile() && openFile(last)) return;
+  }
+  if (!m_pendingOpen.isEmpty()) {
+    const QString p = m_pendingOpen;
+    m_pendingOpen.clear();
+    if (openFile(p)) return;
+  }
+  m_log.newLogbook();
+  emit documentChanged();
+}
+
+bool CKelpDoc::saveModified() {
+  if (!m_log.modified) return true;
+  const int answer = askUser(m_window, QMessageBox::Question,
+                             QStringLiteral("Salvare le modifiche a %1?").arg(title()),
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::Yes) return fileSave();
+  return answer == QMessageBox::No;
+}
+
+bool CKelpDoc::fileNew() {
+  if (!saveModified()) return false;
+  onNewDocument();
+  return true;
+}
+
+bool CKelpDoc::fileOpen(const QString& path) {
+  if (!saveModified()) return false;
+  QString p = path;
+  if (p.isEmpty()) {
+    const QString dir = isUntitled() ? QDir::homePath() : QFileInfo(fromUtf8(m_log.path)).path();
+    p = uiPrompts().logbookFile(m_window, false, dir);
+    if (p.isEmpty()) return false;
+  }
+  return openFile(p);
+}
+
+bool CKelpDoc::openFile(const QString& path) {
+  m_startUp = false;
+  const QString abs = QFileInfo(path).absoluteFilePath();
+  if (!QFileInfo(abs).isFile()) {
+    tellUser(m_window, QStringLiteral("Impossibile aprire il logbook\n%1\n\nIl file non esiste.")
+                           .arg(QDir::toNativeSeparators(abs)));
+    return false;
+  }
+  const kelp::Result r = m_log.loadFile(toUtf8(abs));
+  if (!r) {
+    // The logbook shown before stays as it was.
+    tellUser(m_window, QStringLiteral("Impossibile aprire il logbook\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(abs), fromUtf8(r.error)));
+    return false;
+  }
+  kelp::settings().lastLogbookPath = m_log.path;
+  emit fileUsed(abs);
+  emit documentChanged();
+  return true;
+}
+
+bool CKelpDoc::fileSave() {
+  if (isUntitled()) return fileSaveAs();
+  const QString p = fromUtf8(m_log.path);
+  const kelp::Result r = m_log.saveFile(m_log.path);
+  if (!r) {
+    tellUser(m_window, QStringLiteral("Impossibile salvare il logbook\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(p), fromUtf8(r.error)));
+    return false;
+  }
+  kelp::settings().lastLogbookPath = m_log.path;
+  emit fileUsed(p);
+  emit documentChanged();
+  return true;
+}
+
+bool CKelpDoc::fileSaveAs(const QString& path) {
+  QString p = path;
+  if (p.isEmpty()) {
+    const QString suggested = isUntitled() ? QDir::home().filePath(title()) : fromUtf8(m_log.path);
+    p = uiPrompts().logbookFile(m_window, true, suggested);
+    if (p.isEmpty()) return false;
+  }
+  if (QFileInfo(p).suffix().isEmpty()) p += QStringLiteral(".log");
+  p = QFileInfo(p).absoluteFilePath();
+  const kelp::Result r = m_log.saveFile(toUtf8(p));
+  if (!r) {
+    tellUser(m_window, QStringLiteral("Impossibile salvare il logbook\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(p), fromUtf8(r.error)));
+    return false;
+  }
+  kelp::settings().lastLogbookPath = m_log.path;
+  emit fileUsed(p);
+  emit documentChanged();
+  return true;
+}
+
+bool CKelpDoc::reload() {
+  if (isUntitled()) {
+    // Nothing on disk to read again: the same as a new logbook.
+    m_log.newLogbook();
+    emit documentChanged();
+    return true;
+  }
+  const QString p = fromUtf8(m_log.path);
+  const kelp::Result r = m_log.reload();
+  emit documentChanged();
+  if (!r) {
+    tellUser(m_window, QStringLiteral("Impossibile aprire il logbook\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(p), fromUtf8(r.error)));
+    return false;
+  }
+  return true;
+}

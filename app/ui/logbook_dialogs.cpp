@@ -1,0 +1,256 @@
+#include "app/ui/logbook_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <charconv>
+
+#include "app/ui/kelp_doc.h"
+#include "core/logbook.h"
+#include "core/strings.h"
+
+namespace {
+
+QString text(int id) { return QString::fromUtf8(kelp::str(id).c_str()); }
+
+QLineEdit* numberField(QWidget* parent, const char* id, int value) {
+  auto* e = new QLineEdit(QString::number(value), parent);
+  e->setObjectName(QString::fromLatin1(id));
+  e->setValidator(new QIntValidator(-32768, 65535, e));
+  e->setMaximumWidth(90);
+  return e;
+}
+
+int fieldValue(const QLineEdit* e) { return e->text().trimmed().toInt(); }
+
+// OK and Cancel; the OK button may carry the dialog's own verb.
+QDialogButtonBox* buttons(QDialog* dlg, const QString& okText = {}) {
+  auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dlg);
+  box->button(QDialogButtonBox::Ok)->setText(okText.isEmpty() ? QStringLiteral("OK") : okText);
+  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  QObject::connect(box, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
+  QObject::connect(box, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
+  return box;
+}
+
+int firstNumber(const kelp::Logbook& lb) { return lb.dives.empty() ? 0 : lb.dives.front().diveNumber; }
+int lastNumber(const kelp::Logbook& lb) { return lb.dives.empty() ? 0 : lb.dives.back().diveNumber; }
+
+}  // namespace
+
+CRenumberDlg::CRenumberDlg(int first, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Renumera logbook"));
+  auto* form = new QFormLayout;
+  m_first = numberField(this, "1106", first);
+  form->addRow(QStringLiteral("Inizia con il numero:"), m_first);
+  auto* v = new QVBoxLayout(this);
+  v->addLayout(form);
+  v->addWidget(buttons(this, QStringLiteral("Rinumera")));
+}
+int CRenumberDlg::first() const { return fieldValue(m_first); }
+
+CRenumberRangeDlg::CRenumberRangeDlg(int first, int last, int start, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Rinumera imm"));
+  auto* form = new QFormLayout;
+  m_first = numberField(this, "1389", first);
+  m_last = numberField(this, "1390", last);
+  m_start = numberField(this, "1391", start);
+  form->addRow(QStringLiteral("Prima imm:"), m_first);
+  form->addRow(QStringLiteral("Ultima imm:"), m_last);
+  form->addRow(QStringLiteral("Nuovo numero iniziale:"), m_start);
+  auto* v = new QVBoxLayout(this);
+  v->addLayout(form);
+  v->addWidget(buttons(this, QStringLiteral("Rinumera")));
+}
+int CRenumberRangeDlg::first() const { return fieldValue(m_first); }
+int CRenumberRangeDlg::last() const { return fieldValue(m_last); }
+int CRenumberRangeDlg::start() const { return fieldValue(m_start); }
+
+CTimeZoneDlg::CTimeZoneDlg(int first, int last, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Fuso orario"));
+  auto* form = new QFormLayout;
+  m_first = numberField(this, "1104", first);
+  m_last = numberField(this, "1105", last);
+  m_diff = new QLineEdit(QString::asprintf("%02d:%02d", 0, 0), this);
+  m_diff->setObjectName(QStringLiteral("1057"));
+  m_diff->setMaximumWidth(90);
+  m_plus = new QRadioButton(QStringLiteral("+"), this);
+  m_plus->setObjectName(QStringLiteral("plus"));
+  m_minus = new QRadioButton(QStringLiteral("-"), this);
+  m_minus->setObjectName(QStringLiteral("minus"));
+  m_plus->setChecked(true);
+  auto* signRow = new QHBoxLayout;
+  signRow->addWidget(m_plus);
+  signRow->addWidget(m_minus);
+  signRow->addWidget(m_diff);
+  signRow->addWidget(new QLabel(QStringLiteral("HH:MM"), this));
+  signRow->addStretch();
+  form->addRow(QStringLiteral("Prima imm:"), m_first);
+  form->addRow(QStringLiteral("Ultima imm:"), m_last);
+  form->addRow(QStringLiteral("Differenza:"), signRow);
+  auto* v = new QVBoxLayout(this);
+  v->addLayout(form);
+  v->addWidget(buttons(this));
+}
+int CTimeZoneDlg::first() const { return fieldValue(m_first); }
+int CTimeZoneDlg::last() const { return fieldValue(m_last); }
+
+bool CTimeZoneDlg::minutes(int& out) const {
+  // "%d:%d": hours, a colon, minutes (the minutes may be left out).
+  const std::string t = m_diff->text().trimmed().toStdString();
+  const char* p = t.data();
+  const char* end = p + t.size();
+  int h = 0, m = 0;
+  auto r = std::from_chars(p, end, h);
+  if (r.ec != std::errc()) return false;
+  p = r.ptr;
+  while (p < end && *p == ' ') ++p;
+  if (p < end && *p == ':') {
+    ++p;
+    while (p < end && *p == ' ') ++p;
+    auto r2 = std::from_chars(p, end, m);
+    if (r2.ec != std::errc()) return false;
+  }
+  out = h * 60 + m;
+  if (m_minus->isChecked()) out = -out;
+  return true;
+}
+
+CSelectionLimitsDlg::CSelectionLimitsDlg(int first, int last, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Limiti di selezione"));
+  auto* form = new QFormLayout;
+  m_first = numberField(this, "1389", first);
+  m_last = numberField(this, "1390", last);
+  form->addRow(QStringLiteral("Prima imm:"), m_first);
+  form->addRow(QStringLiteral("Ultima imm:"), m_last);
+  auto* v = new QVBoxLayout(this);
+  v->addLayout(form);
+  v->addWidget(buttons(this));
+}
+int CSelectionLimitsDlg::first() const { return fieldValue(m_first); }
+int CSelectionLimitsDlg::last() const { return fieldValue(m_last); }
+
+namespace logbook_commands {
+
+bool deleteDive(QWidget* parent, CKelpDoc& doc) {
+  kelp::Logbook& lb = doc.logbook();
+  const int c = lb.currentPosition;
+  if (c < 1 || c > lb.diveCount()) return false;
+  const QString q = QString::asprintf(kelp::str(62589).c_str(), int(lb.dives[c - 1].diveNumber));
+  if (askUser(parent, QMessageBox::Question, q, QMessageBox::Ok | QMessageBox::Cancel) !=
+      QMessageBox::Ok)
+    return false;
+  return lb.remove(c);
+}
+
+bool renumber(QWidget* parent, CKelpDoc& doc) {
+  kelp::Logbook& lb = doc.logbook();
+  if (lb.diveCount() == 0) return false;
+  CRenumberDlg dlg(lb.firstDiveNumber, parent);
+  if (dlg.exec() != QDialog::Accepted) return false;
+  const int first = dlg.first();
+  const QString q = QString::asprintf(kelp::str(62610).c_str(), first);
+  if (askUser(parent, QMessageBox::Question, q, QMessageBox::Ok | QMessageBox::Cancel) !=
+      QMessageBox::Ok)
+    return false;
+  lb.renumber(first);
+  return true;
+}
+
+bool renumberRange(QWidget* parent, CKelpDoc& doc) {
+  kelp::Logbook& lb = doc.logbook();
+  if (lb.diveCount() == 0) return false;
+  CRenumberRangeDlg dlg(firstNumber(lb), lastNumber(lb), firstNumber(lb), parent);
+  if (dlg.exec() != QDialog::Accepted) return false;
+  if (dlg.first() < firstNumber(lb) || dlg.last() > lastNumber(lb)) {
+    tellUser(parent, text(62502));
+    return false;
+  }
+  lb.renumberRange(dlg.first(), dlg.last(), dlg.start());
+  return true;
+}
+
+bool timeZone(QWidget* parent, CKelpDoc& doc) {
+  kelp::Logbook& lb = doc.logbook();
+  const int c = lb.currentPosition;
+  if (c < 1 || c > lb.diveCount()) return false;
+  const int n = lb.dives[c - 1].diveNumber;
+  CTimeZoneDlg dlg(n, n, parent);
+  if (dlg.exec() != QDialog::Accepted) return false;
+  int m = 0;
+  if (!dlg.minutes(m)) {
+    tellUser(parent, text(62611));
+    return false;
+  }
+  if (m == 0) return false;
+  const int first = dlg.first(), last = dlg.last();
+  if (first > last || last > lastNumber(lb)) {
+    tellUser(parent, text(62611));
+    return false;
+  }
+  const int a = m < 0 ? -m : m;
+  const QByteArray hhmm = QString::asprintf("%02d:%02d", a / 60, a % 60).toLatin1();
+  const QString q = QString::asprintf(kelp::str(62612).c_str(), first, last, m < 0 ? "-" : "+",
+                                      hhmm.constData());
+  if (askUser(parent, QMessageBox::Question, q, QMessageBox::Ok | QMessageBox::Cancel) !=
+      QMessageBox::Ok)
+    return false;
+  const int p = lb.lastPositionOfNumber(first);
+  const int qpos = lb.lastPositionOfNumber(last);
+  if (p == 0 || qpos == 0) return false;
+  lb.shiftTimes(p, qpos, m);
+  return true;
+}
+
+bool selectionCopy(QWidget* parent, CKelpDoc& doc) {
+  kelp::Logbook& lb = doc.logbook();
+  if (lb.diveCount() == 0) return false;
+  CSelectionLimitsDlg dlg(firstNumber(lb), lastNumber(lb), parent);
+  if (dlg.exec() != QDialog::Accepted) return false;
+  const kelp::Result r = doc.selectionBuffer().copyFrom(lb, dlg.first(), dlg.last());
+  if (!r) {
+    tellUser(parent, r.error.empty() ? text(62502) : QString::fromUtf8(r.error.c_str()));
+    return false;
+  }
+  return true;
+}
+
+bool selectionPaste(QWidget* parent, CKelpDoc& doc) {
+  if (doc.selectionBuffer().empty()) return false;
+  const kelp::Result r = doc.selectionBuffer().pasteInto(doc.logbook());
+  doc.logbook().changes.listChanged = true;
+  if (!r) {
+    tellUser(parent, QString::fromUtf8(r.error.c_str()));
+    return false;
+  }
+  return true;
+}
+
+bool copyDive(CKelpDoc& doc) {
+  doc.copyBuffer().copyFrom(doc.logbook(), doc.logbook().currentPosition);
+  return doc.copyBuffer().filled;
+}
+
+bool pasteDive(QWidget* parent, CKelpDoc& doc) {
+  kelp::CopyBuffer& copy = doc.copyBuffer();
+  if (!copy.filled) return false;
+  kelp::Logbook& lb = doc.logbook();
+  // Until the dive editor exists the copied dive goes in as it is.
+  const kelp::Result r = lb.insert(copy.record);
+  if (!r) {
+    tellUser(parent, QString::fromUtf8(r.error.c_str()));
+    return false;
+  }
+  lb.addTextsToLists(copy.record);
+  lb.sitesAtLocationList.clear();
+  return true;
+}
+
+}  // namespace logbook_commands
