@@ -1,8 +1,10 @@
 #include "core/dive_record.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
+#include "core/strings.h"
 #include "core/texts.h"
 
 namespace kelp {
@@ -24,6 +26,9 @@ const char* const kSpecialLongInternal[8] = {
     "Prüfungs-TG", "Prüfungsabnahme", "Prüfungsbegleitung", "Check-TG"};
 const char* const kSpecialShortInternal[8] = {"Arbeit", "Solo",    "Druckk",   "Seminar",
                                               "PrüfTG", "PrüfAbn", "PrüfBegl", "Check"};
+// String ids of the interface texts of the same names.
+constexpr int kSpecialLongId = 62566;
+constexpr int kSpecialShortId = 62578;
 
 void setEmptyNumbers(DiveRecord& r) {
   r.recordTag = RECORD_TAG;
@@ -260,12 +265,32 @@ void setNotes(DiveRecord& r, const std::string& stored) {
   }
 }
 
+// Stored forms of the special activity names: German long, German short, interface
+// long, interface short for each of the eight activities. The interface texts are
+// taken from the string table directly, so the result does not depend on which
+// texts are switched on.
+static const std::array<std::string, 32>& specialNamesStored() {
+  static const std::array<std::string, 32> names = [] {
+    std::array<std::string, 32> n;
+    for (int i = 0; i < 8; ++i) {
+      n[static_cast<size_t>(i * 4 + 0)] = utf8ToStored(kSpecialLongInternal[i]);
+      n[static_cast<size_t>(i * 4 + 1)] = utf8ToStored(kSpecialShortInternal[i]);
+      n[static_cast<size_t>(i * 4 + 2)] = utf8ToStored(str(kSpecialLongId + i));
+      n[static_cast<size_t>(i * 4 + 3)] = utf8ToStored(str(kSpecialShortId + i));
+    }
+    return n;
+  }();
+  return names;
+}
+
 bool isSpecialActivityName(const std::string& stored, int i) {
   if (i < 0 || i > 7 || stored.empty()) return false;
-  return stored == utf8ToStored(kSpecialLongInternal[i]) ||
-         stored == utf8ToStored(kSpecialShortInternal[i]) ||
-         stored == utf8ToStored(specialActivityLongName(i)) ||
-         stored == utf8ToStored(specialActivityShortName(i));
+  const auto& names = specialNamesStored();
+  for (int k = 0; k < 4; ++k) {
+    const std::string& n = names[static_cast<size_t>(i * 4 + k)];
+    if (!n.empty() && stored == n) return true;
+  }
+  return false;
 }
 
 bool isSpecialActivityName(const std::string& stored) {
