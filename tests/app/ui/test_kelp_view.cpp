@@ -302,6 +302,12 @@ class TestKelpView : public QObject {
     QCOMPARE(commands.at(2).at(0).toInt(), 57635);
     QCOMPARE(v.contextMenu()->actions().at(0)->text(), QString("Crea"));
 
+    // right button up over a label opens the context menu
+    QLabel* label = v.findChild<QLabel*>("1429");
+    QTest::mouseClick(label, Qt::RightButton);
+    QTRY_VERIFY(v.contextMenu()->isVisible());
+    v.contextMenu()->hide();
+
     commands.clear();
     QTest::mouseDClick(&v, Qt::LeftButton, {}, QPoint(v.width() - 4, 4));
     QCOMPARE(commands.count(), 1);
