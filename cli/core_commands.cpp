@@ -17,6 +17,13 @@
 namespace kelp::cli {
 namespace {
 
+// The loader's own message, prefixed with the path unless it names it already.
+int failWith(const std::string& path, const std::string& message, const char* fallback) {
+  if (message.empty()) return fail(path + ": " + fallback);
+  if (message.find(path) != std::string::npos) return fail(message);
+  return fail(path + ": " + message);
+}
+
 void out(const std::string& s) {
   std::fwrite(s.data(), 1, s.size(), stdout);
 }
@@ -30,7 +37,7 @@ bool openLogbook(const std::string& path, Logbook& lb, int& rc) {
   }
   Result r = lb.loadFile(path);
   if (!r) {
-    rc = fail(path + ": " + (r.error.empty() ? std::string("cannot be read") : r.error));
+    rc = failWith(path, r.error, "cannot be read");
     return false;
   }
   return true;
@@ -44,7 +51,7 @@ bool saveLogbook(Logbook& lb, const std::string& path, int& rc) {
   Result r = lb.saveFile(path);
   settings().extended = extended;
   if (!r) {
-    rc = fail(path + ": " + (r.error.empty() ? std::string("cannot be written") : r.error));
+    rc = failWith(path, r.error, "cannot be written");
     return false;
   }
   return true;

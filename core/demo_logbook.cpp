@@ -171,14 +171,14 @@ const char* const kOtherActivities[] = {"Biologia", "Pulizia fondale", "Nudibran
                                         "Video", "Rilievo", "Corso Nitrox", "Archeologia"};
 
 const char* const kLakeNotes[] = {
-    "Termoclino netto a 12 m, sotto 6 gradi.",
+    "Termoclino netto, sotto l'acqua è molto più fredda.",
     "Visibilità scarsa nei primi metri, poi migliora.",
     "Incontrato un grosso luccio sotto il canneto.",
-    "Banco di persici sul pendio a 15 m.",
+    "Banco di persici sul pendio.",
     "Freddo alle mani: provare i guanti stagni.",
     "Ingresso da riva sui sassi, attenzione alla scaletta scivolosa.",
-    "Bottatrice nascosta tra i massi a 28 m.",
-    "Vecchia barca affondata a 22 m, molto fango: pinneggiare con calma.",
+    "Bottatrice nascosta tra i massi sul fondo.",
+    "Vecchia barca affondata sul pendio, molto fango: pinneggiare con calma.",
     "Gamberi di fiume ovunque sulla parete.",
     "Giro a rovescio: prima la parte profonda, poi la risalita lungo la parete.",
     "Un po' di corrente in superficie vicino alla punta.",
@@ -187,10 +187,10 @@ const char* const kLakeNotes[] = {
 
 const char* const kSeaNotes[] = {
     "Visibilità ottima, acqua limpidissima.",
-    "Cernia bruna alla tana a 28 m, molto confidente.",
+    "Cernia bruna alla tana, molto confidente.",
     "Corrente forte in superficie, discesa lungo la cima.",
     "Molti nudibranchi (Flabellina) sulla parete.",
-    "Gorgonie rosse e gialle dai 25 m in giù.",
+    "Gorgonie rosse e gialle sulla parte profonda della parete.",
     "Polpo che caccia allo scoperto, seguito per cinque minuti.",
     "Banco di barracuda in blu, sopra la secca.",
     "Murena e aragosta nella stessa tana.",
@@ -198,7 +198,7 @@ const char* const kSeaNotes[] = {
     "Mare mosso al rientro, qualche difficoltà a risalire in barca.",
     "Dentici in caccia sul cappello della secca.",
     "Sosta di sicurezza allungata per il mare formato.",
-    "Cavallucci marini nella posidonia a 8 m.",
+    "Cavallucci marini nella posidonia.",
 };
 
 const char* const kSuitDescriptions[] = {"Stagna trilaminato", "Stagna neoprene compresso",

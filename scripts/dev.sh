@@ -50,7 +50,9 @@ case "${1:-}" in
     ;;
   bench)
     install_deps; build
-    for b in "$BUILD"/bench_*; do "$b" --benchmark_min_time=0.2; done
+    for b in "$BUILD"/bench/bench_*; do
+      if [ -x "$b" ]; then "$b" --benchmark_min_time=0.2; fi
+    done
     ;;
   *)
     echo "usage: $0 run|test|build|bench" >&2; exit 2

@@ -1,0 +1,200 @@
+// Runs the built kelp-cli on generated demo logbooks.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+std::vector<std::string> lines(const std::string& s) {
+  std::vector<std::string> out;
+  std::istringstream in(s);
+  for (std::string l; std::getline(in, l);) out.push_back(l);
+  return out;
+}
+
+bool validUtf8(const std::string& s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    int n = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+    if (n < 0 || i + n >= s.size()) return false;
+    for (int k = 1; k <= n; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
+    i += static_cast<size_t>(n) + 1;
+  }
+  return true;
+}
+
+struct CliRun {
+  int code = -1;
+  std::string out, err;
+};
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (fs::temp_directory_path() / "kelp-cli-XXXXXX").string();
+    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+    dir = tmpl;
+    fs::create_directories(dir / "config");
+    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    demo = (dir / "demo.log").string();
+    CliRun r = run({"demo", demo, "--dives", "60"});
+    ASSERT_EQ(r.code, 0) << r.err;
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  CliRun run(const std::vector<std::string>& args) {
+    std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
+    for (const auto& a : args) cmd += " '" + a + "'";
+    const fs::path o = dir / "stdout", e = dir / "stderr";
+    cmd += " >'" + o.string() + "' 2>'" + e.string() + "'";
+    CliRun r;
+    const int st = std::system(cmd.c_str());
+    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    r.out = readFile(o);
+    r.err = readFile(e);
+    return r;
+  }
+
+  nlohmann::json showJson(int pos, const std::string& units) {
+    CliRun r = run({"show", demo, std::to_string(pos), "--json", units});
+    EXPECT_EQ(r.code, 0) << r.err;
+    return nlohmann::json::parse(r.out);
+  }
+
+  fs::path dir;
+  std::string demo;
+};
+
+TEST_F(Cli, InfoAndListDescribeTheWholeLogbook) {
+  CliRun info = run({"info", demo});
+  ASSERT_EQ(info.code, 0) << info.err;
+  EXPECT_NE(info.out.find("Numero tot: 60\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Primo numero: 1\n"), std::string::npos);
+  EXPECT_TRUE(std::regex_search(info.out, std::regex("Tempo tot\\. immersione: [0-9]+:[0-5][0-9]\n")));
+  EXPECT_TRUE(std::regex_search(info.out, std::regex("Media consumo aria\\.: [0-9]+\\.[0-9] l/min\n")));
+
+  CliRun list = run({"list", demo});
+  ASSERT_EQ(list.code, 0) << list.err;
+  EXPECT_TRUE(validUtf8(list.out));
+  const auto ls = lines(list.out);
+  ASSERT_EQ(ls.size(), 60u);
+  const std::regex shape("([ PH])\t([0-9]{5})\t[0-9]{2}\\.[0-9]{2}\\.[0-9]{2}\t[^\t]+");
+  for (size_t i = 0; i < ls.size(); ++i) {
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(ls[i], m, shape)) << ls[i];
+    EXPECT_EQ(std::stoi(m[2].str()), static_cast<int>(i) + 1);
+    EXPECT_NE(ls[i].back(), ' ');  // no ", " left over when the site is empty
+  }
+}
+
+TEST_F(Cli, ShowJsonHasEveryFieldAndFollowsTheUnits) {
+  const char* textKeys[] = {"diveNumber", "date", "timeOfDay", "location", "site", "altitudeClass",
+                            "surfaceInterval", "weather", "airTemperature", "suit", "tankSize",
+                            "maxDepth", "avgDepth", "diveTime", "minWaterTemperature", "airConsumed",
+                            "sac", "startPressure", "visibility", "weight", "tankMaterial",
+                            "suitDescription", "buddies", "otherActivities", "computerType", "notes",
+                            "diveType", "activities", "warnings", "profileKind"};
+  int compared = 0;
+  for (int pos = 1; pos <= 60; ++pos) {
+    const auto m = showJson(pos, "--metric");
+    for (const char* k : textKeys) ASSERT_TRUE(m.contains(k) && m[k].is_string()) << k << " at " << pos;
+    for (const char* k : {"sampleCount", "profileMaxDepth", "profileAvgDepth"})
+      ASSERT_TRUE(m.contains(k) && m[k].is_number()) << k;
+    EXPECT_EQ(m["diveNumber"], std::to_string(pos));
+    if (m["maxDepth"] == "" || m["tankSize"] == "" || m["airConsumed"] == "") continue;
+    const auto i = showJson(pos, "--imperial");
+    // the record is metric; only the texts change
+    EXPECT_EQ(i["sampleCount"], m["sampleCount"]);
+    EXPECT_EQ(i["date"], m["date"]);
+    const double mD = std::stod(m["maxDepth"].get<std::string>());
+    const double iD = std::stod(i["maxDepth"].get<std::string>());
+    EXPECT_NEAR(iD, mD * 3.280846, 0.7) << pos;
+    EXPECT_EQ(m["tankSize"].get<std::string>().find('.') != std::string::npos, true);
+    EXPECT_NEAR(std::stod(i["tankSize"].get<std::string>()), std::stod(m["tankSize"].get<std::string>()) * 7, 0.6);
+    const double bar = std::stod(m["airConsumed"].get<std::string>());
+    const double psi = std::stod(i["airConsumed"].get<std::string>());
+    EXPECT_NEAR(psi, bar * 14.5, bar * 0.01 + 1);
+    EXPECT_NE(i["altitudeClass"], m["altitudeClass"]);
+    ++compared;
+    if (compared >= 8) break;
+  }
+  EXPECT_GE(compared, 8);
+}
+
+TEST_F(Cli, ShowTextUsesTheFormLabelsAndUnits) {
+  CliRun m = run({"show", demo, "1"});
+  ASSERT_EQ(m.code, 0) << m.err;
+  EXPECT_TRUE(validUtf8(m.out));
+  EXPECT_TRUE(std::regex_search(m.out, std::regex("\nData: [A-Z][a-z], [0-9]{2}\\.[A-Z][a-z]{2}\\.[0-9]{4}\n")));
+  EXPECT_TRUE(std::regex_search(m.out, std::regex("\nProf\\.Max\\.: [0-9]+\\.[0-9] m\n"))) << m.out;
+  EXPECT_TRUE(std::regex_search(m.out, std::regex("\nLocalità: .+\n")));
+  EXPECT_NE(m.out.find("\nNumero imm.: 1\n"), std::string::npos);
+  CliRun i = run({"show", demo, "1", "--imperial"});
+  ASSERT_EQ(i.code, 0);
+  EXPECT_TRUE(std::regex_search(i.out, std::regex("\nProf\\.Max\\.: [0-9]+ ft\n"))) << i.out;
+}
+
+TEST_F(Cli, SaveAsWritesTheSameBytesAsASecondSave) {
+  const std::string a = (dir / "a.log").string(), b = (dir / "b.log").string();
+  ASSERT_EQ(run({"save-as", demo, a}).code, 0);
+  ASSERT_EQ(run({"save-as", a, b}).code, 0);
+  ASSERT_TRUE(fs::exists(dir / "a.add"));
+  EXPECT_EQ(readFile(dir / "a.log"), readFile(dir / "b.log"));
+  EXPECT_EQ(readFile(dir / "a.add"), readFile(dir / "b.add"));
+  // nothing is lost against the generated file either
+  EXPECT_EQ(readFile(demo), readFile(dir / "a.log"));
+  EXPECT_EQ(readFile(dir / "demo.add"), readFile(dir / "a.add"));
+}
+
+TEST_F(Cli, ErrorsGoToStderrWithNonZeroExit) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"info", (dir / "missing.log").string()},
+      {"list", dir.string()},  // a folder, not a logbook
+      {"show", demo, "0"},
+      {"show", demo, "61"},
+      {"show", demo, "x1"},
+      {"show", demo},
+      {"save-as", (dir / "missing.log").string(), (dir / "out.log").string()},
+      {"save-as", demo, (dir / "no-such-folder" / "out.log").string()},
+      {"demo", (dir / "d.log").string(), "--dives", "many"},
+      {"no-such-command"},
+  };
+  for (const auto& args : bad) {
+    CliRun r = run(args);
+    EXPECT_NE(r.code, 0) << args[0] << " " << (args.size() > 1 ? args[1] : "");
+    EXPECT_FALSE(r.err.empty()) << args[0];
+    EXPECT_EQ(r.out.find("Numero"), std::string::npos);
+  }
+  EXPECT_FALSE(fs::exists(dir / "out.log"));
+}
+
+TEST_F(Cli, DemoIsDeterministicPerSeed) {
+  const std::string a = (dir / "a.log").string(), b = (dir / "b.log").string(), c = (dir / "c.log").string();
+  ASSERT_EQ(run({"demo", a, "--dives", "30", "--seed", "4"}).code, 0);
+  ASSERT_EQ(run({"demo", b, "--dives", "30", "--seed", "4"}).code, 0);
+  ASSERT_EQ(run({"demo", c, "--dives", "30", "--seed", "5"}).code, 0);
+  EXPECT_EQ(readFile(a), readFile(b));
+  EXPECT_NE(readFile(a), readFile(c));
+  EXPECT_EQ(lines(run({"list", a}).out).size(), 30u);
+}
+
+}  // namespace
