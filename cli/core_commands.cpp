@@ -220,10 +220,10 @@ int cmdDemo(const Args& a) {
 
 }  // namespace
 
-REGISTER_CLI_COMMAND({"info", "info LOGBOOK                 path, dive count, totals", cmdInfo});
-REGISTER_CLI_COMMAND({"list", "list LOGBOOK                 one line per dive, as in the dive list", cmdList});
-REGISTER_CLI_COMMAND({"show", "show LOGBOOK POSITION [--json]  the dive at a 1-based position", cmdShow});
-REGISTER_CLI_COMMAND({"save-as", "save-as LOGBOOK OUT.log      load and save under another name", cmdSaveAs});
-REGISTER_CLI_COMMAND({"demo", "demo OUT.log [--dives N] [--seed S]  write a demo logbook (120 dives)", cmdDemo});
+REGISTER_CLI_COMMAND({"info", "info LOGBOOK                          path, dive count, totals", cmdInfo});
+REGISTER_CLI_COMMAND({"list", "list LOGBOOK                          one line per dive, as in the dive list", cmdList});
+REGISTER_CLI_COMMAND({"show", "show LOGBOOK POSITION [--json]        the dive at a 1-based position", cmdShow});
+REGISTER_CLI_COMMAND({"save-as", "save-as LOGBOOK OUT.log               load and save under another name", cmdSaveAs});
+REGISTER_CLI_COMMAND({"demo", "demo OUT.log [--dives N] [--seed S]   write a demo logbook (120 dives)", cmdDemo});
 
 }  // namespace kelp::cli

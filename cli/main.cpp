@@ -52,9 +52,9 @@ int fail(const std::string& message) {
   return 1;
 }
 
-static void usage() {
-  std::printf("usage: kelp-cli COMMAND [ARGS] [--imperial|--metric]\n\ncommands:\n");
-  for (const auto& [name, c] : registry()) std::printf("  %s\n", c.usage.c_str());
+static void usage(std::FILE* to) {
+  std::fprintf(to, "usage: kelp-cli COMMAND [ARGS] [--imperial|--metric]\n\ncommands:\n");
+  for (const auto& [name, c] : registry()) std::fprintf(to, "  %s\n", c.usage.c_str());
 }
 
 }  // namespace kelp::cli
@@ -62,7 +62,7 @@ static void usage() {
 int main(int argc, char** argv) {
   using namespace kelp::cli;
   if (argc < 2 || std::string(argv[1]) == "help" || std::string(argv[1]) == "--help") {
-    usage();
+    usage(argc < 2 ? stderr : stdout);
     return argc < 2 ? 2 : 0;
   }
   Args args(argv + 2, argv + argc);
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   if (hasFlag(args, "--metric")) kelp::settings().unitsMetric = 1;
   auto it = registry().find(argv[1]);
   if (it == registry().end()) {
-    usage();
+    usage(stderr);
     return fail(std::string("unknown command: ") + argv[1]);
   }
   try {
