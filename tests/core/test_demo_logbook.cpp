@@ -85,7 +85,9 @@ TEST(DemoLogbook, ContentIsVariedAndConsistent) {
     if (i > 0) {
       const DiveRecord& p = lb.dives[i - 1];
       EXPECT_TRUE(p.date < r.date || (p.date == r.date && p.timeOfDay < r.timeOfDay));
-      if (p.date == r.date) EXPECT_NE(r.surfaceInterval, NO_VALUE);
+      if (p.date == r.date) {
+        EXPECT_NE(r.surfaceInterval, NO_VALUE);
+      }
     }
     EXPECT_GT(r.timeOfDay, 6 * 60);
     EXPECT_LE(r.timeOfDay, 22 * 60);
@@ -122,7 +124,9 @@ TEST(DemoLogbook, ContentIsVariedAndConsistent) {
         EXPECT_NEAR(r.sampleCount / 3.0, r.diveTime, 3.0);
         EXPECT_EQ(r.samples[0].depth, -1.3f);
         EXPECT_EQ(r.samples[r.sampleCount - 1].depth, 0.0f);  // ends at the surface
-        if (r.maxDepth >= 0) EXPECT_NEAR(r.maxDepth, r.profileMaxDepth * 100, 1.0);
+        if (r.maxDepth >= 0) {
+          EXPECT_NEAR(r.maxDepth, r.profileMaxDepth * 100, 1.0);
+        }
         if (r.tankSize != NO_VALUE && r.airConsumed != NO_VALUE) {
           EXPECT_GT(r.sac, 5.0f);
           EXPECT_LT(r.sac, 40.0f);
