@@ -1,0 +1,87 @@
+#include "app/ui/kelp_app.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/tips.h"
+#include "app/ui/kelp_doc.h"
+#include "app/ui/kelp_view.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/splash_window.h"
+#include "app/ui/tip_dialog.h"
+#include "app/ui/warning_dialog.h"
+#include "core/settings.h"
+#include "core/texts.h"
+
+CKelpApp::CKelpApp(QObject* parent) : QObject(parent) {}
+
+CKelpApp::~CKelpApp() { delete m_frame; }
+
+QString CKelpApp::tipsFilePath() { return QString::fromStdString(kelp::tipsFilePath()); }
+
+void CKelpApp::checkEquipment() {
+  // The equipment book checks its service dates here once it exists.
+}
+
+bool CKelpApp::initInstance(const QStringList& args, const Options& options) {
+  // Settings for the current screen size, with the computer types file.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize scr = screen ? screen->size() : QSize(0, 0);
+  kelp::loadAllSettings(scr.width(), scr.height());
+
+  m_doc = new CKelpDoc(this);
+  m_frame = new CMainFrame(m_doc);
+
+  SplashWindow* splash = nullptr;
+  if (options.showSplash && options.showWindow) {
+    splash = new SplashWindow;
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->showCentred();
+    QCoreApplication::processEvents();
+  }
+
+  // The command line names a logbook to open; otherwise the last one is loaded.
+  QString file;
+  for (const QString& a : args)
+    if (!a.startsWith(QLatin1Char('-'))) {
+      file = a;
+      break;
+    }
+  if (file.isEmpty() || !m_doc->openFile(file)) m_doc->onNewDocument();
+
+  m_frame->restorePlacement();
+
+  if (options.interactive && kelp::settings().warnWindow == 1) {
+    CWarningDlg dlg(m_frame);
+    dlg.exec();
+  }
+  if (kelp::settings().equipmentAutocheck && !kelp::settings().equipmentFile.empty() &&
+      QFileInfo(QString::fromStdString(kelp::settings().equipmentFile)).isFile())
+    checkEquipment();
+
+  kelp::useInterfaceTexts(true);
+  m_frame->refresh();
+  if (options.showWindow) {
+    if (m_frame->windowState() & Qt::WindowMaximized)
+      m_frame->showMaximized();
+    else
+      m_frame->show();
+    if (splash) splash->raise();
+  }
+
+  if (options.showSplash && options.interactive && TipDialog::showAtStartUp()) {
+    TipDialog tip(m_frame);
+    tip.exec();
+  }
+  return true;
+}
+
+int CKelpApp::exitInstance() {
+  if (m_frame) m_frame->saveRecentFiles();
+  kelp::saveAllSettings();
+  return 0;
+}

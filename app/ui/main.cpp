@@ -1,0 +1,23 @@
+// The Kelp desktop program.
+#include <QApplication>
+
+#include "app/ui/kelp_app.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kelp"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Kelp"));
+
+  QStringList args = QApplication::arguments();
+  args.removeFirst();
+  CKelpApp::Options options;
+  // The framework's switch that suppresses the start-up picture (and with it the tip).
+  for (const QString& a : {QStringLiteral("-nologo"), QStringLiteral("--nologo"), QStringLiteral("/nologo")})
+    if (args.removeAll(a) > 0) options.showSplash = false;
+
+  CKelpApp kelpApp;
+  if (!kelpApp.initInstance(args, options)) return 1;
+  const int rc = app.exec();
+  kelpApp.exitInstance();
+  return rc;
+}

@@ -1,0 +1,447 @@
+// The main window: enable rules, file commands with their questions and
+// messages, copying dives between logbooks, and the logbook dialogs.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+#include <deque>
+#include <functional>
+
+#include "app/command_rules.h"
+#include "app/ui/kelp_doc.h"
+#include "app/ui/main_frame.h"
+#include "core/demo_logbook.h"
+#include "core/settings.h"
+#include "core/texts.h"
+
+using namespace kelp;
+
+namespace {
+
+// Answers message boxes from a queue (Ok/Yes when empty) and remembers what they said.
+struct Answers {
+  std::deque<int> queue;
+  QStringList texts;
+  void install() {
+    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text,
+                                 QMessageBox::StandardButtons buttons) {
+      texts << text;
+      if (!queue.empty()) {
+        int a = queue.front();
+        queue.pop_front();
+        return a;
+      }
+      return int(buttons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok);
+    };
+  }
+};
+
+// Fills the next modal dialog once it is open, then lets it go on.
+void onNextDialog(std::function<void(QDialog*)> fill) {
+  QTimer::singleShot(0, [fill] {
+    for (int tries = 0; tries < 200; ++tries) {
+      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        fill(d);
+        return;
+      }
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+  });
+}
+
+void setField(QDialog* d, const char* id, const QString& value) {
+  auto* e = d->findChild<QLineEdit*>(QString::fromLatin1(id));
+  QVERIFY2(e, id);
+  e->setText(value);
+}
+
+}  // namespace
+
+class TestMainFrame : public QObject {
+  Q_OBJECT
+ private:
+  QTemporaryDir m_dir;
+  Answers m_answers;
+
+  QString path(const QString& name) const { return m_dir.filePath(name); }
+  QString writeDemo(const QString& name, int dives, unsigned seed) {
+    Logbook lb = makeDemoLogbook(dives, seed);
+    const QString p = path(name);
+    if (!lb.saveFile(p.toStdString()).ok) return {};
+    return p;
+  }
+  bool enabled(CMainFrame& f, int id) {
+    f.updateCommands();
+    return f.action(id) && f.action(id)->isEnabled();
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(m_dir.isValid());
+    qputenv("KELP_CONFIG_DIR", m_dir.filePath(QStringLiteral("config")).toUtf8());
+    QDir().mkpath(m_dir.filePath(QStringLiteral("config")));
+    loadAllSettings(1024, 768);
+    settings().lastLogbookPath.clear();
+    m_answers.install();
+  }
+  void init() {
+    settings().lastLogbookPath.clear();  // each document starts from a new logbook
+    m_answers.queue.clear();
+    m_answers.texts.clear();
+  }
+
+  void menusCarryTextsAndKeys() {
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QStringList titles;
+    for (QAction* a : f.menuBar()->actions()) titles << a->text();
+    QCOMPARE(titles, QStringList({"&File", "&Crea", "&Vista", "&Statistiche", "&Cerca", "&Extra",
+                                  "&Aiuto", "?"}));
+    for (const CommandInfo& c : commandTable())
+      if (c.id) QVERIFY2(f.action(c.id), qPrintable(QString::number(c.id)));
+    QCOMPARE(f.action(cmd::FileOpen)->shortcuts(),
+             QList<QKeySequence>({QKeySequence(QStringLiteral("F3")), QKeySequence(QStringLiteral("Ctrl+O"))}));
+    QVERIFY(f.action(cmd::ReloadFile)->shortcuts().isEmpty());
+    QVERIFY(f.action(cmd::ReloadFile)->text().endsWith(QStringLiteral("\tAlt+F5")));
+    QCOMPARE(f.action(cmd::EditDive)->statusTip(), QStringLiteral("Crea imm. attiva"));
+    QCOMPARE(f.action(cmd::EditDive)->toolTip(), QStringLiteral("Edit"));
+    QCOMPARE(f.action(cmd::TipOfTheDay)->text(), QStringLiteral("Tips and Tricks..."));
+    // toolbar: the commands in their order with separators
+    QList<int> bar;
+    for (QAction* a : f.toolBar()->actions()) bar << (a->isSeparator() ? 0 : a->objectName().toInt());
+    QCOMPARE(bar, QList<int>(toolbarCommands().begin(), toolbarCommands().end()));
+    // the external program's menu text comes from the settings
+    settings().externName = "Mio &programma";
+    f.updateExternalAppText();
+    QCOMPARE(f.action(cmd::ExternalApp)->text(), QStringLiteral("Mio &programma"));
+    settings().externName.clear();
+    f.updateExternalAppText();
+    QCOMPARE(f.action(cmd::ExternalApp)->text(), QStringLiteral("Applicazione &esterna\tStrg+F5"));
+  }
+
+  void enableRulesForEmptyNewAndSavedLogbooks() {
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    doc.onNewDocument();
+    f.refresh();
+    QCOMPARE(doc.title(), QStringLiteral("Senzanome.log"));
+    for (int id : {cmd::Copy, cmd::DeleteDive, cmd::Renumber, cmd::TimeZone, cmd::Statistics,
+                   cmd::Certifications, cmd::Paste, cmd::SelectionPaste})
+      QVERIFY2(!enabled(f, id), qPrintable(QString::number(id)));
+    for (int id : {cmd::NewDive, cmd::Transfer, cmd::ImportCitizen, cmd::ImportGuardian,
+                   cmd::FileSave, cmd::ProfilePreview})
+      QVERIFY2(enabled(f, id), qPrintable(QString::number(id)));
+
+    // a new, unsaved logbook with dives
+    for (const DiveRecord& r : makeDemoLogbook(3, 7).dives) doc.logbook().insert(r);
+    f.refresh();
+    QVERIFY(enabled(f, cmd::Copy));
+    QVERIFY(enabled(f, cmd::DeleteDive));
+    for (int id : {cmd::Certifications, cmd::Trips, cmd::Forecast}) QVERIFY(!enabled(f, id));
+    QVERIFY(f.isWindowModified());
+
+    // saving it makes the books of the logbook file available
+    QVERIFY(doc.fileSaveAs(path(QStringLiteral("saved.log"))));
+    for (int id : {cmd::Certifications, cmd::Trips, cmd::Forecast}) QVERIFY(enabled(f, id));
+    QVERIFY(!doc.isModified());
+    QVERIFY(f.windowTitle().startsWith(QStringLiteral("saved.log")));
+    QCOMPARE(f.recentFiles().value(0), path(QStringLiteral("saved.log")));
+    QCOMPARE(QString::fromStdString(settingsFile().getString("Recent File List", "File1")),
+             path(QStringLiteral("saved.log")));
+  }
+
+  void disabledCommandsDoNothing() {
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    doc.onNewDocument();
+    f.runCommand(cmd::DeleteDive);  // nothing to delete: no question, no message
+    QVERIFY(m_answers.texts.isEmpty());
+    f.runCommand(cmd::Statistics);
+    QVERIFY(m_answers.texts.isEmpty());
+    f.runCommand(cmd::Transfer);  // enabled but not built yet: says so
+    QCOMPARE(m_answers.texts.size(), 1);
+    QVERIFY(m_answers.texts[0].contains(QStringLiteral("non è ancora disponibile")));
+  }
+
+  void copyDiveIntoAnotherLogbook() {
+    const QString a = writeDemo(QStringLiteral("a.log"), 5, 1);
+    const QString b = writeDemo(QStringLiteral("b.log"), 3, 2);
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(a));
+    doc.logbook().currentPosition = 2;
+    const DiveRecord copied = doc.logbook().dives[1];
+    f.runCommand(cmd::Copy);
+    QVERIFY(enabled(f, cmd::Paste));
+    QVERIFY(doc.fileOpen(b));
+    QCOMPARE(doc.logbook().diveCount(), 3);
+    QVERIFY(enabled(f, cmd::Paste));  // the copy survives opening another logbook
+    f.runCommand(cmd::Paste);
+    QCOMPARE(doc.logbook().diveCount(), 4);
+    const int pos = doc.logbook().currentPosition;
+    QCOMPARE(doc.logbook().dives[pos - 1].date, copied.date);
+    QCOMPARE(std::string(doc.logbook().dives[pos - 1].location), std::string(copied.location));
+    QVERIFY(doc.isModified());
+  }
+
+  void selectionCopyAndPaste() {
+    const QString a = writeDemo(QStringLiteral("sa.log"), 6, 3);
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(a));
+    // out of range: message, buffer stays empty
+    onNextDialog([](QDialog* d) {
+      setField(d, "1389", QStringLiteral("2"));
+      setField(d, "1390", QStringLiteral("99"));
+      d->accept();
+    });
+    f.runCommand(cmd::SelectionCopy);
+    QCOMPARE(m_answers.texts.size(), 1);
+    QCOMPARE(m_answers.texts[0], QStringLiteral("Numero sbagliato immersione inesistente"));
+    QVERIFY(!enabled(f, cmd::SelectionPaste));
+
+    onNextDialog([](QDialog* d) {
+      setField(d, "1389", QStringLiteral("2"));
+      setField(d, "1390", QStringLiteral("4"));
+      d->accept();
+    });
+    f.runCommand(cmd::SelectionCopy);
+    QCOMPARE(int(doc.selectionBuffer().records.size()), 3);
+    QVERIFY(enabled(f, cmd::SelectionPaste));
+    QVERIFY(enabled(f, cmd::SelectionClear));
+
+    doc.onNewDocument();
+    f.runCommand(cmd::SelectionPaste);
+    QCOMPARE(doc.logbook().diveCount(), 3);
+    QCOMPARE(int(doc.logbook().dives[0].diveNumber), 1);
+    QVERIFY(!enabled(f, cmd::SelectionPaste));  // pasted once only
+  }
+
+  void renumberAndRenumberRange() {
+    const QString a = writeDemo(QStringLiteral("r.log"), 5, 4);
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(a));
+    // Cancel on the question changes nothing
+    m_answers.queue = {QMessageBox::Cancel};
+    onNextDialog([](QDialog* d) {
+      QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("1106"))->text(), QStringLiteral("1"));
+      setField(d, "1106", QStringLiteral("50"));
+      d->accept();
+    });
+    f.runCommand(cmd::Renumber);
+    QCOMPARE(int(doc.logbook().dives[0].diveNumber), 1);
+    QCOMPARE(m_answers.texts.value(0), QStringLiteral("Rinumera imm con numero iniziale #50?"));
+
+    onNextDialog([](QDialog* d) {
+      setField(d, "1106", QStringLiteral("50"));
+      d->accept();
+    });
+    f.runCommand(cmd::Renumber);
+    QCOMPARE(int(doc.logbook().dives[0].diveNumber), 50);
+    QCOMPARE(int(doc.logbook().dives[4].diveNumber), 54);
+
+    onNextDialog([](QDialog* d) {
+      setField(d, "1389", QStringLiteral("52"));
+      setField(d, "1390", QStringLiteral("53"));
+      setField(d, "1391", QStringLiteral("100"));
+      d->accept();
+    });
+    f.runCommand(cmd::RenumberRange);
+    QList<int> numbers;
+    for (const DiveRecord& r : doc.logbook().dives) numbers << r.diveNumber;
+    QCOMPARE(numbers, QList<int>({50, 51, 100, 101, 54}));
+  }
+
+  void timeZoneShiftsTheChosenDives() {
+    Logbook lb;
+    lb.newLogbook();
+    for (int i = 0; i < 3; ++i) {
+      DiveRecord r = makeRecord();
+      r.date = dayNumber(2, 3, 2021 + i);
+      r.timeOfDay = 45;  // 00:45
+      lb.insert(r);
+    }
+    const QString p = path(QStringLiteral("tz.log"));
+    QVERIFY(lb.saveFile(p.toStdString()).ok);
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(p));
+    doc.logbook().currentPosition = 2;
+    onNextDialog([](QDialog* d) {
+      QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("1104"))->text(), QStringLiteral("2"));
+      QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("1057"))->text(), QStringLiteral("00:00"));
+      setField(d, "1105", QStringLiteral("3"));
+      setField(d, "1057", QStringLiteral("1:30"));
+      d->findChild<QRadioButton*>(QStringLiteral("minus"))->setChecked(true);
+      d->accept();
+    });
+    f.runCommand(cmd::TimeZone);
+    QCOMPARE(m_answers.texts.value(0), QStringLiteral("Cambia imm #2 da #3\nCon -01:30 HH:MM?"));
+    const auto& d = doc.logbook().dives;
+    QCOMPARE(d[0].date, dayNumber(2, 3, 2021));  // outside the range
+    QCOMPARE(int(d[0].timeOfDay), 45);
+    QCOMPARE(d[1].date, dayNumber(1, 3, 2022));
+    QCOMPARE(int(d[1].timeOfDay), 23 * 60 + 15);
+    QCOMPARE(d[2].date, dayNumber(1, 3, 2023));
+
+    // a range past the last dive is refused
+    m_answers.texts.clear();
+    onNextDialog([](QDialog* d) {
+      setField(d, "1105", QStringLiteral("9"));
+      setField(d, "1057", QStringLiteral("2:00"));
+      d->accept();
+    });
+    f.runCommand(cmd::TimeZone);
+    QCOMPARE(m_answers.texts, QStringList({"Immissione sbagliata"}));
+  }
+
+  void deleteAsksFirst() {
+    const QString a = writeDemo(QStringLiteral("d.log"), 4, 5);
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(a));
+    doc.logbook().currentPosition = 2;
+    m_answers.queue = {QMessageBox::Cancel};
+    f.runCommand(cmd::DeleteDive);
+    QCOMPARE(doc.logbook().diveCount(), 4);
+    QCOMPARE(m_answers.texts.value(0), QStringLiteral("Cancella imm #2?"));
+    f.runCommand(cmd::DeleteDive);
+    QCOMPARE(doc.logbook().diveCount(), 3);
+  }
+
+  void unsavedChangesAreNotDroppedSilently() {
+    const QString a = writeDemo(QStringLiteral("q.log"), 3, 6);
+    const QString b = writeDemo(QStringLiteral("q2.log"), 2, 6);
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(a));
+    doc.logbook().remove(1);
+    QVERIFY(doc.isModified());
+
+    m_answers.queue = {QMessageBox::Cancel};
+    f.runCommand(cmd::FileNew);
+    QCOMPARE(m_answers.texts.size(), 1);
+    QVERIFY(m_answers.texts[0].contains(QStringLiteral("q.log")));
+    QCOMPARE(doc.logbook().diveCount(), 2);  // kept
+
+    m_answers.queue = {QMessageBox::Cancel};
+    QVERIFY(!doc.fileOpen(b));
+    QCOMPARE(doc.logbook().diveCount(), 2);
+
+    f.show();
+    m_answers.queue = {QMessageBox::Cancel};
+    QVERIFY(!f.close());
+    QVERIFY(f.isVisible());
+
+    // Yes saves, then goes on
+    m_answers.queue = {QMessageBox::Yes};
+    QVERIFY(doc.fileOpen(b));
+    QCOMPARE(doc.logbook().diveCount(), 2);
+    Logbook check;
+    QVERIFY(check.loadFile(a.toStdString()).ok);
+    QCOMPARE(check.diveCount(), 2);
+
+    // No drops the change
+    doc.logbook().remove(1);
+    m_answers.texts.clear();
+    m_answers.queue = {QMessageBox::No};
+    f.runCommand(cmd::FileNew);
+    QCOMPARE(m_answers.texts.size(), 1);
+    QCOMPARE(doc.logbook().diveCount(), 0);
+
+    // the reload from disk is deliberate: no question
+    QVERIFY(doc.openFile(b));
+    doc.logbook().remove(1);
+    m_answers.texts.clear();
+    f.runCommand(cmd::ReloadFile);
+    QVERIFY(m_answers.texts.isEmpty());
+    QCOMPARE(doc.logbook().diveCount(), 2);
+    f.hide();
+  }
+
+  void unreadableLogbookKeepsTheOneShown() {
+    const QString a = writeDemo(QStringLiteral("good.log"), 3, 8);
+    QFile bad(path(QStringLiteral("old.log")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    const char header[12] = {100, 0, 0, 0, 0, 0, 0, 0, 100, 0, 20, 0};  // another format version
+    bad.write(header, 12);
+    bad.close();
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(a));
+    QVERIFY(!doc.fileOpen(bad.fileName()));
+    QCOMPARE(m_answers.texts.size(), 1);
+    QVERIFY(m_answers.texts[0].contains(QStringLiteral("old.log")));
+    QCOMPARE(doc.logbook().diveCount(), 3);
+    QCOMPARE(QString::fromStdString(doc.logbook().path), a);
+
+    m_answers.texts.clear();
+    QVERIFY(!doc.fileOpen(path(QStringLiteral("missing.log"))));
+    QCOMPARE(m_answers.texts.size(), 1);
+    QCOMPARE(doc.logbook().diveCount(), 3);
+  }
+
+  void firstDocumentLoadsTheLastLogbook() {
+    const QString a = writeDemo(QStringLiteral("last.log"), 2, 9);
+    settings().lastLogbookPath = a.toStdString();
+    CKelpDoc doc;
+    doc.onNewDocument();
+    QCOMPARE(doc.logbook().diveCount(), 2);
+    QCOMPARE(doc.title(), QStringLiteral("last.log"));
+    // a later New is a new logbook
+    doc.onNewDocument();
+    QCOMPARE(doc.logbook().diveCount(), 0);
+
+    settings().lastLogbookPath = path(QStringLiteral("gone.log")).toStdString();
+    CKelpDoc doc2;
+    doc2.onNewDocument();
+    QCOMPARE(doc2.logbook().diveCount(), 0);
+    QVERIFY(m_answers.texts.isEmpty());  // a missing last logbook is no error
+    settings().lastLogbookPath.clear();
+  }
+
+  void previewToggleAndPlacement() {
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    doc.onNewDocument();
+    settings().profilePreview = 1;
+    f.updateCommands();
+    QVERIFY(f.action(cmd::ProfilePreview)->isChecked());
+    f.runCommand(cmd::ProfilePreview);
+    QCOMPARE(settings().profilePreview, 0);
+    QVERIFY(!f.action(cmd::ProfilePreview)->isChecked());
+    f.runCommand(cmd::ProfilePreview);
+    QCOMPARE(settings().profilePreview, 1);
+
+    f.setGeometry(30, 40, 700, 500);
+    f.storePlacement();
+    const QSize scr = QGuiApplication::primaryScreen()->size();
+    IniFile ini(settingsFile().path());
+    QVERIFY(ini.load());
+    const WindowPlacement p = readWindowPlacement(ini, scr.width(), scr.height(), "MainWindow");
+    QCOMPARE(p.x, f.geometry().left());
+    QCOMPARE(p.dx - p.x, 700);
+    QCOMPARE(p.dy - p.y, 500);
+    QCOMPARE(p.maximized, 0);
+
+    // toolbar layout round trip
+    f.toolBar()->hide();
+    f.saveBarState();
+    CMainFrame g(&doc);
+    QVERIFY(g.toolBar()->isHidden());
+    g.toolBar()->show();
+    g.saveBarState();
+  }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "test_main_frame.moc"
