@@ -217,7 +217,6 @@ int runExportCsv(const Args& a) {
   }
   Result r = exportCsv(lb, pos[1], o, &settings());
   if (!r) return fail(r.error);
-  saveAllSettings();
   return 0;
 }
 
