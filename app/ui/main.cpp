@@ -7,6 +7,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelp"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kelp"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("kelp"));
 
   QStringList args = QApplication::arguments();
   args.removeFirst();

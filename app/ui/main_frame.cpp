@@ -99,7 +99,7 @@ CMainFrame::CMainFrame(CKelpDoc* doc, QWidget* parent) : QMainWindow(parent), m_
   connect(idle, &QTimer::timeout, this, &CMainFrame::updateCommands);
   idle->start();
 
-  resize(900, 640);
+  resize(1000, 700);
   updateTitle();
   updateCommands();
 }
