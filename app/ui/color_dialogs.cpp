@@ -39,6 +39,12 @@ const StatisticsColors& defaultStatisticsColors() {
   return c;
 }
 
+void useDefaultColorsWhenUnset(const IniFile& ini, Settings& s) {
+  if (!ini.hasSection("Color List Profil")) s.profileColors = defaultProfileColors();
+  if (!ini.hasSection("Color List Nullzeiten")) s.noStopColors = defaultNoStopColors();
+  if (!ini.hasSection("Color List Statistik")) s.statisticsColors = defaultStatisticsColors();
+}
+
 }  // namespace kelp
 
 namespace {

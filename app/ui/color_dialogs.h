@@ -19,6 +19,9 @@ namespace kelp {
 const ProfileColors& defaultProfileColors();
 const NoStopColors& defaultNoStopColors();
 const StatisticsColors& defaultStatisticsColors();
+// Gives each colour set whose section is missing from the settings file the
+// default colours above (so that a first start does not draw black on black).
+void useDefaultColorsWhenUnset(const IniFile& ini, Settings& s);
 }  // namespace kelp
 
 // The colour picker, preset with one colour.

@@ -257,6 +257,7 @@ class TestDialogs : public QObject {
   void noStopAndStatisticsColours() {
     {
       CNoStopColorsDlg dlg;
+      dlg.restoreDefaults();
       shot(&dlg, "colors_nostop");
       QCOMPARE(child<QRadioButton>(&dlg, "entry7")->text(), QStringLiteral("Griglia"));
       dlg.selectEntry(kelp::kNsCurve3);
@@ -266,12 +267,23 @@ class TestDialogs : public QObject {
       QCOMPARE(written().getInt("Color List Nullzeiten", "Kurve3"), int(kelp::rgb(0, 0, 255)));
     }
     CStatColorsDlg dlg;
+    dlg.restoreDefaults();
     shot(&dlg, "colors_stat");
     dlg.selectEntry(kelp::kStAbove);
     dlg.setSelectedColor(kelp::rgb(0, 255, 0));
     dlg.accept();
     QCOMPARE(kelp::settings().statisticsColors[kelp::kStAbove], kelp::rgb(0, 255, 0));
     QCOMPARE(written().getInt("Color List Statistik", "Überschnitt"), int(kelp::rgb(0, 255, 0)));
+  }
+
+  void defaultColoursOnlyForMissingSections() {
+    kelp::IniFile ini;
+    ini.parse("[Color List Profil]\nProfil=255\n");
+    kelp::Settings s;
+    kelp::useDefaultColorsWhenUnset(ini, s);
+    QCOMPARE(s.profileColors[kelp::kColBackground], kelp::Color(0));  // the file's set stays
+    QCOMPARE(s.noStopColors, kelp::defaultNoStopColors());
+    QCOMPARE(s.statisticsColors, kelp::defaultStatisticsColors());
   }
 
   void colourPreviewUsesTheWorkingCopy() {
@@ -283,6 +295,7 @@ class TestDialogs : public QObject {
     const QImage img = preview->grab().toImage();
     QCOMPARE(img.pixelColor(2, 2), QColor(0, 255, 0));
     dlg.restoreDefaults();
+    shot(&dlg, "colors_profile_defaults");
     QCOMPARE(preview->grab().toImage().pixelColor(2, 2),
              kelp::toQColor(kelp::defaultProfileColors()[kelp::kColBackground]));
   }
