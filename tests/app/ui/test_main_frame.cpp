@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -407,6 +409,98 @@ class TestMainFrame : public QObject {
     QCOMPARE(doc2.logbook().diveCount(), 0);
     QVERIFY(m_answers.texts.isEmpty());  // a missing last logbook is no error
     settings().lastLogbookPath.clear();
+  }
+
+  void droppedLogbookOpensAfterTheQuestion() {
+    const QString a = writeDemo(QStringLiteral("drop1.log"), 2, 10);
+    const QString b = writeDemo(QStringLiteral("drop2.log"), 4, 11);
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(a));
+    auto drop = [&](const QString& file) {
+      QMimeData data;
+      data.setUrls({QUrl::fromLocalFile(file)});
+      // as from the desktop: the drag enters the window, then drops
+      QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&f, &enter);
+      QDropEvent ev(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&f, &ev);
+    };
+    drop(path(QStringLiteral("notes.txt")));  // not a logbook: ignored
+    QCOMPARE(doc.logbook().diveCount(), 2);
+    doc.logbook().remove(1);
+    m_answers.queue = {QMessageBox::Cancel};
+    drop(b);
+    QCOMPARE(m_answers.texts.size(), 1);
+    QCOMPARE(doc.logbook().diveCount(), 1);
+    m_answers.queue = {QMessageBox::No};
+    drop(b);
+    QCOMPARE(doc.logbook().diveCount(), 4);
+    QCOMPARE(f.recentFiles().value(0), b);
+  }
+
+  void recentFileListKeepsEightNewestFirst() {
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    for (int i = 0; i < 10; ++i) f.addRecentFile(path(QStringLiteral("f%1.log").arg(i)));
+    f.addRecentFile(path(QStringLiteral("f5.log")));  // used again: moves to the top
+    QCOMPARE(f.recentFiles().size(), 8);
+    QCOMPARE(f.recentFiles().value(0), path(QStringLiteral("f5.log")));
+    QCOMPARE(f.recentFiles().value(1), path(QStringLiteral("f9.log")));
+    QCOMPARE(f.recentFiles().count(path(QStringLiteral("f5.log"))), 1);
+    QCOMPARE(QString::fromStdString(settingsFile().getString("Recent File List", "File8")),
+             f.recentFiles().value(7));
+    CMainFrame g(&doc);  // a new window reads the same list
+    QCOMPARE(g.recentFiles(), f.recentFiles());
+  }
+
+  void externalProgramGetsItsOwnPath() {
+    const QString out = path(QStringLiteral("ext-args.txt"));
+    const QString script = path(QStringLiteral("my tool.sh"));
+    QFile sf(script);
+    QVERIFY(sf.open(QIODevice::WriteOnly));
+    sf.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '%1'\n").arg(out).toUtf8());
+    sf.close();
+    sf.setPermissions(sf.permissions() | QFileDevice::ExeOwner);
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    settings().externFile.clear();
+    QVERIFY(!enabled(f, cmd::ExternalApp));
+    settings().externFile = script.toStdString();
+    QVERIFY(enabled(f, cmd::ExternalApp));
+    f.runCommand(cmd::ExternalApp);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(out).size() > 0, 5000);
+    QFile of(out);
+    QVERIFY(of.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(of.readAll()), QStringLiteral("1|") + script);
+    settings().externFile.clear();
+  }
+
+  void confirmedSettingsAreWrittenAtOnce() {
+    const QString a = writeDemo(QStringLiteral("units.log"), 3, 12);
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(a));
+    settings().unitsMetric = 1;
+    onNextDialog([](QDialog* d) {
+      auto* imperial = d->findChild<QRadioButton*>(QStringLiteral("1024"));
+      QVERIFY(imperial);
+      imperial->setChecked(true);
+      d->accept();
+    });
+    f.runCommand(cmd::Settings);
+    QCOMPARE(settings().unitsMetric, 0);
+    IniFile ini(settingsFile().path());
+    QVERIFY(ini.load());
+    QCOMPARE(ini.getInt("Ansicht", "Metrisch", 1), 0);
+    // the tank sizes offered for entry follow the new units
+    const auto& sizes = doc.logbook().tankSizeList.texts();
+    const std::string shown = utf8ToCp1252(formatTankSizeList(doc.logbook().dives[0].tankSize));
+    QVERIFY(std::find(sizes.begin(), sizes.end(), shown) != sizes.end());
+    QVERIFY(std::none_of(sizes.begin(), sizes.end(),
+                         [](const std::string& t) { return t.find('.') != std::string::npos; }));
+    settings().unitsMetric = 1;
+    saveAllSettings();
   }
 
   void previewToggleAndPlacement() {
