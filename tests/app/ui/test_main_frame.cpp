@@ -526,6 +526,18 @@ class TestMainFrame : public QObject {
     QCOMPARE(p.dx - p.x, 700);
     QCOMPARE(p.dy - p.y, 500);
     QCOMPARE(p.maximized, 0);
+    // a new window takes the saved place, unless positions are not to be kept
+    {
+      CMainFrame g(&doc);
+      settings().savePositions = 1;
+      g.restorePlacement();
+      QCOMPARE(g.geometry().size(), QSize(700, 500));
+      CMainFrame h(&doc);
+      settings().savePositions = 0;
+      h.restorePlacement();
+      QCOMPARE(h.geometry().size(), QSize(1000, 700));
+      settings().savePositions = 1;
+    }
 
     // toolbar layout round trip
     f.toolBar()->hide();
