@@ -58,16 +58,20 @@ class Logbook {
 
   // --- files ---
   void newLogbook();
-  // Loads a .log (and its .add). On failure the logbook is left exactly as it was.
+  // Loads a .log (and its .add beside it, if any). A missing file, another format
+  // version or a file that ends inside a dive entry is an error; on failure the
+  // logbook is left exactly as it was. Stores lastLogbookPath on success.
   Result loadFile(const std::string& logPath);
   // Loads from bytes (the .add bytes may be absent); used by loadFile and the fuzzer.
   Result loadFromBytes(const std::string& logPath, const std::string& logBytes,
                        const std::string* addBytes);
-  // Writes .log and .add through temporary files renamed into place.
+  // Writes .log and .add (always both) through temporary files renamed into place;
+  // on failure the previous files stay as they were. Stores lastLogbookPath on success.
   Result saveFile(const std::string& logPath);
   std::string serializeLog() const;
   std::string serializeAdd() const;
-  // Reload from disk ("Apri corrente file").
+  // Reload from disk ("Apri corrente file"): unsaved changes are dropped; a logbook
+  // that has no file yet becomes a new one.
   Result reload();
   void formCompanionNames(const std::string& logPath);
 
@@ -90,6 +94,7 @@ class Logbook {
   void renumberRange(int from, int to, int start);
   // Shifts date and time of dives p..q by m minutes in local calendar time.
   void shiftTimes(int p, int q, int minutes);
+  // displayedLocation in displayed (Windows-1252) form; "" adds every site.
   void fillSitesAtLocation(const std::string& displayedLocation);
 };
 
