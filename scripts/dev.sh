@@ -11,7 +11,7 @@ BUILD=${KELP_BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(cmake ninja-build clang libclang-rt-14-dev g++ libgtest-dev libbenchmark-dev
           nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
-          fonts-liberation xvfb xauth poppler-utils)
+          fonts-liberation xvfb xauth poppler-utils locales)
 
 install_deps() {
   local missing=()
@@ -24,6 +24,12 @@ install_deps() {
     [ "$(id -u)" -eq 0 ] || SUDO=sudo
     $SUDO apt-get update -q
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+  fi
+  # A decimal-comma locale, so the tests can prove that numbers ignore the user's locale.
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    local SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: could not generate de_DE.UTF-8"
   fi
 }
 
