@@ -408,7 +408,7 @@ void CMainFrame::rebuildRecentMenu() {
     a->setObjectName(QString::number(0xE110 + i));  // the framework's ids of the eight entries
     connect(a, &QAction::triggered, this, [this, path] {
       if (!QFileInfo(path).isFile()) {
-        if (!m_doc->saveModified()) return;
+        // Nothing is replaced, so no question: the entry just leaves the list.
         tellUser(this, QStringLiteral("Impossibile aprire il logbook\n%1\n\nIl file non esiste.")
                            .arg(QDir::toNativeSeparators(path)));
         m_recent.removeAll(path);
