@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
 #include "app/tips.h"
+#include "app/ui/color_dialogs.h"
 #include "app/ui/kelp_doc.h"
 #include "app/ui/kelp_view.h"
 #include "app/ui/main_frame.h"
@@ -28,15 +30,22 @@ void CKelpApp::checkEquipment() {
 }
 
 bool CKelpApp::initInstance(const QStringList& args, const Options& options) {
+  // Dialogs shown before the main window (the extended-mode notice, an error box) must not
+  // end the program when they close: quitting on the last window starts with the main window.
+  const bool quitOnLast = QGuiApplication::quitOnLastWindowClosed();
+  QGuiApplication::setQuitOnLastWindowClosed(false);
   // Settings for the current screen size, with the computer types file.
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize scr = screen ? screen->size() : QSize(0, 0);
   kelp::loadAllSettings(scr.width(), scr.height());
+  // A first start (no colour sections in Kelp.ini yet) gets a readable palette.
+  kelp::useDefaultColorsWhenUnset(kelp::settingsFile(), kelp::settings());
 
   m_doc = new CKelpDoc(this);
   m_frame = new CMainFrame(m_doc);
 
-  SplashWindow* splash = nullptr;
+  // The picture deletes itself when its time is up or a key is pressed.
+  QPointer<SplashWindow> splash;
   if (options.showSplash && options.showWindow) {
     splash = new SplashWindow;
     splash->setAttribute(Qt::WA_DeleteOnClose);
@@ -72,6 +81,7 @@ bool CKelpApp::initInstance(const QStringList& args, const Options& options) {
       m_frame->show();
     if (splash) splash->raise();
   }
+  QGuiApplication::setQuitOnLastWindowClosed(quitOnLast);
 
   if (options.showSplash && options.interactive && TipDialog::showAtStartUp()) {
     TipDialog tip(m_frame);
