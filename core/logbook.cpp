@@ -262,6 +262,16 @@ std::string absolutePath(const std::string& p) {
   return ec ? p : a.lexically_normal().string();
 }
 
+// Permissions for a file that replaces `target`: those of the file it replaces,
+// else what a newly created file gets under the current umask.
+mode_t fileMode(const std::string& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
 // Writes bytes to a new temporary file in the folder of `target`; returns its path or "".
 std::string writeTemporary(const std::string& target, const std::string& bytes) {
   std::string tmpl = target + ".XXXXXX";
@@ -283,7 +293,7 @@ std::string writeTemporary(const std::string& target, const std::string& bytes) 
   }
   if (ok && ::fsync(fd) != 0) ok = false;
   if (::close(fd) != 0) ok = false;
-  if (ok) ::chmod(tmpPath.c_str(), 0644);
+  if (ok) ::chmod(tmpPath.c_str(), fileMode(target));
   if (!ok) {
     ::unlink(tmpPath.c_str());
     return {};
@@ -542,7 +552,9 @@ Result Logbook::saveFile(const std::string& logPath) {
 Result Logbook::reload() {
   const std::string p = path;
   std::error_code ec;
-  if (p.empty() || !std::filesystem::is_regular_file(p, ec)) {
+  // A logbook that was never loaded or saved has no companion names; its
+  // "Senzanome.log" is no file, even if the working folder holds one of that name.
+  if (p.empty() || addPath.empty() || !std::filesystem::is_regular_file(p, ec)) {
     newLogbook();
     return Result::success();
   }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -61,8 +62,9 @@ class Cli : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  CliRun run(const std::vector<std::string>& args) {
-    std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
+  // env: assignments put in front of the command, e.g. "LC_ALL=de_DE.UTF-8".
+  CliRun run(const std::vector<std::string>& args, const std::string& env = "") {
+    std::string cmd = env + (env.empty() ? "" : " ") + "'" + KELP_CLI_PATH + "'";
     for (const auto& a : args) cmd += " '" + a + "'";
     const fs::path o = dir / "stdout", e = dir / "stderr";
     cmd += " >'" + o.string() + "' 2>'" + e.string() + "'";
@@ -151,6 +153,39 @@ TEST_F(Cli, ShowTextUsesTheFormLabelsAndUnits) {
   CliRun i = run({"show", demo, "1", "--imperial"});
   ASSERT_EQ(i.code, 0);
   EXPECT_TRUE(std::regex_search(i.out, std::regex("\nProf\\.Max\\.: [0-9]+ ft\n"))) << i.out;
+}
+
+// A decimal-comma locale changes neither the printed numbers nor the files written.
+TEST_F(Cli, OutputIgnoresTheProcessLocale) {
+  const char* locale = nullptr;
+  for (const char* c : {"de_DE.UTF-8", "de_DE.utf8"})
+    if (std::setlocale(LC_ALL, c)) {
+      locale = c;
+      break;
+    }
+  std::setlocale(LC_ALL, "C");
+  if (!locale) GTEST_SKIP() << "no decimal-comma locale installed";
+  const std::string env = std::string("LC_ALL=") + locale;
+  const std::vector<std::vector<std::string>> commands = {
+      {"info", demo},         {"list", demo},
+      {"show", demo, "7"},    {"show", demo, "7", "--imperial"},
+      {"show", demo, "12", "--json"}, {"show", demo, "12", "--json", "--imperial"}};
+  for (const auto& args : commands) {
+    const CliRun c = run(args);
+    const CliRun de = run(args, env);
+    ASSERT_EQ(de.code, 0) << de.err;
+    EXPECT_EQ(de.out, c.out) << args[0] << " " << args.back();
+  }
+  const CliRun show = run({"show", demo, "7"}, env);
+  EXPECT_TRUE(std::regex_search(show.out, std::regex("\nProf\\.Max\\.: [0-9]+\\.[0-9] m\n"))) << show.out;
+  EXPECT_TRUE(std::regex_search(show.out, std::regex("\nDim bombola: [0-9]+\\.[0-9] l\n"))) << show.out;
+
+  const std::string a = (dir / "a.log").string(), b = (dir / "b.log").string();
+  ASSERT_EQ(run({"save-as", demo, a}, env).code, 0);
+  ASSERT_EQ(run({"demo", b, "--dives", "60"}, env).code, 0);
+  EXPECT_EQ(readFile(a), readFile(demo));
+  EXPECT_EQ(readFile(b), readFile(demo));
+  EXPECT_EQ(readFile(dir / "a.add"), readFile(dir / "demo.add"));
 }
 
 TEST_F(Cli, SaveAsWritesTheSameBytesAsASecondSave) {

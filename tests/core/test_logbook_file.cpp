@@ -14,7 +14,9 @@
 #include "core/computer_models.h"
 #include "core/logbook.h"
 #include "core/settings.h"
+#include "core/demo_logbook.h"
 #include "core/texts.h"
+#include "decimal_comma_locale.h"
 
 using namespace kelp;
 namespace fs = std::filesystem;
@@ -570,5 +572,56 @@ TEST(LogbookFile, NewLoadMissingAndReload) {
   fresh.dives.push_back(makeRecord());
   ASSERT_TRUE(fresh.reload());  // never saved: a new logbook again
   EXPECT_EQ(fresh.diveCount(), 0);
+  fs::remove_all(dir);
+}
+
+TEST(LogbookFile, BytesIgnoreTheProcessLocale) {
+  const Logbook demo = makeDemoLogbook(40, 3);
+  const std::string log = demo.serializeLog(), add = demo.serializeAdd();
+  DecimalCommaLocale loc;
+  if (!loc.active()) GTEST_SKIP() << "no decimal-comma locale installed";
+  const Logbook again = makeDemoLogbook(40, 3);
+  EXPECT_EQ(again.serializeLog(), log);
+  EXPECT_EQ(again.serializeAdd(), add);
+  Logbook back;
+  ASSERT_TRUE(back.loadFromBytes("/x/d.log", log, &add));
+  EXPECT_EQ(back.serializeLog(), log);
+  EXPECT_EQ(back.serializeAdd(), add);
+  EXPECT_EQ(back.tankSizeList.texts(), demo.tankSizeList.texts());
+  for (const std::string& t : back.tankSizeList.texts()) EXPECT_EQ(t.find(','), std::string::npos) << t;
+}
+
+
+TEST(LogbookFile, SaveKeepsPermissionsAndANewLogbookReloadsNothing) {
+  const std::string dir = tempDir();
+  ASSERT_FALSE(dir.empty());
+  Logbook lb;
+  lb.newLogbook();
+  lb.dives.push_back(variedDive(1));
+  const std::string path = dir + "/Perm.log";
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ASSERT_TRUE(lb.saveFile(path));
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0666u & ~mask);
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  ASSERT_TRUE(lb.saveFile(path));  // replaced through a temporary file, mode kept
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+  // An unsaved logbook is named "Senzanome.log"; a file of that name in the
+  // working folder is not its file.
+  writeFile(dir + "/Senzanome.log", threeDiveLog().s);
+  const fs::path cwd = fs::current_path();
+  fs::current_path(dir);
+  Logbook fresh;
+  fresh.newLogbook();
+  fresh.dives.push_back(makeRecord());
+  const bool reloaded = static_cast<bool>(fresh.reload());
+  fs::current_path(cwd);
+  EXPECT_TRUE(reloaded);
+  EXPECT_EQ(fresh.diveCount(), 0);
+  EXPECT_EQ(fresh.path, "Senzanome.log");
   fs::remove_all(dir);
 }

@@ -11,6 +11,7 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "decimal_comma_locale.h"
 
 using namespace kelp;
 namespace fs = std::filesystem;
@@ -194,6 +195,37 @@ TEST_F(SettingsTest, RoundTripThroughTheFile) {
   EXPECT_EQ(r.defaults.diveType, 0x84);
   EXPECT_EQ(r.tipFilePos, 1234);
   EXPECT_EQ(r.tipTimeStamp, s.tipTimeStamp);
+}
+
+// Kelp.ini is read and written the same way whatever the process locale says.
+TEST_F(SettingsTest, FileIgnoresTheProcessLocale) {
+  DecimalCommaLocale loc;
+  if (!loc.active()) GTEST_SKIP() << "no decimal-comma locale installed";
+  writeFile(path("Kelp.ini"),
+            "[Ansicht]\nMetrisch=0\n[Default]\nFlaschengroesse=1200\nBlei=-350\n"
+            "[Color List Profil]\nProfil=16711680\n[Tabelle]\nTabSp02=120\nTabSp03=5\n"
+            "[Tip]\nFilePos=123456\n[1024x768]\nMainWindow_x=-8\nMainWindow_dx=1032\n"
+            "MainWindow_dy=776\n");
+  loadAllSettings(1024, 768);
+  Settings& s = settings();
+  EXPECT_EQ(s.unitsMetric, 0);
+  EXPECT_EQ(s.defaults.tankSize, 1200);
+  EXPECT_EQ(s.defaults.weight, -350);
+  EXPECT_EQ(s.profileColors[kColProfile], rgb(0, 0, 255));
+  EXPECT_EQ(s.tableColumns[2], 120);
+  EXPECT_EQ(s.tableColumns[3], -1);
+  EXPECT_EQ(s.tipFilePos, 123456);
+  EXPECT_EQ(s.mainWindow.x, -8);
+  EXPECT_TRUE(s.mainWindow.valid());
+
+  s.defaults.weight = 1250;
+  s.tipFilePos = 1234567;
+  ASSERT_TRUE(saveAllSettings());
+  const std::string text = readFile(path("Kelp.ini"));
+  EXPECT_NE(text.find("Blei=1250\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("FilePos=1234567\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("Profil=16711680\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("Metrisch=0\n"), std::string::npos) << text;
 }
 
 TEST_F(SettingsTest, ColumnWidthsOutsideTheRangeReadAutomatic) {

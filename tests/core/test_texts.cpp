@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "core/strings.h"
 #include "core/texts.h"
+#include "decimal_comma_locale.h"
 
 using namespace kelp;
 
@@ -22,20 +23,48 @@ struct Units {
 }  // namespace
 
 TEST(Format, NumbersIgnoreTheProcessLocale) {
-  const char* candidates[] = {"de_DE.UTF-8", "de_DE.utf8", "it_IT.UTF-8", "it_IT.utf8",
-                              "fr_FR.UTF-8", "de_DE", "it_IT"};
-  const char* found = nullptr;
-  for (const char* c : candidates)
-    if (std::setlocale(LC_ALL, c)) {
-      found = c;
-      break;
-    }
-  if (!found) GTEST_SKIP() << "no decimal-comma locale installed";
+  DecimalCommaLocale loc;
+  if (!loc.active()) GTEST_SKIP() << "no decimal-comma locale installed";
   EXPECT_EQ(format("%.1f", 32.5), "32.5");
   double d = 0;
   ASSERT_TRUE(scanFloat("32.5", d));
   EXPECT_DOUBLE_EQ(d, 32.5);
-  std::setlocale(LC_ALL, "C");
+  float f = 0;
+  ASSERT_TRUE(scanFloat("-1.25", f));
+  EXPECT_FLOAT_EQ(f, -1.25f);
+}
+
+// Every field formatter and parser that handles fractions, under a decimal-comma locale.
+TEST(Format, FieldTextsIgnoreTheProcessLocale) {
+  DecimalCommaLocale loc;
+  if (!loc.active()) GTEST_SKIP() << "no decimal-comma locale installed";
+  {
+    Units m(true);
+    EXPECT_EQ(formatDepthCm(3250), "32.5");
+    EXPECT_EQ(formatTankSize(1000), "10.0");
+    EXPECT_EQ(formatTankSizeList(800), "  8.0");
+    EXPECT_EQ(formatWeight(450), "4.5");
+    EXPECT_EQ(formatAirTemperature(1450), "14.5");
+    EXPECT_EQ(formatWaterTemperature(-150), "-1.5");
+    EXPECT_EQ(formatSac(25.4f), "25.4");
+    DiveRecord r = makeRecord();
+    r.avgDepth = 12.34f;
+    EXPECT_EQ(formatAvgDepth(r), "12.3");
+
+    EXPECT_EQ(parseDepth("2.3"), 229);
+    EXPECT_EQ(parseDepth("32.5"), 3250);
+    EXPECT_EQ(parseTemperature("-1.5"), -150);
+    EXPECT_EQ(parseTankSize("11.1"), 1110);
+    EXPECT_EQ(parseWeight("4.5"), 450);
+    // A comma ends the number as it does in the "C" locale: the entry means 2 m.
+    EXPECT_EQ(parseDepth("2,3"), 200);
+  }
+  Units i(false);
+  EXPECT_EQ(formatWeight(500), "13.4");
+  EXPECT_EQ(formatWaterTemperature(1450), "58.1");
+  EXPECT_EQ(formatSac(25.4f), "0.90");
+  EXPECT_EQ(parseWeight("10.5"), 391);  // 10.5 lb * 0.3732736 = 3.919 kg
+  EXPECT_EQ(parseTemperature("50.0"), 1000);
 }
 
 TEST(Format, ScanfLikeParsing) {
