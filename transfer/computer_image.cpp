@@ -110,8 +110,11 @@ void ComputerImage::decodeSlot(int slot, int64_t now) {
 
   const uint32_t computerClock = be32(&memory_[SETTINGS_OFFSET + 60]);
   const int32_t behind = static_cast<int32_t>(computerClock - d.computerDiveId);
-  const LocalTime lt = splitLocalTime(now - behind / 2);
-  d.timeOfDay = static_cast<int16_t>(lt.hour * 60 + lt.minute + (lt.second > 30 ? 1 : 0));
+  // A second above 30 rounds the time of day up by a minute. Splitting the
+  // instant 29 seconds later does exactly that, and carries 23:59:31 and later
+  // into 00:00 of the next day instead of a time of day of 24:00.
+  const LocalTime lt = splitLocalTime(now - behind / 2 + 29);
+  d.timeOfDay = static_cast<int16_t>(lt.hour * 60 + lt.minute);
   d.date = dayNumber(lt.day, lt.month, lt.year);
 
   d.minWaterTemperature = static_cast<int16_t>(s[11] * 25);

@@ -183,7 +183,10 @@ bool csvProfile(const Logbook& lb, const CsvOptions& o, std::string& out) {
     double depth = dive->samples[i].depth;
     if (o.sign == 1) depth = -depth;
     if (imperial) depth = metresToFeet(depth);
-    const std::string d = comma(format("%.1f", depth));
+    std::string d = format("%.1f", depth);
+    // The surface point made positive is -0.0; a spreadsheet gets a plain 0,0.
+    if (d == "-0.0") d = "0.0";
+    d = comma(d);
     if (o.timeFormat == 1)
       out += format("%c%s%c%s\n", sep, format("%d:%02d:%02d", t / 3600, t / 60 % 60, t % 60).c_str(),
                     sep, d.c_str());

@@ -186,6 +186,15 @@ TEST_F(ImageTest, DateAndTimeComeFromTheComputerClock) {
   ASSERT_EQ(decodeMemory(mem), 1);
   EXPECT_EQ(image.dive(0).date, dayNumber(31, 5, 2024));
   EXPECT_EQ(image.dive(0).timeOfDay, 23 * 60);
+  // 23:59:45 rounds up into 00:00 of the next day, never to a time of day of 24:00.
+  setBehind(2 * (12 * 3600 + 15));
+  ASSERT_EQ(decodeMemory(mem), 1);
+  EXPECT_EQ(image.dive(0).date, dayNumber(1, 6, 2024));
+  EXPECT_EQ(image.dive(0).timeOfDay, 0);
+  // An odd difference of half seconds is truncated: 61 half seconds are 30 s, 11:59:30.
+  setBehind(61);
+  ASSERT_EQ(decodeMemory(mem), 1);
+  EXPECT_EQ(image.dive(0).timeOfDay, 11 * 60 + 59);
 }
 
 TEST_F(ImageTest, OnlyTheLastTotalPositionsAreRead) {

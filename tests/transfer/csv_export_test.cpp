@@ -93,6 +93,11 @@ TEST_F(CsvTest, ProfileLayout) {
   ASSERT_TRUE(csvProfile(lb, o, text));
   EXPECT_NE(text.find("Profilo\tSecondo\tProf\n\t0\t1,3\n\t20\t12,2\n\t40\t3,0\n"),
             std::string::npos);
+  // The closing surface point made positive reads 0,0, not -0,0.
+  r.samples[2].depth = 0.0f;
+  ASSERT_TRUE(csvProfile(lb, o, text));
+  EXPECT_NE(text.find("\t40\t0,0\n"), std::string::npos) << text;
+  r.samples[2].depth = -3.0f;
   settings().unitsMetric = 0;
   ASSERT_TRUE(csvProfile(lb, o, text));
   EXPECT_NE(text.find("\t20\t40,2\n"), std::string::npos);  // 12.25 m in feet
