@@ -129,7 +129,12 @@ int runMakeImage(const Args& a) {
     return fail("usage: make-image --from LOGBOOK OUT [--model ID] [--serial N] [--now TIME]");
   int64_t now = 0;
   if (!parseNow(optionValue(a, "--now"), now)) return fail("cannot read --now");
+  Logbook lb;
+  Result loaded = lb.loadFile(from);
+  if (!loaded) return fail(loaded.error);
   ImageSettings st;
+  // Without --model the image is one of the computer the newest dives came from.
+  st.modelId = imageModelFor(lb.dives, st.modelId);
   int v = 0;
   if (!optionValue(a, "--model").empty()) {
     if (!scanInt(optionValue(a, "--model"), v) || v < 0 || v > 255) return fail("bad --model");
@@ -139,9 +144,6 @@ int runMakeImage(const Args& a) {
     if (!scanInt(optionValue(a, "--serial"), v) || v < 0 || v > 0xFFFFFF) return fail("bad --serial");
     st.serialNumber = static_cast<uint32_t>(v);
   }
-  Logbook lb;
-  Result loaded = lb.loadFile(from);
-  if (!loaded) return fail(loaded.error);
   std::vector<DownloadedDive> dives;
   for (const DiveRecord& r : lb.dives) {
     DownloadedDive d = downloadedFromRecord(r, st.modelId);

@@ -173,8 +173,12 @@ DownloadedDive downloadedFromRecord(const DiveRecord& r, uint8_t modelId) {
   d.warningFlags = r.warningFlags & 0x39;
   d.modelId = modelId;
   d.computerDiveId = r.computerDiveId;
-  if (r.profileLength > 0) {
-    const auto& models = computerModels();
+  const auto& models = computerModels();
+  // The samples of an O2 computer are encoded differently from those of the
+  // other models: such a profile would expand into nonsense under another
+  // kind of model, so it is left out of the image.
+  const bool sameEncoding = models.o2Model(r.computerType) == models.o2Model(modelId);
+  if (r.profileLength > 0 && sameEncoding) {
     const bool recordGas = models.hasGasSetting(r.computerType);
     const bool imageGas = models.nitroxModel(modelId) || models.o2Model(modelId);
     const int rawLength = std::clamp(r.profileLength - (recordGas ? 19 : 17), 0, RAW_PROFILE_SIZE);
@@ -191,6 +195,15 @@ DownloadedDive downloadedFromRecord(const DiveRecord& r, uint8_t modelId) {
     d.profileLength = static_cast<int16_t>(17 + n);
   }
   return d;
+}
+
+uint8_t imageModelFor(const std::vector<DiveRecord>& dives, uint8_t fallback) {
+  const auto& models = computerModels();
+  for (auto it = dives.rbegin(); it != dives.rend(); ++it) {
+    const uint8_t type = it->computerType;
+    if (type != 0 && models.find(type) && !models.importSource(type)) return type;
+  }
+  return fallback;
 }
 
 }  // namespace kelp

@@ -42,7 +42,13 @@ ImageResult writeImage(const ImageSettings& settings, const std::vector<Download
                        int64_t now);
 
 // The dive a record would give when written to an image of the given model
-// (the gas value goes back in front of the samples for gas models).
+// (the gas value goes back in front of the samples for gas models). A profile
+// recorded by an O2 model only goes into an image of an O2 model, and the
+// other way round: the sample encoding differs.
 DownloadedDive downloadedFromRecord(const DiveRecord& r, uint8_t modelId);
+
+// The model an image of these dives is best written for: the computer of the
+// newest dive that came from a downloadable model, else 'fallback'.
+uint8_t imageModelFor(const std::vector<DiveRecord>& dives, uint8_t fallback);
 
 }  // namespace kelp

@@ -348,4 +348,39 @@ TEST_F(ImageTest, ConvertFollowsTheGasKindOfTheModel) {
   EXPECT_EQ(i.gasSetting, 0);
 }
 
+TEST_F(ImageTest, RecordsGoIntoImagesOfTheirKindOfModel) {
+  DiveRecord o2 = makeRecord();
+  o2.date = dayNumber(1, 5, 2024);
+  o2.timeOfDay = 600;
+  o2.maxDepth = 1500;
+  o2.diveTime = 40;
+  o2.computerType = 164;  // O2: gas value, then samples in the O2 encoding
+  o2.gasSetting = 0x1234;
+  o2.profileLength = 19 + 10;
+  for (int i = 0; i < 10; ++i) o2.rawProfile[i] = uint8_t(i + 1);
+
+  const DownloadedDive same = downloadedFromRecord(o2, 164);
+  EXPECT_EQ(same.profileLength, 29);
+  EXPECT_EQ(same.raw[0], 0x34);
+  EXPECT_EQ(same.raw[1], 0x12);
+  EXPECT_EQ(same.raw[2], 1);
+  // An air model would expand the O2 samples wrongly: no profile in its image.
+  EXPECT_EQ(downloadedFromRecord(o2, 52).profileLength, 0);
+  EXPECT_EQ(downloadedFromRecord(o2, 52).maxDepth, 1500);
+  DiveRecord air = o2;
+  air.computerType = 52;
+  air.profileLength = 17 + 10;
+  EXPECT_EQ(downloadedFromRecord(air, 164).profileLength, 0);
+  EXPECT_EQ(downloadedFromRecord(air, 244).profileLength, 29);  // Nitrox: gas value added
+
+  // The image model follows the newest dive from a dive computer.
+  DiveRecord manual = makeRecord();
+  manual.computerType = 0;
+  DiveRecord imported = makeRecord();
+  imported.computerType = 179;
+  EXPECT_EQ(imageModelFor({air, o2, imported, manual}, 52), 164);
+  EXPECT_EQ(imageModelFor({manual, imported}, 52), 52);
+  EXPECT_EQ(imageModelFor({}, 31), 31);
+}
+
 }  // namespace
