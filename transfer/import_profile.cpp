@@ -52,7 +52,11 @@ void buildImportedProfile(DiveRecord& r, const std::vector<int>& valuesDm, int m
     reading(3 * g + 3, p + 4);
     p[6] = 0x20;
   }
-  r.profileLength = static_cast<int16_t>(std::min(minutes, groups - 1) * 7 + 17);
+  // The length counts the five leading bytes too, as in a downloaded profile:
+  // the logbook file keeps length - 17 raw bytes, and without them the last
+  // readings of the dive would be lost when the dive is saved. The last group
+  // (the closing surface readings) stays outside, as the expansion reads zeros there.
+  r.profileLength = static_cast<int16_t>(std::min(minutes, groups - 1) * 7 + 5 + 17);
 }
 
 }  // namespace kelp

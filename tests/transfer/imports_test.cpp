@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -78,7 +79,7 @@ TEST(CitizenImport, ReadsEveryFieldAndBuildsTheProfile) {
   EXPECT_EQ(r.avgDepth, 0.0f);
 
   // 23:30 to 00:15 is 45 minutes: 46 groups of 7 bytes.
-  EXPECT_EQ(r.profileLength, 45 * 7 + 17);
+  EXPECT_EQ(r.profileLength, 45 * 7 + 22);
   const uint8_t head[5] = {0, 0, 0, 0x40, 0x90};
   EXPECT_EQ(0, std::memcmp(r.rawProfile, head, 5));
   EXPECT_EQ(r.profileHeader[0], 2926);
@@ -166,7 +167,7 @@ TEST(CitizenImport, LimitsOfValuesAndRawProfile) {
   EXPECT_FLOAT_EQ(res.record.samples[634].depth, -5.0f);
   EXPECT_FLOAT_EQ(res.record.samples[635].depth, 0.0f);
   // 1440 groups do not fit 1600 bytes: 227 are written.
-  EXPECT_EQ(res.record.profileLength, 226 * 7 + 17);
+  EXPECT_EQ(res.record.profileLength, 226 * 7 + 22);
   EXPECT_EQ(res.record.rawProfile[5 + 226 * 7 + 6], 0x20);
   DiveRecord copy = res.record;
   expandProfile(copy, false);  // stays inside the record
@@ -232,7 +233,24 @@ TEST(GuardianImport, ReadsTheGeneralSectionAndThePoints) {
   const float want[] = {-1.3f, -10.0f, -11.0f, -12.0f, -13.0f, -8.7f, -4.4f, 0.0f};
   ASSERT_EQ(r.sampleCount, 7);
   for (int k = 0; k <= 7; ++k) EXPECT_FLOAT_EQ(r.samples[k].depth, want[k]) << k;
-  EXPECT_EQ(r.profileLength, 2 * 7 + 17);
+  EXPECT_EQ(r.profileLength, 2 * 7 + 22);
+}
+
+// The logbook file keeps profileLength - 17 raw bytes and expands them when
+// loading: every reading of the import must be among them.
+TEST(GuardianImport, SavedProfileKeepsEveryReading) {
+  ImportResult res = importGuardianText(
+      "[GENERAL]\nNumPoints=3\n[POINTS]\nP1=10.0\nP2=14.6\nP3=5.0\n", DiveDefaults{});
+  const DiveRecord& r = res.record;
+  ASSERT_EQ(r.sampleCount, 10);
+  DiveRecord stored = r;
+  std::fill(stored.rawProfile + (r.profileLength - 17), stored.rawProfile + RAW_PROFILE_SIZE,
+            uint8_t{0});
+  expandProfile(stored, false);
+  ASSERT_GE(stored.sampleCount, r.sampleCount);
+  for (int k = 1; k < r.sampleCount; ++k)
+    EXPECT_NEAR(stored.samples[k].depth, r.samples[k].depth, 0.16) << k;  // 10-bit readings
+  for (int k = r.sampleCount; k < stored.sampleCount; ++k) EXPECT_EQ(stored.samples[k].depth, 0);
 }
 
 TEST(GuardianImport, SectionReader) {
@@ -265,7 +283,7 @@ TEST(GuardianImport, LimitsAndMissingSections) {
   EXPECT_EQ(getNotes(res.record).size(), 510u);
   EXPECT_EQ(getText(res.record.location).size(), 60u);
   EXPECT_EQ(res.record.diveTime, 300);
-  EXPECT_EQ(res.record.profileLength, 211 * 7 + 17);
+  EXPECT_EQ(res.record.profileLength, 211 * 7 + 22);
 
   DiveDefaults defaults;
   defaults.use = true;
