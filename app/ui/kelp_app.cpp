@@ -60,7 +60,7 @@ bool CKelpApp::initInstance(const QStringList& args, const Options& options) {
       file = a;
       break;
     }
-  if (file.isEmpty() || !m_doc->openFile(file)) m_doc->onNewDocument();
+  m_doc->startUp(file);
 
   m_frame->restorePlacement();
 

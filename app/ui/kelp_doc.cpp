@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPushButton>
+#include <utility>
 
 #include "core/settings.h"
 #include "core/strings.h"
@@ -12,6 +14,12 @@ namespace {
 int defaultMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                    QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, QStringLiteral("Kelp"), text, buttons, parent);
+  // The buttons speak the program's language, whatever translations Qt has.
+  static const std::pair<QMessageBox::StandardButton, const char*> kTexts[] = {
+      {QMessageBox::Ok, "OK"},   {QMessageBox::Cancel, "Annulla"}, {QMessageBox::Yes, "Sì"},
+      {QMessageBox::No, "No"}};
+  for (const auto& [which, label] : kTexts)
+    if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(label));
   return box.exec();
 }
 
@@ -75,6 +83,17 @@ void CKelpDoc::onNewDocument() {
   }
   m_log.newLogbook();
   emit documentChanged();
+}
+
+void CKelpDoc::startUp(const QString& file) {
+  if (!file.isEmpty()) {
+    if (openFile(file)) return;
+    // The named file could not be read (the message said why): go on as without one,
+    // with the last logbook, unless that is the very file that just failed.
+    const QString last = fromUtf8(kelp::settings().lastLogbookPath);
+    m_startUp = QFileInfo(last).absoluteFilePath() != QFileInfo(file).absoluteFilePath();
+  }
+  onNewDocument();
 }
 
 bool CKelpDoc::saveModified() {

@@ -39,6 +39,9 @@ class CKelpDoc : public QObject {
   // First document of the run: loads the last logbook when it exists, else a new one.
   // Later calls (and the pending open request) follow the same rules as the framework's New.
   void onNewDocument();
+  // Start of the run: opens the logbook named on the command line; without one, or when it
+  // cannot be read, the first document follows the rules of onNewDocument().
+  void startUp(const QString& file);
   // Marks a file written by "Crea file selezionato" to be opened by the next onNewDocument().
   void setPendingOpen(const QString& path) { m_pendingOpen = path; }
 

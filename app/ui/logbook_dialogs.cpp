@@ -17,12 +17,15 @@
 
 namespace {
 
+// Dive numbers are stored in 16 bits without a sign.
+constexpr int kMaxDiveNumber = 65535;
+
 QString text(int id) { return QString::fromUtf8(kelp::str(id).c_str()); }
 
 QLineEdit* numberField(QWidget* parent, const char* id, int value) {
   auto* e = new QLineEdit(QString::number(value), parent);
   e->setObjectName(QString::fromLatin1(id));
-  e->setValidator(new QIntValidator(-32768, 65535, e));
+  e->setValidator(new QIntValidator(0, kMaxDiveNumber, e));
   e->setMaximumWidth(90);
   return e;
 }
@@ -156,6 +159,11 @@ bool renumber(QWidget* parent, CKelpDoc& doc) {
   CRenumberDlg dlg(lb.firstDiveNumber, parent);
   if (dlg.exec() != QDialog::Accepted) return false;
   const int first = dlg.first();
+  // Numbers that do not fit would wrap around to small ones.
+  if (first < 0 || first + lb.diveCount() - 1 > kMaxDiveNumber) {
+    tellUser(parent, text(62611));
+    return false;
+  }
   const QString q = QString::asprintf(kelp::str(62610).c_str(), first);
   if (askUser(parent, QMessageBox::Question, q, QMessageBox::Ok | QMessageBox::Cancel) !=
       QMessageBox::Ok)
@@ -171,6 +179,13 @@ bool renumberRange(QWidget* parent, CKelpDoc& doc) {
   if (dlg.exec() != QDialog::Accepted) return false;
   if (dlg.first() < firstNumber(lb) || dlg.last() > lastNumber(lb)) {
     tellUser(parent, text(62502));
+    return false;
+  }
+  int inRange = 0;
+  for (const kelp::DiveRecord& d : lb.dives)
+    if (d.diveNumber >= dlg.first() && d.diveNumber <= dlg.last()) ++inRange;
+  if (dlg.start() < 0 || dlg.start() + inRange - 1 > kMaxDiveNumber) {
+    tellUser(parent, text(62611));  // the new numbers would wrap around
     return false;
   }
   lb.renumberRange(dlg.first(), dlg.last(), dlg.start());

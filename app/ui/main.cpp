@@ -1,5 +1,8 @@
 // The Kelp desktop program.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/ui/kelp_app.h"
 
@@ -8,6 +11,12 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Kelp"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kelp"));
   QGuiApplication::setDesktopFileName(QStringLiteral("kelp"));
+  // The program speaks Italian: Qt's own dialogs (file choice, colour picker) follow
+  // when the system has Qt's Italian translation; without it they stay as they are.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&qtTexts);
 
   QStringList args = QApplication::arguments();
   args.removeFirst();

@@ -198,7 +198,11 @@ void CMainFrame::createStatusBar() {
   m_capsLabel = mk(QStringLiteral("MAIUSC"));
   m_numLabel = mk(QStringLiteral("NUM"));
   m_scrollLabel = mk(QStringLiteral("SCORR"));
-  statusBar()->showMessage(QStringLiteral("Pronto"));
+  // The idle text of the message pane: status texts of menus and buttons cover it for a
+  // while, and it comes back when they are gone.
+  auto* ready = new QLabel(QStringLiteral("Pronto"), this);
+  ready->setObjectName(QStringLiteral("readyText"));
+  statusBar()->addWidget(ready, 1);
   m_capsLabel->setEnabled(m_caps);
   m_numLabel->setEnabled(m_num);
   m_scrollLabel->setEnabled(m_scroll);
@@ -355,8 +359,9 @@ void CMainFrame::updateExternalAppText() {
 void CMainFrame::startExternalApp() {
   const QString program = qtext(kelp::settings().externFile);
   if (program.isEmpty()) return;
-  // The program gets its own path as its only argument.
-  if (!QProcess::startDetached(program, {program}))
+  // The program's command line is its own quoted path and nothing else: it sees its path as
+  // argv[0] and no argument, so a browser or an editor opens empty instead of opening itself.
+  if (!QProcess::startDetached(program, {}))
     tellUser(this, QStringLiteral("Impossibile avviare\n%1").arg(QDir::toNativeSeparators(program)));
 }
 
@@ -489,8 +494,13 @@ void CMainFrame::dropEvent(QDropEvent* e) {
     if (u.isLocalFile() && isLogbookFile(u.toLocalFile())) {
       e->acceptProposedAction();
       activateWindow();
-      m_doc->fileOpen(u.toLocalFile());
-      refresh();
+      // Opened once the drop is over: the save question must not hold up the program the
+      // file was dragged from.
+      const QString file = u.toLocalFile();
+      QTimer::singleShot(0, this, [this, file] {
+        m_doc->fileOpen(file);
+        refresh();
+      });
       return;
     }
   }

@@ -101,6 +101,9 @@ CSettingsDlg::CSettingsDlg(QWidget* parent, const kelp::StringList* suits)
   portRow->addWidget(spin_);
   portRow->addStretch();
   grid->addLayout(portRow, row++, 1);
+  // Program paths are long: give their fields room.
+  for (QLineEdit* e : {browser_, externFile_, menuText_}) e->setMinimumWidth(300);
+  grid->setColumnStretch(1, 1);
   top->addLayout(grid);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -126,8 +129,10 @@ void CSettingsDlg::browse(QLineEdit* target, const QString& filter) {
   QFileDialog dlg(this);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
-  dlg.setNameFilter(filter);
-  dlg.setDefaultSuffix(QStringLiteral("exe"));
+  dlg.setNameFilters(filter.split(QStringLiteral(";;")));
+  // Programs here rarely end in ".exe": the list opens on every file, and no suffix is added
+  // to the chosen name (a default suffix would turn "/usr/bin/editor" into "editor.exe").
+  dlg.selectNameFilter(dlg.nameFilters().constLast());
   if (!target->text().isEmpty()) dlg.selectFile(target->text());
   if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty())
     target->setText(dlg.selectedFiles().front());

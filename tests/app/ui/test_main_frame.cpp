@@ -261,6 +261,32 @@ class TestMainFrame : public QObject {
     QList<int> numbers;
     for (const DiveRecord& r : doc.logbook().dives) numbers << r.diveNumber;
     QCOMPARE(numbers, QList<int>({50, 51, 100, 101, 54}));
+
+    // Numbers past 65535 would wrap around to small ones: refused, nothing changes.
+    m_answers.texts.clear();
+    onNextDialog([](QDialog* d) {
+      setField(d, "1106", QStringLiteral("65533"));
+      d->accept();
+    });
+    f.runCommand(cmd::Renumber);
+    onNextDialog([](QDialog* d) {
+      setField(d, "1389", QStringLiteral("50"));
+      setField(d, "1390", QStringLiteral("54"));  // 50, 51 and 54
+      setField(d, "1391", QStringLiteral("65534"));
+      d->accept();
+    });
+    f.runCommand(cmd::RenumberRange);
+    QCOMPARE(m_answers.texts, QStringList({"Immissione sbagliata", "Immissione sbagliata"}));
+    numbers.clear();
+    for (const DiveRecord& r : doc.logbook().dives) numbers << r.diveNumber;
+    QCOMPARE(numbers, QList<int>({50, 51, 100, 101, 54}));
+    // The highest numbers that fit are taken.
+    onNextDialog([](QDialog* d) {
+      setField(d, "1106", QStringLiteral("65531"));
+      d->accept();
+    });
+    f.runCommand(cmd::Renumber);
+    QCOMPARE(int(doc.logbook().dives[4].diveNumber), 65535);
   }
 
   void timeZoneShiftsTheChosenDives() {
@@ -392,6 +418,31 @@ class TestMainFrame : public QObject {
     QCOMPARE(doc.logbook().diveCount(), 3);
   }
 
+  void unreadableCommandLineFileFallsBackToTheLastLogbook() {
+    const QString last = writeDemo(QStringLiteral("usual.log"), 3, 5);
+    QFile bad(path(QStringLiteral("named.log")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("not a logbook");
+    bad.close();
+    settings().lastLogbookPath = last.toStdString();
+    CKelpDoc doc;
+    doc.startUp(bad.fileName());
+    QCOMPARE(m_answers.texts.size(), 1);  // says why the named file was not opened
+    QCOMPARE(doc.logbook().diveCount(), 3);
+    QCOMPARE(QString::fromStdString(doc.logbook().path), last);
+    // A later "Nuovo" makes a new logbook, not the last one again.
+    doc.onNewDocument();
+    QCOMPARE(doc.logbook().diveCount(), 0);
+
+    // When the named file is the last logbook itself, it is not tried twice.
+    m_answers.texts.clear();
+    settings().lastLogbookPath = bad.fileName().toStdString();
+    CKelpDoc doc2;
+    doc2.startUp(bad.fileName());
+    QCOMPARE(m_answers.texts.size(), 1);
+    QCOMPARE(doc2.logbook().diveCount(), 0);
+  }
+
   void firstDocumentLoadsTheLastLogbook() {
     const QString a = writeDemo(QStringLiteral("last.log"), 2, 9);
     settings().lastLogbookPath = a.toStdString();
@@ -431,11 +482,11 @@ class TestMainFrame : public QObject {
     doc.logbook().remove(1);
     m_answers.queue = {QMessageBox::Cancel};
     drop(b);
-    QCOMPARE(m_answers.texts.size(), 1);
+    QTRY_COMPARE(m_answers.texts.size(), 1);  // asked once the drop is over
     QCOMPARE(doc.logbook().diveCount(), 1);
     m_answers.queue = {QMessageBox::No};
     drop(b);
-    QCOMPARE(doc.logbook().diveCount(), 4);
+    QTRY_COMPARE(doc.logbook().diveCount(), 4);
     QCOMPARE(f.recentFiles().value(0), b);
   }
 
@@ -454,12 +505,12 @@ class TestMainFrame : public QObject {
     QCOMPARE(g.recentFiles(), f.recentFiles());
   }
 
-  void externalProgramGetsItsOwnPath() {
+  void externalProgramStartsUnderItsOwnPath() {
     const QString out = path(QStringLiteral("ext-args.txt"));
     const QString script = path(QStringLiteral("my tool.sh"));
     QFile sf(script);
     QVERIFY(sf.open(QIODevice::WriteOnly));
-    sf.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '%1'\n").arg(out).toUtf8());
+    sf.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$0\" > '%1'\n").arg(out).toUtf8());
     sf.close();
     sf.setPermissions(sf.permissions() | QFileDevice::ExeOwner);
     CKelpDoc doc;
@@ -472,7 +523,8 @@ class TestMainFrame : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(out).size() > 0, 5000);
     QFile of(out);
     QVERIFY(of.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(of.readAll()), QStringLiteral("1|") + script);
+    // Started under its own path, with no argument (a program must not be handed itself).
+    QCOMPARE(QString::fromUtf8(of.readAll()), QStringLiteral("0|") + script);
     settings().externFile.clear();
   }
 
