@@ -40,6 +40,7 @@ CSettingsDlg::CSettingsDlg(QWidget* parent, const kelp::StringList* suits)
 
   grid->addWidget(new QLabel(QStringLiteral("Valuta:"), this), row, 0);
   currency_ = named(new QLineEdit(q(s.currency), this), 1176);
+  currency_->setMaximumWidth(120);
   grid->addWidget(currency_, row++, 1);
 
   auto* units = new QGroupBox(QStringLiteral("Unità"), this);
