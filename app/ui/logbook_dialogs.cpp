@@ -121,6 +121,9 @@ bool CTimeZoneDlg::minutes(int& out) const {
     auto r2 = std::from_chars(p, end, m);
     if (r2.ec != std::errc()) return false;
   }
+  // The sign comes from the radio buttons; negative parts or differences of more than
+  // a few years are typing errors (and would overflow the minutes).
+  if (h < 0 || m < 0 || h > 99999 || m > 99999) return false;
   out = h * 60 + m;
   if (m_minus->isChecked()) out = -out;
   return true;

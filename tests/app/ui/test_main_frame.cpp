@@ -330,6 +330,18 @@ class TestMainFrame : public QObject {
     });
     f.runCommand(cmd::TimeZone);
     QCOMPARE(m_answers.texts, QStringList({"Immissione sbagliata"}));
+
+    // a negative part or a difference that overflows the minutes is a typing error
+    for (const char* diff : {"1:-30", "99999999:00"}) {
+      m_answers.texts.clear();
+      onNextDialog([diff](QDialog* d) {
+        setField(d, "1057", QString::fromLatin1(diff));
+        d->accept();
+      });
+      f.runCommand(cmd::TimeZone);
+      QCOMPARE(m_answers.texts, QStringList({"Immissione sbagliata"}));
+    }
+    QCOMPARE(int(d[1].timeOfDay), 23 * 60 + 15);
   }
 
   void deleteAsksFirst() {
