@@ -409,7 +409,9 @@ void CMainFrame::rebuildRecentMenu() {
   for (int i = 0; i < m_recent.size(); ++i) {
     const QString path = m_recent[i];
     QAction* a = m_recentMenu->addAction(
-        QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        QStringLiteral("&%1 %2")
+            .arg(i + 1)
+            .arg(QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QLatin1String("&&"))));
     a->setObjectName(QString::number(0xE110 + i));  // the framework's ids of the eight entries
     connect(a, &QAction::triggered, this, [this, path] {
       if (!QFileInfo(path).isFile()) {

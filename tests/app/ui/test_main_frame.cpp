@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
@@ -515,6 +516,12 @@ class TestMainFrame : public QObject {
              f.recentFiles().value(7));
     CMainFrame g(&doc);  // a new window reads the same list
     QCOMPARE(g.recentFiles(), f.recentFiles());
+    // An ampersand in a path is shown as it is, not taken as a mnemonic.
+    f.addRecentFile(path(QStringLiteral("R&D.log")));
+    QMenu* recent = f.action(cmd::RecentFiles)->menu();
+    QVERIFY(recent);
+    QCOMPARE(recent->actions().value(0)->text(),
+             QStringLiteral("&1 ") + path(QStringLiteral("R&&D.log")));
   }
 
   void externalProgramStartsUnderItsOwnPath() {
