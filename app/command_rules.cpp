@@ -30,7 +30,9 @@ CommandState makeCommandState(const Logbook& lb, const CopyBuffer& copy,
   st.copyBufferFilled = copy.filled;
   st.selectionBufferFilled = !selection.empty();
   st.searchMade = searchMade;
-  st.logbookFileExists = !lb.path.empty() && fileExists(lb.path);
+  // A logbook never saved carries only its default name, without a folder: a file of that
+  // name in the working folder is not its file.
+  st.logbookFileExists = lb.path.find('/') != std::string::npos && fileExists(lb.path);
   st.externFileExists = !s.externFile.empty() && fileExists(s.externFile);
   st.profilePreview = s.profilePreview != 0;
   const int c = lb.currentPosition;

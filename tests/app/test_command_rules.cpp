@@ -72,6 +72,10 @@ TEST(CommandRules, BookCommandsWaitForTheFileOnDisk) {
   CommandState unsaved = makeCommandState(lb, copy, sel, false, s, computerModels(), neverExists);
   for (int id : kNeedDives) EXPECT_TRUE(commandEnabled(id, unsaved)) << id;
   for (int id : kNeedFile) EXPECT_FALSE(commandEnabled(id, unsaved)) << id;
+  // "Senzanome.log" lying in the working folder is not the new logbook's file.
+  CommandState stray = makeCommandState(lb, copy, sel, false, s, computerModels(), alwaysExists);
+  for (int id : kNeedFile) EXPECT_FALSE(commandEnabled(id, stray)) << id;
+  lb.path = "/home/diver/dives.log";
   CommandState saved = makeCommandState(lb, copy, sel, false, s, computerModels(), alwaysExists);
   for (int id : kNeedFile) EXPECT_TRUE(commandEnabled(id, saved)) << id;
 }
