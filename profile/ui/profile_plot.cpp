@@ -51,9 +51,20 @@ int digitCount(long v) {
   return n;
 }
 
-// Writes text with its top-left corner at (x, top).
+// Writes text with its top-left corner at (x, top). On paper set up with an
+// upward y axis (a flipped painter) the text still reads upright and hangs
+// down from (x, top) as seen on the page.
 void textAt(QPainter& p, int x, int top, const QString& text) {
-  p.drawText(QRect(x, top, 400, 100), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+  constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
+  if (p.combinedTransform().m22() < 0) {
+    p.save();
+    p.translate(x, top);
+    p.scale(1, -1);
+    p.drawText(QRect(0, 0, 400, 100), flags, text);
+    p.restore();
+    return;
+  }
+  p.drawText(QRect(x, top, 400, 100), flags, text);
 }
 
 QPen solidPen(const QColor& c, int width) {
@@ -213,8 +224,11 @@ void CProfilePlot::drawLaneAxes(QPainter& p, int tickCount, bool fiveLanes) cons
       }
       default: {
         static const char* const kMarks[] = {"", "", "RBT", "AMV", "NTD"};
+        const QString mark = QString::fromLatin1(kMarks[k]);
+        // ends just left of the axis where the margin allows, so it does not cross it
+        const int tx = std::max(2, x0_ - 3 - p.fontMetrics().horizontalAdvance(mark));
         p.setPen(label_);
-        textAt(p, mx, cy - 6, QString::fromLatin1(kMarks[k]));
+        textAt(p, std::min(mx, tx), cy - 6, mark);
         break;
       }
     }
@@ -336,12 +350,11 @@ void CProfilePlot::drawWarningLanes(QPainter& p, const QColor& warn, const QColo
   }
 }
 
-void CProfilePlot::drawDecoLine(QPainter& p, const QColor& c, const kelp::ProfileSample* samples,
-                                int count) const {
-  if (!samples) return;
+template <class FlagAt>
+void CProfilePlot::drawDeco(QPainter& p, const QColor& c, int count, FlagAt flagAt) const {
   int a = -1;
   for (int i = 0; i < count; ++i) {
-    if (samples[i].sampleFlags & 0x01) {
+    if (flagAt(i) & 0x01) {
       a = i;
       break;
     }
@@ -350,9 +363,21 @@ void CProfilePlot::drawDecoLine(QPainter& p, const QColor& c, const kelp::Profil
   int b = count - 1;
   int lastClear = -1;
   for (int i = a + 1; i < count; ++i)
-    if (!(samples[i].sampleFlags & 0x01)) lastClear = i;
+    if (!(flagAt(i) & 0x01)) lastClear = i;
   if (lastClear >= 0) b = lastClear;
   drawLine(p, c, 2, a, 0, b, 0);
+}
+
+void CProfilePlot::drawDecoLine(QPainter& p, const QColor& c, const kelp::ProfileSample* samples,
+                                int count) const {
+  if (!samples) return;
+  drawDeco(p, c, count, [samples](int i) { return samples[i].sampleFlags; });
+}
+
+void CProfilePlot::drawDecoLine(QPainter& p, const QColor& c, const uint8_t* flags,
+                                int count) const {
+  if (!flags) return;
+  drawDeco(p, c, count, [flags](int i) { return flags[i]; });
 }
 
 void CProfilePlot::drawValueCurve(QPainter& p, const QColor& c, int width, const double* values,

@@ -92,6 +92,8 @@ class CProfilePlot {
   // later sample without it (the last sample when it never clears).
   void drawDecoLine(QPainter& p, const QColor& c, const kelp::ProfileSample* samples,
                     int count) const;
+  // The same over plain flag bytes (the clip buffer, the calculator's planned profile).
+  void drawDecoLine(QPainter& p, const QColor& c, const uint8_t* flags, int count) const;
   // Polyline of point i at (i, ymax - value); values above the maximum are drawn at
   // the top edge; points outside the frame are left out.
   void drawValueCurve(QPainter& p, const QColor& c, int width, const double* values,
@@ -99,6 +101,8 @@ class CProfilePlot {
 
  private:
   void drawFrame(QPainter& p) const;
+  template <class FlagAt>
+  void drawDeco(QPainter& p, const QColor& c, int count, FlagAt flagAt) const;
   template <class DepthAt, class WarnAt>
   void drawCurve(QPainter& p, const QColor& c, const QColor& warn, int width, int count,
                  DepthAt depthAt, WarnAt warnAt) const;

@@ -268,6 +268,85 @@ class TestProfilePlot : public QObject {
     QVERIFY(!isColor(again, 165, 50, kCurve));
   }
 
+  void decoLineFromFlagBytesMatchesSamples() {
+    const CProfilePlot plot = frame();
+    const std::vector<uint8_t> flags{0, 0, 1, 1, 0, 1, 0x05, 0};
+    auto s = samples(std::vector<double>(flags.size(), 5.0), flags);
+    QImage a = blank(), b = blank();
+    {
+      QPainter p(&a);
+      plot.drawDecoLine(p, kCurve, s.data(), int(s.size()));
+    }
+    {
+      QPainter p(&b);
+      plot.drawDecoLine(p, kCurve, flags.data(), int(flags.size()));
+    }
+    QVERIFY(countColor(a, a.rect(), kCurve) > 0);
+    QCOMPARE(a, b);
+    const uint8_t none[] = {0, 0x02, 0x20};
+    QImage c = blank();
+    {
+      QPainter p(&c);
+      plot.drawDecoLine(p, kCurve, none, 3);
+      plot.drawDecoLine(p, kCurve, static_cast<const uint8_t*>(nullptr), 3);
+    }
+    QCOMPARE(countColor(c, c.rect(), kCurve), 0);
+  }
+
+  // Paper with an upward y axis: the painter is flipped and h is negative. The
+  // depth labels must still read upright, exactly as on the screen.
+  void upwardAxisLabelsReadUprightOnFlippedPaper() {
+    auto labelBox = [](const QImage& img, const QRect& r) {
+      QRect box;
+      for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+          if (countLabel(img, QRect(x, y, 1, 1))) box |= QRect(x, y, 1, 1);
+      return img.copy(box);
+    };
+    // Screen: depth 20 labelled at py = 30 + 200 = 230 (top 8 above).
+    QImage screen = blank(300, 300);
+    {
+      QPainter p(&screen);
+      CProfilePlot plot;
+      plot.setFrame(kAxis, kLabel, 60, 30, 200, 200);
+      plot.setMetric(true);
+      plot.setRanges(0, 10, 0, 20);
+      plot.setYStep(20);
+      plot.drawTimeAxes(p, 0, false);
+    }
+    // Paper: y up from the bottom of the image, origin 270 up, depth 20 at 70 up.
+    QImage paper = blank(300, 300);
+    {
+      QPainter p(&paper);
+      p.translate(0, 300);
+      p.scale(1, -1);
+      CProfilePlot plot;
+      plot.setFrame(kAxis, kLabel, 60, 270, 200, -200);
+      plot.setMetric(true);
+      plot.setRanges(0, 10, 0, 20);
+      plot.setYStep(20);
+      plot.drawTimeAxes(p, 0, false);
+    }
+    const QImage up = labelBox(screen, QRect(0, 215, 58, 30));
+    const QImage down = labelBox(paper, QRect(0, 215, 58, 30));
+    QVERIFY(!up.isNull());
+    QCOMPARE(down.size(), up.size());
+    // Same glyphs, not mirrored (the label colour pattern matches pixel for pixel).
+    int same = 0, total = 0;
+    for (int y = 0; y < up.height(); ++y)
+      for (int x = 0; x < up.width(); ++x) {
+        const bool a = countLabel(up, QRect(x, y, 1, 1)) > 0;
+        const bool b = countLabel(down, QRect(x, y, 1, 1)) > 0;
+        total += a;
+        same += a && b;
+      }
+    QVERIFY(total > 10);
+    QCOMPARE(same, total);
+    // On the page the label hangs around its tick (8 units above it to below it).
+    QVERIFY(countLabel(paper, QRect(0, 222, 58, 16)) > 0);
+    QCOMPARE(countLabel(paper, QRect(0, 200, 58, 18)), 0);
+  }
+
   void timeAxesLabelsAndGrid() {
     // Depth 0..25 by 5 and a 25-minute dive: every depth label, every minute labelled.
     QImage img = blank(800, 300);
