@@ -451,6 +451,8 @@ void CKelpView::onUpdate() {
 }
 
 void CKelpView::goToDive(int n) {
+  // A position outside the logbook would leave the current dive dangling.
+  if (n < 1 || n > m_log.diveCount()) return;
   m_log.currentPosition = n;
   showLine(n);
   fillForm();

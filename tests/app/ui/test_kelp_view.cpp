@@ -266,6 +266,12 @@ class TestKelpView : public QObject {
     v.goToDive(1);
     QCOMPARE(v.diveList()->currentRow(), 0);
     QCOMPARE(v.fieldText(1063), QString("12"));
+    // positions outside the logbook leave the current dive as it is
+    for (int bad : {0, 3, -1}) {
+      v.goToDive(bad);
+      QCOMPARE(lb.currentPosition, 1);
+      QCOMPARE(v.fieldText(1063), QString("12"));
+    }
 
     // a single changed line is rebuilt in place
     lb.dives[1].diveNumber = 99;
