@@ -31,9 +31,6 @@ void out(const std::string& s) {
 
 // Loads a logbook for reading; a missing or unreadable file is an error.
 bool openLogbook(const std::string& path, Logbook& lb, int& rc) {
-  // Run under the user's locale as the main window does, so that what is printed
-  // here is what the form shows (numbers keep their '.' whatever the locale says).
-  std::setlocale(LC_ALL, "");
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
     rc = fail(path + ": " + (std::filesystem::exists(path, ec) ? "not a logbook file" : "file not found"));

@@ -1,4 +1,5 @@
 // kelp-cli: a command-line front of the logbook's domain layer.
+#include <clocale>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
     usage(argc < 2 ? stderr : stdout);
     return argc < 2 ? 2 : 0;
   }
+  // Run under the user's locale as the main window does, so that every command prints
+  // what the program shows (numbers keep their '.' whatever the locale says).
+  std::setlocale(LC_ALL, "");
   Args args(argv + 2, argv + argc);
   kelp::loadAllSettings();
   if (hasFlag(args, "--imperial")) kelp::settings().unitsMetric = 0;
