@@ -522,7 +522,7 @@ void CKelpView::setLayoutChanged() {
 void CKelpView::layoutControls() {
   const QFontMetrics fm(font());
   const auto stops = listTabStops(dialogCharWidth(fm));
-  const int listWidth = stops[2] + fm.averageCharWidth() * 22 + 24;
+  const int listWidth = stops[2] + fm.averageCharWidth() * 34 + 24;
 
   ViewTemplate t;
   t.list = {8, 8, listWidth, 0};
@@ -548,6 +548,20 @@ void CKelpView::layoutControls() {
   put(m_previewButton, l.preview);
   m_bigPreview = l.bigPreview;
   static_cast<QPushButton*>(m_previewButton)->setFlat(false);
+}
+
+QSize CKelpView::minimumSizeHint() const {
+  const QFontMetrics fm(font());
+  const auto stops = listTabStops(dialogCharWidth(fm));
+  const int formLeft = 8 + stops[2] + fm.averageCharWidth() * 34 + 24 + 12;
+  const QSize form = m_form->minimumSizeHint();
+  const int notesWidth = std::max(200, form.width() * 9 / 20);
+  const int previewOn = settings().profilePreview != 0;
+  const int width = std::max(formLeft + form.width(),
+                             formLeft + notesWidth + 12 + (previewOn ? 159 : 60)) + 24;
+  const int boxTop = 8 + form.height() + 6 + fm.height() + 2;
+  const int height = boxTop + std::max(80, previewOn ? 99 : 20) + 16;
+  return {width, height};
 }
 
 void CKelpView::resizeEvent(QResizeEvent* e) {

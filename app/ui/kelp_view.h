@@ -54,6 +54,11 @@ class CKelpView : public QWidget {
   void profileWindowRequested();         // click on the preview control 1066
   void dueServiceShown();
 
+ public:
+  // Smallest size at which every field, the notes and the preview stay reachable;
+  // the main window scrolls the view below it.
+  QSize minimumSizeHint() const override;
+
  protected:
   void resizeEvent(QResizeEvent* e) override;
   void paintEvent(QPaintEvent* e) override;

@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -76,7 +77,13 @@ CMainFrame::CMainFrame(CKelpDoc* doc, QWidget* parent) : QMainWindow(parent), m_
   setObjectName(QStringLiteral("CMainFrame"));
   m_doc->setWindow(this);
   m_view = new CKelpView(m_doc->logbook(), this);
-  setCentralWidget(m_view);
+  // Below the view's minimum size the form scrolls instead of being cut off.
+  auto* scroller = new QScrollArea(this);
+  scroller->setObjectName(QStringLiteral("viewScroller"));
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setWidget(m_view);
+  setCentralWidget(scroller);
   connect(m_view, &CKelpView::commandRequested, this, &CMainFrame::runCommand);
   connect(m_view, &CKelpView::profileWindowRequested, this, &CMainFrame::notAvailable);
 
@@ -99,7 +106,7 @@ CMainFrame::CMainFrame(CKelpDoc* doc, QWidget* parent) : QMainWindow(parent), m_
   connect(idle, &QTimer::timeout, this, &CMainFrame::updateCommands);
   idle->start();
 
-  resize(1000, 700);
+  resize(1160, 740);
   updateTitle();
   updateCommands();
 }

@@ -606,7 +606,7 @@ class TestMainFrame : public QObject {
       CMainFrame h(&doc);
       settings().savePositions = 0;
       h.restorePlacement();
-      QCOMPARE(h.geometry().size(), QSize(1000, 700));
+      QCOMPARE(h.geometry().size(), QSize(1160, 740));
       settings().savePositions = 1;
     }
 
