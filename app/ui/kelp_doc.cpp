@@ -145,8 +145,11 @@ bool CKelpDoc::openFile(const QString& path) {
 
 bool CKelpDoc::fileSave() {
   if (isUntitled()) return fileSaveAs();
-  const QString p = fromUtf8(m_log.path);
-  const kelp::Result r = m_log.saveFile(m_log.path);
+  return saveTo(fromUtf8(m_log.path));
+}
+
+bool CKelpDoc::saveTo(const QString& p) {
+  const kelp::Result r = m_log.saveFile(toUtf8(p));
   if (!r) {
     tellUser(m_window, QStringLiteral("Impossibile salvare il logbook\n%1\n\n%2")
                            .arg(QDir::toNativeSeparators(p), fromUtf8(r.error)));
@@ -166,17 +169,7 @@ bool CKelpDoc::fileSaveAs(const QString& path) {
     if (p.isEmpty()) return false;
   }
   if (QFileInfo(p).suffix().isEmpty()) p += QStringLiteral(".log");
-  p = QFileInfo(p).absoluteFilePath();
-  const kelp::Result r = m_log.saveFile(toUtf8(p));
-  if (!r) {
-    tellUser(m_window, QStringLiteral("Impossibile salvare il logbook\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(p), fromUtf8(r.error)));
-    return false;
-  }
-  kelp::settings().lastLogbookPath = m_log.path;
-  emit fileUsed(p);
-  emit documentChanged();
-  return true;
+  return saveTo(QFileInfo(p).absoluteFilePath());
 }
 
 bool CKelpDoc::reload() {

@@ -68,6 +68,7 @@ class CKelpDoc : public QObject {
   void fileUsed(const QString& path);
 
  private:
+  bool saveTo(const QString& path);  // saves, or tells the user why not
   kelp::Logbook m_log;
   kelp::CopyBuffer m_copy;
   kelp::SelectionBuffer m_selection;
