@@ -20,6 +20,14 @@ const StringEntry kEntries[] = {
 #include "core/strings_app.inc"
 #include "core/strings_dialogs.inc"
 #include "core/strings_view.inc"
+#include "core/strings_edit.inc"
+#include "core/strings_search.inc"
+#include "core/strings_profile.inc"
+#include "core/strings_print.inc"
+#include "core/strings_transfer_ui.inc"
+#include "core/strings_statistics.inc"
+#include "core/strings_planner.inc"
+#include "core/strings_records.inc"
 };
 
 const std::unordered_map<int, std::string>& table() {
@@ -32,6 +40,16 @@ const std::unordered_map<int, std::string>& table() {
 }
 
 }  // namespace
+
+std::vector<int> conflictingStringIds() {
+  std::unordered_map<int, std::string> seen;
+  std::vector<int> out;
+  for (const auto& e : kEntries) {
+    auto [it, fresh] = seen.emplace(e.id, e.text);
+    if (!fresh && it->second != e.text) out.push_back(e.id);
+  }
+  return out;
+}
 
 const std::string& str(int id) {
   static const std::string empty;

@@ -26,6 +26,7 @@
 #include <QUrl>
 
 #include "app/ui/about_dialog.h"
+#include "app/ui/area_commands.h"
 #include "app/ui/kelp_doc.h"
 #include "app/ui/kelp_view.h"
 #include "app/ui/logbook_dialogs.h"
@@ -315,7 +316,19 @@ void CMainFrame::runCommand(int id) {
       dlg.exec();
       break;
     }
-    default: notAvailable(); return;
+    default: {
+      // The windows of the other areas.
+      static bool (*const areas[])(CMainFrame&, int) = {
+          runEditCommand,      runSearchCommand,     runProfileCommand, runPrintCommand,
+          runTransferCommand,  runStatisticsCommand, runPlannerCommand, runRecordsCommand};
+      bool taken = false;
+      for (auto run : areas)
+        if ((taken = run(*this, id))) break;
+      if (!taken) {
+        notAvailable();
+        return;
+      }
+    }
   }
   refresh();
 }

@@ -361,3 +361,7 @@ TEST(StringTable, LookupAndFormat) {
   EXPECT_EQ(strf(62589, 17), "Cancella imm #17?");
   EXPECT_EQ(strf(62612, 3, 9, "+", "01:30"), "Cambia imm #3 da #9\nCon +01:30 HH:MM?");
 }
+
+TEST(StringTable, NoIdHasTwoDifferentTexts) {
+  EXPECT_TRUE(conflictingStringIds().empty());
+}

@@ -1,0 +1,5 @@
+// Commands of printing.
+#include "app/ui/area_commands.h"
+#include "app/ui/main_frame.h"
+
+bool runPrintCommand(CMainFrame& /*frame*/, int /*id*/) { return false; }
