@@ -37,7 +37,7 @@ CommandState makeCommandState(const Logbook& lb, const CopyBuffer& copy,
   st.profilePreview = s.profilePreview != 0;
   const int c = lb.currentPosition;
   if (c >= 1 && c <= st.diveCount) {
-    const DiveRecord& r = lb.dives[c - 1];
+    const DiveRecord& r = lb.dives()[c - 1];
     const int depth = shownMaxDepth(r);
     st.currentHasDepthAndTime = depth != NO_VALUE && depth > 0 && r.diveTime != NO_VALUE &&
                                 r.diveTime > 0;
@@ -45,7 +45,7 @@ CommandState makeCommandState(const Logbook& lb, const CopyBuffer& copy,
     st.currentHandMadeProfile = st.currentHasProfile && isHandMadeProfile(r);
     st.currentGasKind = models.gasKind(r.computerType);
     if (c < st.diveCount) {
-      const DiveRecord& n = lb.dives[c];
+      const DiveRecord& n = lb.dives()[c];
       st.hasNext = true;
       st.nextGasKind = models.gasKind(n.computerType);
       st.nextHasProfile = n.profileLength != 0;

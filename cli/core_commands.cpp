@@ -150,7 +150,7 @@ int cmdList(const Args& a) {
   int rc = 0;
   if (!openLogbook(p[0], lb, rc)) return rc;
   std::string s;
-  for (const auto& r : lb.dives) {
+  for (const auto& r : lb.dives()) {
     s += diveListLine(r);
     s += '\n';
   }

@@ -79,7 +79,7 @@ int insertAndSave(Logbook& lb, const std::string& path, const DiveRecord& r) {
   lb.addTextsToLists(r);
   Result saved = lb.saveFile(path);
   if (!saved) return fail(saved.error);
-  std::printf("%d\t%s\n", lb.currentPosition > 0 ? lb.dives[lb.currentPosition - 1].diveNumber : 0,
+  std::printf("%d\t%s\n", lb.currentPosition > 0 ? lb.dives()[lb.currentPosition - 1].diveNumber : 0,
               formatDateLong(r.date).c_str());
   return 0;
 }
@@ -134,7 +134,7 @@ int runMakeImage(const Args& a) {
   if (!loaded) return fail(loaded.error);
   ImageSettings st;
   // Without --model the image is one of the computer the newest dives came from.
-  st.modelId = imageModelFor(lb.dives, st.modelId);
+  st.modelId = imageModelFor(lb.dives(), st.modelId);
   int v = 0;
   if (!optionValue(a, "--model").empty()) {
     if (!scanInt(optionValue(a, "--model"), v) || v < 0 || v > 255) return fail("bad --model");
@@ -145,7 +145,7 @@ int runMakeImage(const Args& a) {
     st.serialNumber = static_cast<uint32_t>(v);
   }
   std::vector<DownloadedDive> dives;
-  for (const DiveRecord& r : lb.dives) {
+  for (const DiveRecord& r : lb.dives()) {
     DownloadedDive d = downloadedFromRecord(r, st.modelId);
     // Only what a computer's memory can hold: dated dives with depth and time.
     if (d.date < 0 || d.timeOfDay == NO_VALUE || d.maxDepth == NO_VALUE || d.maxDepth <= 0 ||
@@ -203,8 +203,8 @@ int runExportCsv(const Args& a) {
     }
   }
   o.separator = hasFlag(a, "--tab") ? 1 : 0;
-  o.firstNumber = lb.dives.empty() ? 0 : lb.dives.front().diveNumber;
-  o.lastNumber = lb.dives.empty() ? 0 : lb.dives.back().diveNumber;
+  o.firstNumber = lb.dives().empty() ? 0 : lb.dives().front().diveNumber;
+  o.lastNumber = lb.dives().empty() ? 0 : lb.dives().back().diveNumber;
   auto number = [&](const char* name, int& target) {
     const std::string v = optionValue(a, name);
     return v.empty() || scanInt(v, target);

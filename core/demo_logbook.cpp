@@ -367,7 +367,8 @@ Logbook makeDemoLogbook(int dives, unsigned seed) {
   int holidayLeft = 0;
   const Area* holidayArea = nullptr;
 
-  lb.dives.reserve(static_cast<size_t>(dives));
+  std::vector<DiveRecord> made;
+  made.reserve(static_cast<size_t>(dives));
   uint32_t clock = 40000000u + rng.next() % 1000000u;  // dive computer clock, half seconds
   int lastEnd = 0;
 
@@ -601,14 +602,13 @@ Logbook makeDemoLogbook(int dives, unsigned seed) {
       lastEnd = timeOfDay + minutes;
       timeOfDay = lastEnd + rng.range(60, 150);
       if (timeOfDay > 22 * 60) timeOfDay = 22 * 60;
-      lb.dives.push_back(r);
+      made.push_back(r);
     }
     // next day: a holiday goes on day by day, otherwise a gap of days or weeks
     date += holidayLeft > 0 ? 1 : 1 + static_cast<int32_t>(rng.next() % static_cast<uint32_t>(2 * meanGap));
   }
 
-  lb.currentPosition = lb.diveCount();
-  lb.rebuildTotals(true);
+  lb.assignDives(std::move(made));
   lb.modified = false;
   return lb;
 }

@@ -324,8 +324,8 @@ void Logbook::formCompanionNames(const std::string& logPath) {
 }
 
 void Logbook::newLogbook() {
-  dives.clear();
-  dives.shrink_to_fit();
+  m_dives.clear();
+  m_dives.shrink_to_fit();
   currentPosition = 0;
   path = str(62588);
   infPath.clear();
@@ -370,7 +370,7 @@ void Logbook::rebuildTotals(bool withLists) {
   }
   double sacSum = 0;
   int sacCount = 0;
-  for (const DiveRecord& r : dives) {
+  for (const DiveRecord& r : m_dives) {
     if (withLists) addTextsToLists(r);
     if (r.diveTime != NO_VALUE) totalDiveTime += r.diveTime;
     if (r.sac != 0) {
@@ -378,7 +378,7 @@ void Logbook::rebuildTotals(bool withLists) {
       ++sacCount;
     }
   }
-  if (!dives.empty()) firstDiveNumber = dives.front().diveNumber;
+  if (!m_dives.empty()) firstDiveNumber = m_dives.front().diveNumber;
   if (sacCount) {
     averageSac = static_cast<float>(sacSum / sacCount);
     averageSacUpdated = 1;
@@ -418,7 +418,7 @@ Result Logbook::loadFromBytes(const std::string& logPath, const std::string& log
   if (addOpen) add.skip(kAddHeaderSize);  // 594, 110, count: not used on reading
 
   try {
-    lb.dives.resize(static_cast<size_t>(count));
+    lb.m_dives.resize(static_cast<size_t>(count));
   } catch (const std::bad_alloc&) {
     return Result::failure(format("Memoria insufficiente per il file %s.", logPath.c_str()));
   }
@@ -431,7 +431,7 @@ Result Logbook::loadFromBytes(const std::string& logPath, const std::string& log
   double sacSum = 0;
   int sacCount = 0;
   for (int i = 0; i < count; ++i) {
-    DiveRecord& r = lb.dives[static_cast<size_t>(i)];
+    DiveRecord& r = lb.m_dives[static_cast<size_t>(i)];
     initZeroedRecord(r);
     readEntry(in, r, gas);
     if (!in.ok()) return truncatedError(logPath, i + 1);
@@ -489,7 +489,7 @@ Result Logbook::loadFile(const std::string& logPath) {
 
 std::string Logbook::serializeLog() const {
   std::string bytes;
-  bytes.reserve(kLogHeaderSize + dives.size() * 256);
+  bytes.reserve(kLogHeaderSize + m_dives.size() * 256);
   ByteWriter out(bytes);
   out.u16(LOG_FORMAT_VERSION);
   out.u32(headerReserved);
@@ -497,18 +497,18 @@ std::string Logbook::serializeLog() const {
   out.u16(headerWordA);
   out.u16(headerWordB);
   GasInfo gas;
-  for (const DiveRecord& r : dives) writeEntry(out, r, gas);
+  for (const DiveRecord& r : m_dives) writeEntry(out, r, gas);
   return bytes;
 }
 
 std::string Logbook::serializeAdd() const {
   std::string bytes;
-  bytes.reserve(kAddHeaderSize + dives.size() * (EXTENDED_BLOCK_SIZE + kAddReservedSize));
+  bytes.reserve(kAddHeaderSize + m_dives.size() * (EXTENDED_BLOCK_SIZE + kAddReservedSize));
   ByteWriter out(bytes);
   out.i32(kAddHeaderA);
   out.i32(kAddHeaderB);
   out.i32(diveCount());
-  for (const DiveRecord& r : dives) {
+  for (const DiveRecord& r : m_dives) {
     writeExtendedBlock(out, r);
     out.zeros(kAddReservedSize);
   }
@@ -545,7 +545,7 @@ Result Logbook::saveFile(const std::string& logPath) {
   path = full;
   formCompanionNames(full);
   settings().lastLogbookPath = path;
-  for (DiveRecord& r : dives) r.avgDepthCm = avgDepthToCm(r.avgDepth);
+  for (DiveRecord& r : m_dives) r.avgDepthCm = avgDepthToCm(r.avgDepth);
   return Result::success();
 }
 

@@ -2,6 +2,7 @@
 // The one open logbook: dives in date order, current position, totals, file
 // names and the suggestion lists; plus loading and saving the .log/.add files.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,6 @@ class Logbook {
   uint32_t headerReserved = 0;
   uint16_t headerWordA = 100;
   uint16_t headerWordB = 20;
-  std::vector<DiveRecord> dives;
   bool modified = false;
   int totalDiveTime = 0;
   ChangeFlags changes;
@@ -53,7 +53,13 @@ class Logbook {
   StringList locationList, siteList, tankSizeList, buddyList, otherActivityList, suitList,
       sitesAtLocationList;
 
-  int diveCount() const { return static_cast<int>(dives.size()); }
+  // The dives in logbook order, read-only: every change goes through the operations below,
+  // which keep the journal of an open change (core/logbook_history.h) for undo.
+  const std::vector<DiveRecord>& dives() const { return m_dives; }
+  int diveCount() const { return static_cast<int>(m_dives.size()); }
+  // Replaces every dive at once (demo logbooks, tests); the current position becomes the last
+  // dive, totals and lists are rebuilt, and nothing is journaled.
+  void assignDives(std::vector<DiveRecord> dives);
   int headerCount() const { return diveCount(); }
 
   // --- files ---
@@ -83,7 +89,12 @@ class Logbook {
   bool get(int n, DiveRecord& out) const;  // initialised record + false when outside
   DiveRecord get(int n) const;
   bool put(int n, const DiveRecord& r);
-  Result insert(const DiveRecord& r);      // refused beyond MAX_DIVES
+  // Changes the dive at position n through f (a copy that is put back); false when outside.
+  bool modify(int n, const std::function<void(DiveRecord&)>& f);
+  Result insert(const DiveRecord& r);      // in date order; refused beyond MAX_DIVES
+  // Inserts at position p (1..count+1) and numbers it as insert() does: later dives move up by
+  // one, the new dive takes the number before the next one (or follows the previous one).
+  Result insertAt(int p, const DiveRecord& r);
   int insertPosition(const DiveRecord& r) const;
   bool remove(int n);
   int positionForEdited(const DiveRecord& r, int current) const;
@@ -96,6 +107,9 @@ class Logbook {
   void shiftTimes(int p, int q, int minutes);
   // displayedLocation in displayed (Windows-1252) form; "" adds every site.
   void fillSitesAtLocation(const std::string& displayedLocation);
+
+ private:
+  std::vector<DiveRecord> m_dives;
 };
 
 // One copied dive, kept for the whole run.

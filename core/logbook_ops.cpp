@@ -51,7 +51,7 @@ bool Logbook::get(int n, DiveRecord& out) const {
     initRecord(out);
     return false;
   }
-  out = dives[static_cast<size_t>(n - 1)];
+  out = m_dives[static_cast<size_t>(n - 1)];
   return true;
 }
 
@@ -61,39 +61,56 @@ DiveRecord Logbook::get(int n) const {
   return r;
 }
 
+void Logbook::assignDives(std::vector<DiveRecord> dives) {
+  m_dives = std::move(dives);
+  currentPosition = diveCount();
+  if (!m_dives.empty()) firstDiveNumber = m_dives.front().diveNumber;
+  rebuildTotals(true);
+  changes.raise();
+}
+
 bool Logbook::put(int n, const DiveRecord& r) {
   if (n < 1 || n > diveCount()) return false;
-  dives[static_cast<size_t>(n - 1)] = r;
+  m_dives[static_cast<size_t>(n - 1)] = r;
   modified = true;
   rebuildTotals(false);
   changes.changedPosition = n;
   return true;
 }
 
+bool Logbook::modify(int n, const std::function<void(DiveRecord&)>& f) {
+  DiveRecord r;
+  if (!get(n, r)) return false;
+  f(r);
+  return put(n, r);
+}
+
 int Logbook::insertPosition(const DiveRecord& r) const {
   if (r.date == -1) return 1;
   const uint32_t date = static_cast<uint32_t>(r.date);
   for (int i = 0; i < diveCount(); ++i)
-    if (laterThan(dives[static_cast<size_t>(i)], date, r.timeOfDay)) return i + 1;
+    if (laterThan(m_dives[static_cast<size_t>(i)], date, r.timeOfDay)) return i + 1;
   return diveCount() + 1;
 }
 
-Result Logbook::insert(const DiveRecord& r) {
+Result Logbook::insert(const DiveRecord& r) { return insertAt(insertPosition(r), r); }
+
+Result Logbook::insertAt(int p, const DiveRecord& r) {
   if (diveCount() >= MAX_DIVES)
     return Result::failure(format("Il logbook contiene già il numero massimo di %d immersioni.", MAX_DIVES));
-  const int p = insertPosition(r);
+  p = std::clamp(p, 1, diveCount() + 1);
   try {
-    dives.insert(dives.begin() + (p - 1), r);
+    m_dives.insert(m_dives.begin() + (p - 1), r);
   } catch (const std::bad_alloc&) {
     return Result::failure("Memoria insufficiente per inserire l'immersione.");
   }
   const int count = diveCount();
   if (p < count) {
-    for (int i = p; i < count; ++i) ++dives[static_cast<size_t>(i)].diveNumber;
-    dives[static_cast<size_t>(p - 1)].diveNumber = static_cast<uint16_t>(dives[static_cast<size_t>(p)].diveNumber - 1);
+    for (int i = p; i < count; ++i) ++m_dives[static_cast<size_t>(i)].diveNumber;
+    m_dives[static_cast<size_t>(p - 1)].diveNumber = static_cast<uint16_t>(m_dives[static_cast<size_t>(p)].diveNumber - 1);
   } else {
-    dives[static_cast<size_t>(p - 1)].diveNumber =
-        count == 1 ? 1 : static_cast<uint16_t>(dives[static_cast<size_t>(p - 2)].diveNumber + 1);
+    m_dives[static_cast<size_t>(p - 1)].diveNumber =
+        count == 1 ? 1 : static_cast<uint16_t>(m_dives[static_cast<size_t>(p - 2)].diveNumber + 1);
   }
   currentPosition = p;
   rebuildTotals(false);
@@ -105,8 +122,8 @@ bool Logbook::remove(int n) {
   if (n < 1 || n > diveCount()) return false;
   // Numbers close up: each later dive takes the number of the place it moves to.
   for (int i = diveCount(); i > n; --i)
-    dives[static_cast<size_t>(i - 1)].diveNumber = dives[static_cast<size_t>(i - 2)].diveNumber;
-  dives.erase(dives.begin() + (n - 1));
+    m_dives[static_cast<size_t>(i - 1)].diveNumber = m_dives[static_cast<size_t>(i - 2)].diveNumber;
+  m_dives.erase(m_dives.begin() + (n - 1));
   if (currentPosition > diveCount()) currentPosition = diveCount();
   rebuildTotals(true);
   modified = true;
@@ -117,7 +134,7 @@ int Logbook::positionForEdited(const DiveRecord& r, int current) const {
   if (current == 0 || r.date == -1) return 1;
   for (int i = 1; i <= diveCount(); ++i) {
     if (i == current) continue;
-    const DiveRecord& d = dives[static_cast<size_t>(i - 1)];
+    const DiveRecord& d = m_dives[static_cast<size_t>(i - 1)];
     if (d.date == -1) continue;
     if (d.date > r.date || (d.date == r.date && d.timeOfDay > r.timeOfDay)) return i < current ? i : i - 1;
   }
@@ -129,45 +146,45 @@ void Logbook::move(const DiveRecord& r, int from, int to) {
   if (from < 1 || from > count || to < 1 || to > count) return;
   // Close the gap at `from`, open one at `to`.
   for (int i = from; i < count; ++i) {
-    dives[static_cast<size_t>(i - 1)] = dives[static_cast<size_t>(i)];
-    --dives[static_cast<size_t>(i - 1)].diveNumber;
+    m_dives[static_cast<size_t>(i - 1)] = m_dives[static_cast<size_t>(i)];
+    --m_dives[static_cast<size_t>(i - 1)].diveNumber;
   }
   for (int i = count - 1; i >= to; --i) {
-    dives[static_cast<size_t>(i)] = dives[static_cast<size_t>(i - 1)];
-    ++dives[static_cast<size_t>(i)].diveNumber;
+    m_dives[static_cast<size_t>(i)] = m_dives[static_cast<size_t>(i - 1)];
+    ++m_dives[static_cast<size_t>(i)].diveNumber;
   }
-  DiveRecord& slot = dives[static_cast<size_t>(to - 1)];
+  DiveRecord& slot = m_dives[static_cast<size_t>(to - 1)];
   slot = r;
   slot.diveNumber = to == 1 ? static_cast<uint16_t>(firstDiveNumber)
-                            : static_cast<uint16_t>(dives[static_cast<size_t>(to - 2)].diveNumber + 1);
+                            : static_cast<uint16_t>(m_dives[static_cast<size_t>(to - 2)].diveNumber + 1);
   currentPosition = to;
   rebuildTotals(false);
   modified = true;
 }
 
 int Logbook::positionOfNumber(int k) const {
-  if (!dives.empty() && dives.front().diveNumber == 1) return k;
+  if (!m_dives.empty() && m_dives.front().diveNumber == 1) return k;
   for (int i = 0; i < diveCount(); ++i)
-    if (dives[static_cast<size_t>(i)].diveNumber == k) return i + 1;
+    if (m_dives[static_cast<size_t>(i)].diveNumber == k) return i + 1;
   return k;
 }
 
 int Logbook::lastPositionOfNumber(int k) const {
   for (int i = diveCount(); i >= 1; --i)
-    if (dives[static_cast<size_t>(i - 1)].diveNumber == k) return i;
+    if (m_dives[static_cast<size_t>(i - 1)].diveNumber == k) return i;
   return 0;
 }
 
 void Logbook::renumber(int first) {
   firstDiveNumber = first;
-  for (int i = 0; i < diveCount(); ++i) dives[static_cast<size_t>(i)].diveNumber = static_cast<uint16_t>(first + i);
+  for (int i = 0; i < diveCount(); ++i) m_dives[static_cast<size_t>(i)].diveNumber = static_cast<uint16_t>(first + i);
   modified = true;
   changes.raise();
 }
 
 void Logbook::renumberRange(int from, int to, int start) {
   int next = start;
-  for (DiveRecord& d : dives)
+  for (DiveRecord& d : m_dives)
     if (d.diveNumber >= from && d.diveNumber <= to) d.diveNumber = static_cast<uint16_t>(next++);
   modified = true;
   rebuildTotals(false);
@@ -177,7 +194,7 @@ void Logbook::shiftTimes(int p, int q, int minutes) {
   p = std::max(p, 1);
   q = std::min(q, diveCount());
   for (int i = p; i <= q; ++i) {
-    DiveRecord& d = dives[static_cast<size_t>(i - 1)];
+    DiveRecord& d = m_dives[static_cast<size_t>(i - 1)];
     if (d.date == -1 || d.timeOfDay == NO_VALUE) continue;
     time_t t;
     if (!toCalendar(d.date, d.timeOfDay, t)) continue;
@@ -196,20 +213,20 @@ void Logbook::fillSitesAtLocation(const std::string& displayedLocation) {
   sitesAtLocationList.clear();
   sitesAtLocationList.reserve(diveCount());
   const std::string wanted = toStored(displayedLocation);
-  for (const DiveRecord& d : dives)
+  for (const DiveRecord& d : m_dives)
     if (wanted.empty() || getText(d.location) == wanted) sitesAtLocationList.add(getText(d.site));
 }
 
 void CopyBuffer::copyFrom(const Logbook& lb, int position) { filled = lb.get(position, record); }
 
 Result SelectionBuffer::copyFrom(const Logbook& lb, int firstNumber, int lastNumber) {
-  if (lb.dives.empty() || firstNumber > lastNumber || firstNumber < lb.dives.front().diveNumber ||
-      lastNumber > lb.dives.back().diveNumber)
+  if (lb.dives().empty() || firstNumber > lastNumber || firstNumber < lb.dives().front().diveNumber ||
+      lastNumber > lb.dives().back().diveNumber)
     return Result::failure(str(62502));
   records.clear();
   const size_t room = static_cast<size_t>(lastNumber - firstNumber + 1);
   records.reserve(room);
-  for (const DiveRecord& d : lb.dives) {
+  for (const DiveRecord& d : lb.dives()) {
     if (records.size() >= room) break;
     if (d.diveNumber >= firstNumber && d.diveNumber <= lastNumber) records.push_back(d);
   }

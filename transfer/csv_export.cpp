@@ -130,8 +130,8 @@ std::string csvCell(const std::string& text, char separator) {
 }
 
 Result checkCsvOptions(const Logbook& lb, const CsvOptions& o) {
-  if (lb.dives.empty() || o.firstNumber < lb.dives.front().diveNumber ||
-      o.lastNumber > lb.dives.back().diveNumber)
+  if (lb.dives().empty() || o.firstNumber < lb.dives().front().diveNumber ||
+      o.lastNumber > lb.dives().back().diveNumber)
     return Result::failure(str(62502));
   if (o.fields == 0) return Result::failure(str(62618));
   return Result::success();
@@ -146,7 +146,7 @@ std::string csvTable(const Logbook& lb, const CsvOptions& o) {
       out += sep;
     }
   out += '\n';
-  for (const DiveRecord& r : lb.dives) {
+  for (const DiveRecord& r : lb.dives()) {
     if (r.diveNumber < o.firstNumber || r.diveNumber > o.lastNumber) continue;
     for (int bit : kCsvFieldOrder)
       if (selected(o.fields, bit)) {
@@ -161,7 +161,7 @@ std::string csvTable(const Logbook& lb, const CsvOptions& o) {
 bool csvProfile(const Logbook& lb, const CsvOptions& o, std::string& out) {
   out.clear();
   const DiveRecord* dive = nullptr;
-  for (const DiveRecord& r : lb.dives)
+  for (const DiveRecord& r : lb.dives())
     if (r.diveNumber == o.lastNumber) {
       dive = &r;
       break;

@@ -53,8 +53,8 @@ void storeLastTransferTexts(Settings& s, const InfoTexts& t) {
 LastDive LastDive::of(const Logbook& lb) {
   LastDive l;
   l.logbookSerial = lb.computerSerial;
-  if (lb.dives.empty()) return l;
-  const DiveRecord& r = lb.dives.back();
+  if (lb.dives().empty()) return l;
+  const DiveRecord& r = lb.dives().back();
   l.any = true;
   l.date = r.date;
   l.timeOfDay = r.timeOfDay;

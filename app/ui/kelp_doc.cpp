@@ -56,6 +56,11 @@ void tellUser(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
 
 CKelpDoc::CKelpDoc(QObject* parent) : QObject(parent) {}
 
+kelp::Result CKelpDoc::perform(const QString& /*text*/,
+                              const std::function<kelp::Result(kelp::Logbook&)>& op) {
+  return op(m_log);
+}
+
 bool CKelpDoc::isUntitled() const {
   // A new logbook carries only its default name, without a folder.
   const QString p = fromUtf8(m_log.path);

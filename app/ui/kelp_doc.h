@@ -55,6 +55,12 @@ class CKelpDoc : public QObject {
   bool fileSaveAs(const QString& path = {});    // "" asks for a file
   bool reload();                                // "Apri corrente file": no question
 
+  // Every change to the logbook's dives goes through perform(): op runs on the logbook as one
+  // undoable step named `text` (the command's menu text, "Cancella immersione"), which
+  // "Annulla"/"Ripeti" take back and repeat byte for byte. When op fails, whatever it changed
+  // is taken back and its Result returned. Opening, "Nuovo" and reloading clear the history.
+  kelp::Result perform(const QString& text, const std::function<kelp::Result(kelp::Logbook&)>& op);
+
   bool isModified() const { return m_log.modified; }
   // The logbook has never been saved (or its name was lost).
   bool isUntitled() const;

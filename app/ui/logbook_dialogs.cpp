@@ -42,8 +42,8 @@ QDialogButtonBox* buttons(QDialog* dlg, const QString& okText = {}) {
   return box;
 }
 
-int firstNumber(const kelp::Logbook& lb) { return lb.dives.empty() ? 0 : lb.dives.front().diveNumber; }
-int lastNumber(const kelp::Logbook& lb) { return lb.dives.empty() ? 0 : lb.dives.back().diveNumber; }
+int firstNumber(const kelp::Logbook& lb) { return lb.dives().empty() ? 0 : lb.dives().front().diveNumber; }
+int lastNumber(const kelp::Logbook& lb) { return lb.dives().empty() ? 0 : lb.dives().back().diveNumber; }
 
 }  // namespace
 
@@ -149,7 +149,7 @@ bool deleteDive(QWidget* parent, CKelpDoc& doc) {
   kelp::Logbook& lb = doc.logbook();
   const int c = lb.currentPosition;
   if (c < 1 || c > lb.diveCount()) return false;
-  const QString q = QString::asprintf(kelp::str(62589).c_str(), int(lb.dives[c - 1].diveNumber));
+  const QString q = QString::asprintf(kelp::str(62589).c_str(), int(lb.dives()[c - 1].diveNumber));
   if (askUser(parent, QMessageBox::Question, q, QMessageBox::Ok | QMessageBox::Cancel) !=
       QMessageBox::Ok)
     return false;
@@ -185,7 +185,7 @@ bool renumberRange(QWidget* parent, CKelpDoc& doc) {
     return false;
   }
   int inRange = 0;
-  for (const kelp::DiveRecord& d : lb.dives)
+  for (const kelp::DiveRecord& d : lb.dives())
     if (d.diveNumber >= dlg.first() && d.diveNumber <= dlg.last()) ++inRange;
   if (dlg.start() < 0 || dlg.start() + inRange - 1 > kMaxDiveNumber) {
     tellUser(parent, text(62611));  // the new numbers would wrap around
@@ -199,7 +199,7 @@ bool timeZone(QWidget* parent, CKelpDoc& doc) {
   kelp::Logbook& lb = doc.logbook();
   const int c = lb.currentPosition;
   if (c < 1 || c > lb.diveCount()) return false;
-  const int n = lb.dives[c - 1].diveNumber;
+  const int n = lb.dives()[c - 1].diveNumber;
   CTimeZoneDlg dlg(n, n, parent);
   if (dlg.exec() != QDialog::Accepted) return false;
   int m = 0;

@@ -72,7 +72,7 @@ void BM_Load(benchmark::State& state) {
   for (auto _ : state) {
     kelp::Logbook lb;
     if (!lb.loadFile(path)) state.SkipWithError("load failed");
-    benchmark::DoNotOptimize(lb.dives.data());
+    benchmark::DoNotOptimize(lb.dives().data());
   }
   state.SetItemsProcessed(state.iterations() * n);
 }
@@ -104,7 +104,7 @@ void BM_ExpandProfile(benchmark::State& state) {
   kelp::Logbook lb;
   if (!lb.loadFile(savedLogbook(1000))) std::abort();
   std::vector<kelp::DiveRecord> withProfile;
-  for (const auto& d : lb.dives)
+  for (const auto& d : lb.dives())
     if (d.profileLength != 0) withProfile.push_back(d);
   if (withProfile.empty()) std::abort();
   size_t i = 0;
@@ -120,9 +120,9 @@ void BM_ExpandProfile(benchmark::State& state) {
 void BM_InsertDateOrder(benchmark::State& state) {
   kelp::Logbook lb;
   if (!lb.loadFile(savedLogbook(10000))) std::abort();
-  const kelp::DiveRecord model = lb.dives[lb.dives.size() / 2];
-  const int32_t firstDate = lb.dives.front().date;
-  const int32_t span = lb.dives.back().date - firstDate + 1;
+  const kelp::DiveRecord model = lb.dives()[lb.dives().size() / 2];
+  const int32_t firstDate = lb.dives().front().date;
+  const int32_t span = lb.dives().back().date - firstDate + 1;
   uint32_t seed = 12345;
   for (auto _ : state) {
     kelp::DiveRecord r = model;
@@ -130,7 +130,7 @@ void BM_InsertDateOrder(benchmark::State& state) {
     r.date = firstDate + static_cast<int32_t>((seed >> 8) % static_cast<uint32_t>(span));
     if (!lb.insert(r)) state.SkipWithError("insert failed");
     state.PauseTiming();
-    lb.dives.erase(lb.dives.begin() + (lb.currentPosition - 1));  // keep 10,000 dives
+    lb.remove(lb.currentPosition);  // keep 10,000 dives
     state.ResumeTiming();
   }
   state.SetItemsProcessed(state.iterations());

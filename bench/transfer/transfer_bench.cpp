@@ -51,7 +51,8 @@ BENCHMARK(BM_DecodeFullImage);
 
 void BM_ExportTable10000(benchmark::State& state) {
   Logbook lb;
-  lb.dives.reserve(10000);
+  std::vector<DiveRecord> dives;
+  dives.reserve(10000);
   for (int i = 0; i < 10000; ++i) {
     DiveRecord r = makeRecord();
     r.date = dayNumber(1, 1, 1990) + i;
@@ -66,8 +67,9 @@ void BM_ExportTable10000(benchmark::State& state) {
     setText(r.site, "Capo; Nord");
     setText(r.buddies, "Anna & Bob");
     setNotes(r, "Una nota\nsu due righe");
-    lb.dives.push_back(r);
+    dives.push_back(r);
   }
+  lb.assignDives(std::move(dives));
   CsvOptions o;
   for (int bit : kCsvFieldOrder) o.fields |= 1u << bit;
   o.firstNumber = 1;

@@ -125,13 +125,13 @@ TEST(CommandRules, ProfileCommandsFollowTheCurrentDive) {
   lb.currentPosition = 1;
   EXPECT_TRUE(commandEnabled(cmd::CreateProfile, state()));  // depth and time, no profile
   EXPECT_FALSE(commandEnabled(cmd::SplitDive, state()));
-  giveProfile(lb.dives[0], true);
+  lb.modify(1, [&](DiveRecord& d) { giveProfile(d, true); });
   EXPECT_TRUE(commandEnabled(cmd::CreateProfile, state()));  // a hand-made one may be redrawn
   EXPECT_TRUE(commandEnabled(cmd::SplitDive, state()));
-  giveProfile(lb.dives[0], false);
+  lb.modify(1, [&](DiveRecord& d) { giveProfile(d, false); });
   EXPECT_FALSE(commandEnabled(cmd::CreateProfile, state()));  // never over a computer profile
-  lb.dives[0].profileLength = 0;
-  lb.dives[0].diveTime = NO_VALUE;
+  lb.modify(1, [&](DiveRecord& d) { d.profileLength = 0; });
+  lb.modify(1, [&](DiveRecord& d) { d.diveTime = NO_VALUE; });
   EXPECT_FALSE(commandEnabled(cmd::CreateProfile, state()));
 }
 

@@ -57,8 +57,8 @@ TEST(DemoLogbook, RoundTripsThroughTheFiles) {
   EXPECT_EQ(back.firstDiveNumber, 1);
   // the derived fields come back equal from the expansion at load time
   for (int i = 0; i < demo.diveCount(); ++i) {
-    const DiveRecord& x = demo.dives[i];
-    const DiveRecord& y = back.dives[i];
+    const DiveRecord& x = demo.dives()[i];
+    const DiveRecord& y = back.dives()[i];
     SCOPED_TRACE(i);
     ASSERT_EQ(x.sampleCount, y.sampleCount);
     EXPECT_EQ(0, std::memcmp(x.samples, y.samples, sizeof x.samples));
@@ -79,11 +79,11 @@ TEST(DemoLogbook, ContentIsVariedAndConsistent) {
   int computer = 0, handMade = 0, none = 0, longNotes = 0, noSite = 0, gasKind2 = 0, deco = 0,
       warned = 0;
   for (int i = 0; i < lb.diveCount(); ++i) {
-    const DiveRecord& r = lb.dives[i];
+    const DiveRecord& r = lb.dives()[i];
     SCOPED_TRACE(i);
     EXPECT_EQ(r.diveNumber, i + 1);
     if (i > 0) {
-      const DiveRecord& p = lb.dives[i - 1];
+      const DiveRecord& p = lb.dives()[i - 1];
       EXPECT_TRUE(p.date < r.date || (p.date == r.date && p.timeOfDay < r.timeOfDay));
       if (p.date == r.date) {
         EXPECT_NE(r.surfaceInterval, NO_VALUE);
@@ -149,8 +149,8 @@ TEST(DemoLogbook, ContentIsVariedAndConsistent) {
   EXPECT_GT(deco, 0);
   EXPECT_GT(warned, 0);
   int d0, m0, y0, d1, m1, y1;
-  fromDayNumber(lb.dives.front().date, d0, m0, y0);
-  fromDayNumber(lb.dives.back().date, d1, m1, y1);
+  fromDayNumber(lb.dives().front().date, d0, m0, y0);
+  fromDayNumber(lb.dives().back().date, d1, m1, y1);
   EXPECT_GE(y1 - y0, 3);
   EXPECT_GT(lb.averageSac, 8.0f);
   EXPECT_GT(lb.locationList.count(), 5);

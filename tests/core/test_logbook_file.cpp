@@ -221,8 +221,8 @@ DiveRecord variedDive(int i) {
 
 void expectSameDive(const DiveRecord& a, const DiveRecord& b, int i) {
   Logbook la, lb;
-  la.dives = {a};
-  lb.dives = {b};
+  la.assignDives({a});
+  lb.assignDives({b});
   EXPECT_EQ(la.serializeLog(), lb.serializeLog()) << "dive " << i;
   EXPECT_EQ(la.serializeAdd(), lb.serializeAdd()) << "dive " << i;
   EXPECT_EQ(a.sampleCount, b.sampleCount) << i;
@@ -281,7 +281,7 @@ TEST(LogbookFile, ReadsHandBuiltFile) {
   EXPECT_EQ(settings().lastLogbookPath, "/data/dives/Mare.log");
   EXPECT_FALSE(lb.modified);
 
-  const DiveRecord& d = lb.dives[0];
+  const DiveRecord& d = lb.dives()[0];
   EXPECT_EQ(getText(d.location), std::string(60, 'L'));
   EXPECT_EQ(getText(d.site), "Punta");
   EXPECT_EQ(d.date, dayNumber(1, 6, 2020));
@@ -314,7 +314,7 @@ TEST(LogbookFile, ReadsHandBuiltFile) {
   EXPECT_EQ(d.startPressure, NO_VALUE);
   EXPECT_EQ(d.avgDepth, 0.0f);
 
-  const DiveRecord& n = lb.dives[1];  // Nitrox model: gas setting before the raw bytes
+  const DiveRecord& n = lb.dives()[1];  // Nitrox model: gas setting before the raw bytes
   EXPECT_EQ(n.profileHeaderByte, 0x55);
   EXPECT_EQ(n.profileHeader[7], 8);
   EXPECT_EQ(n.gasSetting, 0x0132);
@@ -325,7 +325,7 @@ TEST(LogbookFile, ReadsHandBuiltFile) {
   EXPECT_EQ(n.samples[2].sampleFlags, 0x21);
   EXPECT_GT(n.sac, 0.0f);
 
-  const DiveRecord& o = lb.dives[2];  // O2 model: 6-byte raw header, two group bytes
+  const DiveRecord& o = lb.dives()[2];  // O2 model: 6-byte raw header, two group bytes
   EXPECT_EQ(o.gasSetting, 0x0132);
   EXPECT_FLOAT_EQ(o.profileMaxDepth, 20.0f);
   EXPECT_EQ(o.sampleCount, 10);
@@ -352,7 +352,7 @@ TEST(LogbookFile, WriterIsByteExact) {
   EXPECT_EQ(lb.serializeLog(), log.s);
   EXPECT_EQ(lb.serializeAdd(), add.s);
 
-  const DiveRecord& d = lb.dives[0];
+  const DiveRecord& d = lb.dives()[0];
   EXPECT_EQ(getText(d.notesMore), "ancora");
   EXPECT_EQ(getNotes(d), "calmaancora");
   EXPECT_EQ(d.weight, 850);
@@ -373,11 +373,11 @@ TEST(LogbookFile, ShortAddFileLeavesLaterDivesEmpty) {
   add.s += std::string(400, 'q');  // second entry cut inside its block
   Logbook lb;
   ASSERT_TRUE(lb.loadFromBytes("a.log", log.s, &add.s));
-  EXPECT_EQ(lb.dives[0].weight, 850);
+  EXPECT_EQ(lb.dives()[0].weight, 850);
   for (int i : {1, 2}) {
-    EXPECT_EQ(lb.dives[i].weight, NO_VALUE);
-    EXPECT_EQ(lb.dives[i].startPressure, NO_VALUE);
-    EXPECT_EQ(getText(lb.dives[i].notesMore), "");
+    EXPECT_EQ(lb.dives()[i].weight, NO_VALUE);
+    EXPECT_EQ(lb.dives()[i].startPressure, NO_VALUE);
+    EXPECT_EQ(getText(lb.dives()[i].notesMore), "");
   }
 }
 
@@ -385,13 +385,13 @@ TEST(LogbookFile, AvgDepthIsTruncatedToCentimetres) {
   Logbook lb;
   DiveRecord r = makeRecord();
   r.avgDepth = 12.345f;
-  lb.dives = {r};
+  lb.assignDives({r});
   const std::string add = lb.serializeAdd();
   ASSERT_EQ(add.size(), 12u + 850u);
   EXPECT_EQ(static_cast<uint8_t>(add[12 + 260]) | (static_cast<uint8_t>(add[12 + 261]) << 8), 1234);
   Logbook back;
   ASSERT_TRUE(back.loadFromBytes("a.log", lb.serializeLog(), &add));
-  EXPECT_FLOAT_EQ(back.dives[0].avgDepth, 12.34f);
+  EXPECT_FLOAT_EQ(back.dives()[0].avgDepth, 12.34f);
 }
 
 TEST(LogbookFile, MalformedProfileLengthsStayAligned) {
@@ -419,14 +419,14 @@ TEST(LogbookFile, MalformedProfileLengthsStayAligned) {
   Logbook lb;
   ASSERT_TRUE(lb.loadFromBytes("m.log", log.s, nullptr));
   ASSERT_EQ(lb.diveCount(), 4);
-  EXPECT_EQ(lb.dives[0].profileLength, 17);
-  EXPECT_EQ(lb.dives[1].profileLength, 17 + RAW_PROFILE_SIZE);
-  EXPECT_EQ(lb.dives[1].rawProfile[RAW_PROFILE_SIZE - 1], 0xC3);
-  EXPECT_EQ(lb.dives[1].sampleCount, MAX_SAMPLES - 1);
-  EXPECT_EQ(lb.dives[2].profileLength, 19);
-  EXPECT_EQ(lb.dives[2].gasSetting, 0x0132);
-  EXPECT_EQ(getText(lb.dives[3].site), "Dopo");
-  EXPECT_EQ(lb.dives[3].diveNumber, 9);
+  EXPECT_EQ(lb.dives()[0].profileLength, 17);
+  EXPECT_EQ(lb.dives()[1].profileLength, 17 + RAW_PROFILE_SIZE);
+  EXPECT_EQ(lb.dives()[1].rawProfile[RAW_PROFILE_SIZE - 1], 0xC3);
+  EXPECT_EQ(lb.dives()[1].sampleCount, MAX_SAMPLES - 1);
+  EXPECT_EQ(lb.dives()[2].profileLength, 19);
+  EXPECT_EQ(lb.dives()[2].gasSetting, 0x0132);
+  EXPECT_EQ(getText(lb.dives()[3].site), "Dopo");
+  EXPECT_EQ(lb.dives()[3].diveNumber, 9);
 
   // What is written back describes its own bytes and loads the same way.
   Logbook again;
@@ -477,7 +477,11 @@ TEST(LogbookFile, SaveAndLoadRoundTrip) {
   lb.newLogbook();
   lb.headerReserved = 77;
   lb.headerWordA = 5;
-  for (int i = 0; i < 40; ++i) lb.dives.push_back(variedDive(i));
+  {
+    std::vector<DiveRecord> v;
+    for (int i = 0; i < 40; ++i) v.push_back(variedDive(i));
+    lb.assignDives(v);
+  }
   lb.rebuildTotals(true);
   lb.modified = true;
   const std::string path = dir + "/Viaggi.log";
@@ -493,7 +497,7 @@ TEST(LogbookFile, SaveAndLoadRoundTrip) {
   ASSERT_EQ(back.diveCount(), 40);
   EXPECT_EQ(back.headerReserved, 77u);
   EXPECT_EQ(back.headerWordA, 5);
-  for (int i = 0; i < 40; ++i) expectSameDive(lb.dives[static_cast<size_t>(i)], back.dives[static_cast<size_t>(i)], i);
+  for (int i = 0; i < 40; ++i) expectSameDive(lb.dives()[static_cast<size_t>(i)], back.dives()[static_cast<size_t>(i)], i);
   EXPECT_EQ(back.totalDiveTime, lb.totalDiveTime);
   EXPECT_FLOAT_EQ(back.averageSac, lb.averageSac);
   EXPECT_EQ(back.buddyList.texts(), lb.buddyList.texts());
@@ -509,9 +513,9 @@ TEST(LogbookFile, SaveAndLoadRoundTrip) {
   ASSERT_TRUE(back.saveFile(path));
   Logbook third;
   ASSERT_TRUE(third.loadFile(path));
-  EXPECT_EQ(third.dives[0].weight, 1111);
-  EXPECT_EQ(third.dives[1].weight, back.dives[1].weight);
-  EXPECT_EQ(getText(third.dives[40].suitDescription), getText(back.dives[40].suitDescription));
+  EXPECT_EQ(third.dives()[0].weight, 1111);
+  EXPECT_EQ(third.dives()[1].weight, back.dives()[1].weight);
+  EXPECT_EQ(getText(third.dives()[40].suitDescription), getText(back.dives()[40].suitDescription));
   settings().extended = 1;
   fs::remove_all(dir);
 }
@@ -520,7 +524,11 @@ TEST(LogbookFile, FailedSaveKeepsThePreviousFiles) {
   const std::string dir = tempDir();
   Logbook lb;
   lb.newLogbook();
-  for (int i = 0; i < 3; ++i) lb.dives.push_back(variedDive(i));
+  {
+    std::vector<DiveRecord> v;
+    for (int i = 0; i < 3; ++i) v.push_back(variedDive(i));
+    lb.assignDives(v);
+  }
   const std::string path = dir + "/Log.log";
   ASSERT_TRUE(lb.saveFile(path));
   const std::string logBefore = readFile(path);
@@ -530,7 +538,7 @@ TEST(LogbookFile, FailedSaveKeepsThePreviousFiles) {
   fs::rename(dir + "/Log.add", dir + "/kept.add");
   fs::create_directory(dir + "/Log.add");
   fs::create_directory(dir + "/Log.add/inside");
-  lb.dives.push_back(variedDive(9));
+  ASSERT_TRUE(lb.insert(variedDive(9)));
   Result r = lb.saveFile(path);
   EXPECT_FALSE(r);
   EXPECT_NE(r.error.find("Log.add"), std::string::npos);
@@ -562,14 +570,18 @@ TEST(LogbookFile, NewLoadMissingAndReload) {
   writeFile(dir + "/r.log", threeDiveLog().s);
   ASSERT_TRUE(lb.loadFile(dir + "/r.log"));
   lb.remove(1);
-  lb.dives[0].diveTime = 1;
+  {
+    DiveRecord changed = lb.get(1);
+    changed.diveTime = 1;
+    lb.put(1, changed);
+  }
   ASSERT_TRUE(lb.reload());  // unsaved changes are dropped
   EXPECT_EQ(lb.diveCount(), 3);
-  EXPECT_EQ(lb.dives[1].diveTime, 40);
+  EXPECT_EQ(lb.dives()[1].diveTime, 40);
 
   Logbook fresh;
   fresh.newLogbook();
-  fresh.dives.push_back(makeRecord());
+  ASSERT_TRUE(fresh.insert(makeRecord()));
   ASSERT_TRUE(fresh.reload());  // never saved: a new logbook again
   EXPECT_EQ(fresh.diveCount(), 0);
   fs::remove_all(dir);
@@ -597,7 +609,7 @@ TEST(LogbookFile, SaveKeepsPermissionsAndANewLogbookReloadsNothing) {
   ASSERT_FALSE(dir.empty());
   Logbook lb;
   lb.newLogbook();
-  lb.dives.push_back(variedDive(1));
+  lb.assignDives({variedDive(1)});
   const std::string path = dir + "/Perm.log";
   const mode_t mask = ::umask(0);
   ::umask(mask);
@@ -617,7 +629,7 @@ TEST(LogbookFile, SaveKeepsPermissionsAndANewLogbookReloadsNothing) {
   fs::current_path(dir);
   Logbook fresh;
   fresh.newLogbook();
-  fresh.dives.push_back(makeRecord());
+  ASSERT_TRUE(fresh.insert(makeRecord()));
   const bool reloaded = static_cast<bool>(fresh.reload());
   fs::current_path(cwd);
   EXPECT_TRUE(reloaded);

@@ -33,13 +33,13 @@ Logbook makeLogbook(int n, int first = 1) {
 
 std::vector<int> numbers(const Logbook& lb) {
   std::vector<int> v;
-  for (const DiveRecord& d : lb.dives) v.push_back(d.diveNumber);
+  for (const DiveRecord& d : lb.dives()) v.push_back(d.diveNumber);
   return v;
 }
 
 std::vector<std::string> sites(const Logbook& lb) {
   std::vector<std::string> v;
-  for (const DiveRecord& d : lb.dives) v.push_back(getText(d.site));
+  for (const DiveRecord& d : lb.dives()) v.push_back(getText(d.site));
   return v;
 }
 
@@ -81,7 +81,7 @@ TEST(Operations, InsertInDateOrder) {
 
   ASSERT_TRUE(lb.insert(dive(1, 1, 2030, 600, "late")));
   EXPECT_EQ(lb.currentPosition, 7);
-  EXPECT_EQ(lb.dives.back().diveNumber, 7);
+  EXPECT_EQ(lb.dives().back().diveNumber, 7);
 
   // Same date and time goes after the existing dive; a later time on that day after it too.
   ASSERT_TRUE(lb.insert(dive(3, 6, 2021, 600, "same")));
@@ -115,8 +115,7 @@ TEST(Operations, UndatedDiveStaysFirstAndPullsDatedOnesBeforeIt) {
 TEST(Operations, InsertBeyondTheLimitIsRefused) {
   Logbook lb;
   lb.newLogbook();
-  lb.dives.resize(MAX_DIVES);
-  for (auto& d : lb.dives) initRecord(d);
+  lb.assignDives(std::vector<DiveRecord>(MAX_DIVES, makeRecord()));
   lb.modified = false;
   Result r = lb.insert(dive(1, 1, 2020, 600));
   EXPECT_FALSE(r);
@@ -147,8 +146,8 @@ TEST(Operations, DeleteClosesUpNumbers) {
 
 TEST(Operations, DeleteRebuildsLists) {
   Logbook lb = makeLogbook(3);
-  setText(lb.dives[1].buddies, "Anna, Bruno");
-  setText(lb.dives[2].buddies, "Anna");
+  lb.modify(2, [&](DiveRecord& d) { setText(d.buddies, "Anna, Bruno"); });
+  lb.modify(3, [&](DiveRecord& d) { setText(d.buddies, "Anna"); });
   lb.rebuildTotals(true);
   EXPECT_EQ(lb.buddyList.useCount(0), 2);
   lb.remove(2);
@@ -223,29 +222,29 @@ TEST(Operations, ShiftTimes) {
   ScopedUtc utc;
   Logbook lb;
   lb.newLogbook();
-  lb.dives = {dive(2, 3, 2021, 45, "a"), dive(1, 1, 1970, 30, "edge"), dive(31, 12, 2037, 23 * 60 + 50, "end"),
-              makeRecord(), dive(5, 5, 1960, 600, "old"), dive(6, 6, 2020, 600, "outside")};
-  lb.dives[3].timeOfDay = 600;  // no date: not shifted
+  lb.assignDives({dive(2, 3, 2021, 45, "a"), dive(1, 1, 1970, 30, "edge"), dive(31, 12, 2037, 23 * 60 + 50, "end"),
+              makeRecord(), dive(5, 5, 1960, 600, "old"), dive(6, 6, 2020, 600, "outside")});
+  lb.modify(4, [&](DiveRecord& d) { d.timeOfDay = 600; });  // no date: not shifted
   lb.shiftTimes(1, 5, -90);
-  EXPECT_EQ(lb.dives[0].date, dayNumber(1, 3, 2021));
-  EXPECT_EQ(lb.dives[0].timeOfDay, 23 * 60 + 15);
+  EXPECT_EQ(lb.dives()[0].date, dayNumber(1, 3, 2021));
+  EXPECT_EQ(lb.dives()[0].timeOfDay, 23 * 60 + 15);
   // Shifts that leave 1970..2037, or start outside it, leave the dive alone.
-  EXPECT_EQ(lb.dives[1].date, dayNumber(1, 1, 1970));
-  EXPECT_EQ(lb.dives[1].timeOfDay, 30);
-  EXPECT_EQ(lb.dives[2].timeOfDay, 23 * 60 + 50 - 90);
-  EXPECT_EQ(lb.dives[3].date, -1);
-  EXPECT_EQ(lb.dives[4].date, dayNumber(5, 5, 1960));
-  EXPECT_EQ(lb.dives[5].timeOfDay, 600);  // outside p..q
+  EXPECT_EQ(lb.dives()[1].date, dayNumber(1, 1, 1970));
+  EXPECT_EQ(lb.dives()[1].timeOfDay, 30);
+  EXPECT_EQ(lb.dives()[2].timeOfDay, 23 * 60 + 50 - 90);
+  EXPECT_EQ(lb.dives()[3].date, -1);
+  EXPECT_EQ(lb.dives()[4].date, dayNumber(5, 5, 1960));
+  EXPECT_EQ(lb.dives()[5].timeOfDay, 600);  // outside p..q
   lb.shiftTimes(3, 3, 20);
-  EXPECT_EQ(lb.dives[2].timeOfDay, 23 * 60 + 50 - 70);
+  EXPECT_EQ(lb.dives()[2].timeOfDay, 23 * 60 + 50 - 70);
   lb.shiftTimes(3, 3, 90);  // would enter 2038
-  EXPECT_EQ(lb.dives[2].date, dayNumber(31, 12, 2037));
-  EXPECT_EQ(lb.dives[2].timeOfDay, 23 * 60 + 50 - 70);
+  EXPECT_EQ(lb.dives()[2].date, dayNumber(31, 12, 2037));
+  EXPECT_EQ(lb.dives()[2].timeOfDay, 23 * 60 + 50 - 70);
   EXPECT_TRUE(lb.modified);
   // Positions are kept even when the order breaks.
   lb.shiftTimes(1, 1, 60 * 24 * 400);
-  EXPECT_EQ(getText(lb.dives[0].site), "a");
-  EXPECT_EQ(lb.dives[0].date, dayNumber(5, 4, 2022));
+  EXPECT_EQ(getText(lb.dives()[0].site), "a");
+  EXPECT_EQ(lb.dives()[0].date, dayNumber(5, 4, 2022));
 }
 
 TEST(Operations, CopyAndSelectionBuffers) {
@@ -281,8 +280,7 @@ TEST(Operations, PasteThatWouldOverflowChangesNothing) {
   ASSERT_TRUE(sel.copyFrom(lb, 1, 3));
   Logbook full;
   full.newLogbook();
-  full.dives.resize(MAX_DIVES - 2);
-  for (auto& d : full.dives) initRecord(d);
+  full.assignDives(std::vector<DiveRecord>(MAX_DIVES - 2, makeRecord()));
   EXPECT_FALSE(sel.pasteInto(full));
   EXPECT_EQ(full.diveCount(), MAX_DIVES - 2);
   EXPECT_EQ(sel.records.size(), 3u);
@@ -290,9 +288,9 @@ TEST(Operations, PasteThatWouldOverflowChangesNothing) {
 
 TEST(Operations, SitesAtLocation) {
   Logbook lb = makeLogbook(4);
-  setText(lb.dives[0].location, utf8ToStored("Lago Maggiore"));
-  setText(lb.dives[1].location, utf8ToStored("Côte Bleue"));
-  setText(lb.dives[2].location, utf8ToStored("Côte Bleue"));
+  lb.modify(1, [&](DiveRecord& d) { setText(d.location, utf8ToStored("Lago Maggiore")); });
+  lb.modify(2, [&](DiveRecord& d) { setText(d.location, utf8ToStored("Côte Bleue")); });
+  lb.modify(3, [&](DiveRecord& d) { setText(d.location, utf8ToStored("Côte Bleue")); });
   lb.fillSitesAtLocation(utf8ToCp1252("Côte Bleue"));
   ASSERT_EQ(lb.sitesAtLocationList.count(), 2);
   EXPECT_EQ(lb.sitesAtLocationList.get(0), "s2");
@@ -302,12 +300,12 @@ TEST(Operations, SitesAtLocation) {
 
 TEST(Operations, TotalsAndLists) {
   Logbook lb = makeLogbook(3);
-  lb.dives[0].diveTime = 30;
-  lb.dives[1].diveTime = 45;
-  lb.dives[0].sac = 20;
-  lb.dives[2].sac = 30;
-  setText(lb.dives[0].otherActivities, "Check, Pesca");
-  setText(lb.dives[1].otherActivities, "Pesca");
+  lb.modify(1, [&](DiveRecord& d) { d.diveTime = 30; });
+  lb.modify(2, [&](DiveRecord& d) { d.diveTime = 45; });
+  lb.modify(1, [&](DiveRecord& d) { d.sac = 20; });
+  lb.modify(3, [&](DiveRecord& d) { d.sac = 30; });
+  lb.modify(1, [&](DiveRecord& d) { setText(d.otherActivities, "Check, Pesca"); });
+  lb.modify(2, [&](DiveRecord& d) { setText(d.otherActivities, "Pesca"); });
   lb.averageSacUpdated = 0;
   lb.rebuildTotals(true);
   EXPECT_EQ(lb.totalDiveTime, 75);

@@ -54,10 +54,11 @@ TEST_F(CsvTest, TableOfARangeWithTheCommaRule) {
 }
 
 TEST_F(CsvTest, NotesAndTextsThatWouldBreakTheRow) {
-  DiveRecord& r = lb.dives[0];
+  DiveRecord r = lb.get(1);
   setNotes(r, "first line\r\nsecond; with\ttab");
   setText(r.location, "Capo; \"Nord\"");
   setText(r.site, "Reef\nNorth");
+  lb.put(1, r);
   EXPECT_EQ(csvValue(r, 25), "first line  second, with tab");
   CsvOptions o;
   o.fields = bits({3, 4, 25});
@@ -72,11 +73,12 @@ TEST_F(CsvTest, NotesAndTextsThatWouldBreakTheRow) {
 }
 
 TEST_F(CsvTest, ProfileLayout) {
-  DiveRecord& r = lb.dives[2];
+  DiveRecord r = lb.get(3);
   r.sampleCount = 3;
   r.samples[0].depth = -1.3f;
   r.samples[1].depth = -12.25f;
   r.samples[2].depth = -3.0f;
+  lb.put(3, r);
   CsvOptions o;
   o.fields = bits({0, 5, CSV_PROFILE_BIT});
   o.firstNumber = 1;
@@ -95,6 +97,7 @@ TEST_F(CsvTest, ProfileLayout) {
             std::string::npos);
   // The closing surface point made positive reads 0,0, not -0,0.
   r.samples[2].depth = 0.0f;
+  lb.put(3, r);
   ASSERT_TRUE(csvProfile(lb, o, text));
   EXPECT_NE(text.find("\t40\t0,0\n"), std::string::npos) << text;
   r.samples[2].depth = -3.0f;
@@ -141,9 +144,9 @@ TEST_F(CsvTest, ChecksAndFiles) {
   // A profile of a missing dive leaves an empty file and says so.
   o.fields = bits({0, CSV_PROFILE_BIT});
   o.lastNumber = 8;
-  lb.dives.back().diveNumber = 100;
+  lb.modify(lb.diveCount(), [](DiveRecord& d) { d.diveNumber = 100; });
   o.lastNumber = 7;
-  lb.dives[6].diveNumber = 70;
+  lb.modify(7, [](DiveRecord& d) { d.diveNumber = 70; });
   Result missing = exportCsv(lb, path, o);
   EXPECT_EQ(missing.error, str(62503));
   EXPECT_EQ(std::filesystem::file_size(path), 0u);

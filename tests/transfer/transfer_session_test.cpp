@@ -229,13 +229,13 @@ TEST_F(SessionTest, InsertAddsTheNewDivesInDateOrder) {
   EXPECT_FALSE(s.askOnCancel());
   ASSERT_EQ(lb.diveCount(), 5);
   EXPECT_EQ(lb.computerSerial, 4711u);
-  const DiveRecord& last = lb.dives[4];
+  const DiveRecord& last = lb.dives()[4];
   EXPECT_EQ(last.diveNumber, 5);
   EXPECT_EQ(last.date, dayNumber(13, 5, 2024));
   EXPECT_EQ(last.weight, 600);
   EXPECT_EQ(last.computerType, 244);
   EXPECT_GT(last.sampleCount, 1);  // the profile was expanded
-  EXPECT_EQ(lb.dives[2].sampleCount, 0);
+  EXPECT_EQ(lb.dives()[2].sampleCount, 0);
   EXPECT_FALSE(s.otherComputer(lb));
 
   // A checksum error leaves a session without dives.

@@ -80,7 +80,7 @@ class TestKelpView : public QObject {
   void fillLogbook() {
     lb.newLogbook();
     lb.path = "/tmp/test.log";
-    lb.dives = {computerDive(), handMadeDive()};
+    lb.assignDives({computerDive(), handMadeDive()});
     lb.rebuildTotals(true);
     lb.currentPosition = 1;
     lb.modified = false;
@@ -274,7 +274,7 @@ class TestKelpView : public QObject {
     }
 
     // a single changed line is rebuilt in place
-    lb.dives[1].diveNumber = 99;
+    lb.modify(2, [](kelp::DiveRecord& d) { d.diveNumber = 99; });
     lb.changes.changedPosition = 2;
     lb.currentPosition = 2;
     v.onUpdate();
@@ -285,7 +285,7 @@ class TestKelpView : public QObject {
     QCOMPARE(v.fieldText(1063), QString("99"));
 
     // a whole new list after a delete
-    lb.dives.erase(lb.dives.begin());
+    lb.remove(1);
     lb.currentPosition = 1;
     lb.changes.listChanged = true;
     v.onUpdate();

@@ -144,7 +144,7 @@ class TestMainFrame : public QObject {
       QVERIFY2(enabled(f, id), qPrintable(QString::number(id)));
 
     // a new, unsaved logbook with dives
-    for (const DiveRecord& r : makeDemoLogbook(3, 7).dives) doc.logbook().insert(r);
+    for (const DiveRecord& r : makeDemoLogbook(3, 7).dives()) doc.logbook().insert(r);
     f.refresh();
     QVERIFY(enabled(f, cmd::Copy));
     QVERIFY(enabled(f, cmd::DeleteDive));
@@ -181,7 +181,7 @@ class TestMainFrame : public QObject {
     CMainFrame f(&doc);
     QVERIFY(doc.openFile(a));
     doc.logbook().currentPosition = 2;
-    const DiveRecord copied = doc.logbook().dives[1];
+    const DiveRecord copied = doc.logbook().dives()[1];
     f.runCommand(cmd::Copy);
     QVERIFY(enabled(f, cmd::Paste));
     QVERIFY(doc.fileOpen(b));
@@ -190,8 +190,8 @@ class TestMainFrame : public QObject {
     f.runCommand(cmd::Paste);
     QCOMPARE(doc.logbook().diveCount(), 4);
     const int pos = doc.logbook().currentPosition;
-    QCOMPARE(doc.logbook().dives[pos - 1].date, copied.date);
-    QCOMPARE(std::string(doc.logbook().dives[pos - 1].location), std::string(copied.location));
+    QCOMPARE(doc.logbook().dives()[pos - 1].date, copied.date);
+    QCOMPARE(std::string(doc.logbook().dives()[pos - 1].location), std::string(copied.location));
     QVERIFY(doc.isModified());
   }
 
@@ -224,7 +224,7 @@ class TestMainFrame : public QObject {
     doc.onNewDocument();
     f.runCommand(cmd::SelectionPaste);
     QCOMPARE(doc.logbook().diveCount(), 3);
-    QCOMPARE(int(doc.logbook().dives[0].diveNumber), 1);
+    QCOMPARE(int(doc.logbook().dives()[0].diveNumber), 1);
     QVERIFY(!enabled(f, cmd::SelectionPaste));  // pasted once only
   }
 
@@ -241,7 +241,7 @@ class TestMainFrame : public QObject {
       d->accept();
     });
     f.runCommand(cmd::Renumber);
-    QCOMPARE(int(doc.logbook().dives[0].diveNumber), 1);
+    QCOMPARE(int(doc.logbook().dives()[0].diveNumber), 1);
     QCOMPARE(m_answers.texts.value(0), QStringLiteral("Rinumera imm con numero iniziale #50?"));
 
     onNextDialog([](QDialog* d) {
@@ -249,8 +249,8 @@ class TestMainFrame : public QObject {
       d->accept();
     });
     f.runCommand(cmd::Renumber);
-    QCOMPARE(int(doc.logbook().dives[0].diveNumber), 50);
-    QCOMPARE(int(doc.logbook().dives[4].diveNumber), 54);
+    QCOMPARE(int(doc.logbook().dives()[0].diveNumber), 50);
+    QCOMPARE(int(doc.logbook().dives()[4].diveNumber), 54);
 
     onNextDialog([](QDialog* d) {
       setField(d, "1389", QStringLiteral("52"));
@@ -260,7 +260,7 @@ class TestMainFrame : public QObject {
     });
     f.runCommand(cmd::RenumberRange);
     QList<int> numbers;
-    for (const DiveRecord& r : doc.logbook().dives) numbers << r.diveNumber;
+    for (const DiveRecord& r : doc.logbook().dives()) numbers << r.diveNumber;
     QCOMPARE(numbers, QList<int>({50, 51, 100, 101, 54}));
 
     // Numbers past 65535 would wrap around to small ones: refused, nothing changes.
@@ -279,7 +279,7 @@ class TestMainFrame : public QObject {
     f.runCommand(cmd::RenumberRange);
     QCOMPARE(m_answers.texts, QStringList({"Immissione sbagliata", "Immissione sbagliata"}));
     numbers.clear();
-    for (const DiveRecord& r : doc.logbook().dives) numbers << r.diveNumber;
+    for (const DiveRecord& r : doc.logbook().dives()) numbers << r.diveNumber;
     QCOMPARE(numbers, QList<int>({50, 51, 100, 101, 54}));
     // The highest numbers that fit are taken.
     onNextDialog([](QDialog* d) {
@@ -287,7 +287,7 @@ class TestMainFrame : public QObject {
       d->accept();
     });
     f.runCommand(cmd::Renumber);
-    QCOMPARE(int(doc.logbook().dives[4].diveNumber), 65535);
+    QCOMPARE(int(doc.logbook().dives()[4].diveNumber), 65535);
   }
 
   void timeZoneShiftsTheChosenDives() {
@@ -315,7 +315,7 @@ class TestMainFrame : public QObject {
     });
     f.runCommand(cmd::TimeZone);
     QCOMPARE(m_answers.texts.value(0), QStringLiteral("Cambia imm #2 da #3\nCon -01:30 HH:MM?"));
-    const auto& d = doc.logbook().dives;
+    const auto& d = doc.logbook().dives();
     QCOMPARE(d[0].date, dayNumber(2, 3, 2021));  // outside the range
     QCOMPARE(int(d[0].timeOfDay), 45);
     QCOMPARE(d[1].date, dayNumber(1, 3, 2022));
@@ -566,7 +566,7 @@ class TestMainFrame : public QObject {
     QCOMPARE(ini.getInt("Ansicht", "Metrisch", 1), 0);
     // the tank sizes offered for entry follow the new units
     const auto& sizes = doc.logbook().tankSizeList.texts();
-    const std::string shown = utf8ToCp1252(formatTankSizeList(doc.logbook().dives[0].tankSize));
+    const std::string shown = utf8ToCp1252(formatTankSizeList(doc.logbook().dives()[0].tankSize));
     QVERIFY(std::find(sizes.begin(), sizes.end(), shown) != sizes.end());
     QVERIFY(std::none_of(sizes.begin(), sizes.end(),
                          [](const std::string& t) { return t.find('.') != std::string::npos; }));
