@@ -252,18 +252,20 @@ const std::vector<int>& temperatureBounds(bool metric) {
 
 std::vector<std::string> splitItems(const std::string& text) {
   std::vector<std::string> out;
+  auto flush = [&out](std::string& item) {
+    // blanks around an item are not part of the name ("Anna & Bruno")
+    const size_t a = item.find_first_not_of(' ');
+    if (a != std::string::npos) out.push_back(item.substr(a, item.find_last_not_of(' ') - a + 1));
+    item.clear();
+  };
   std::string item;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == ',' || c == ';' || c == '+' || c == '&') {
-      if (!item.empty()) out.push_back(item);
-      item.clear();
-      if (i + 1 < text.size() && text[i + 1] == ' ') ++i;
-      continue;
-    }
-    item += c;
+  for (const char c : text) {
+    if (c == ',' || c == ';' || c == '+' || c == '&')
+      flush(item);
+    else
+      item += c;
   }
-  if (!item.empty()) out.push_back(item);
+  flush(item);
   return out;
 }
 

@@ -107,8 +107,8 @@ const std::vector<int>& temperatureBounds(bool metric);
 std::vector<int> activityRows(const DiveRecord& r);
 // The rows of the dive type chart (1..11).
 std::vector<int> diveTypeRows(const DiveRecord& r);
-// Items of a list field (buddies, other activities): separated by , ; + &, one blank
-// after a separator skipped, empty items left out.
+// Items of a list field (buddies, other activities): separated by , ; + &, blanks
+// around an item dropped, empty items left out.
 std::vector<std::string> splitItems(const std::string& text);
 
 // Maximum depth as statistics read it, centimetres; false when the dive has none.

@@ -209,7 +209,7 @@ TEST(CategoryCharts, ActivityRowsCountADiveOncePerActivity) {
   DiveRecord a = dive(1, 1, 2020);
   a.activityFlags = (1 << 0) | (1 << 4) | (1 << 8);  // leisure, night, wreck
   DiveRecord b = dive(2, 1, 2020);
-  setText(b.otherActivities, "Solo, Biologia & Pulizia");
+  setText(b.otherActivities, "Biologia & Solo ,Pulizia");
   DiveRecord c = dive(3, 1, 2020);
   c.moreActivityFlags = (1 << 1) | (1 << 8);  // solo, boat
   DiveRecord none = dive(4, 1, 2020);

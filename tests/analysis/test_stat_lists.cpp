@@ -81,7 +81,7 @@ TEST(BuddyStatistics, SeparatorsLocationsAndOneCountPerDive) {
   ASSERT_EQ(l.entries[0].sub.size(), 2u);
   EXPECT_EQ(l.entries[0].sub[1].name, "Elba");
   EXPECT_EQ(l.entries[0].sub[1].count, 2);
-  EXPECT_EQ(l.entries[2].name, "Carla ");  // a blank before the separator stays
+  EXPECT_EQ(l.entries[2].name, "Carla");  // "Carla & Anna": the blank is no part of the name
   EXPECT_EQ(buddyStatistics(lb, 1, 2021).entries.size(), 1u);
 }
 
