@@ -71,6 +71,9 @@ bool viewValue(const DiveRecord& r, int view, bool metric, float& v) {
   }
 }
 
+void fillActivityRows(const DiveRecord& r, std::vector<int>& rows);
+void fillDiveTypeRows(const DiveRecord& r, std::vector<int>& rows);
+
 // Rows of a dive in a category chart.
 void categoryRows(int chart, const DiveRecord& r, std::vector<int>& rows) {
   rows.clear();
@@ -81,8 +84,8 @@ void categoryRows(int chart, const DiveRecord& r, std::vector<int>& rows) {
     case kChartWeather:
       if (r.weather >= 1 && r.weather <= 6) rows.push_back(r.weather);
       break;
-    case kChartDiveType: rows = diveTypeRows(r); break;
-    case kChartActivity: rows = activityRows(r); break;
+    case kChartDiveType: fillDiveTypeRows(r, rows); break;
+    case kChartActivity: fillActivityRows(r, rows); break;
     default: break;
   }
 }
@@ -185,9 +188,19 @@ int chartDialogId(int chart) { return chart >= 0 && chart < kStatChartCount ? kD
 
 bool diveDate(const DiveRecord& r, int& year, int& month) {
   if (r.date <= 0 || r.date >= 1000000) return false;
-  int d;
-  fromDayNumber(r.date, d, month, year);
-  return year > 0 && month > 0;
+  // Counted from 1 March 1200, the start of a 400-year cycle whose years run from
+  // March to February, so that each leap day is the last day of its counted year.
+  // 1 January 1600 (day 0) is 400 years of 146097 days less January and February 1600.
+  constexpr int32_t kFromMarch1200 = 146097 - 60;
+  const int32_t z = r.date + kFromMarch1200;
+  const int32_t era = z / 146097;
+  const int32_t doe = z - era * 146097;                                       // day of the era
+  const int32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // year of the era
+  const int32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                // day from 1 March
+  const int32_t mp = (5 * doy + 2) / 153;                                     // month from March
+  month = mp < 10 ? mp + 3 : mp - 9;
+  year = 1200 + era * 400 + yoe + (month <= 2 ? 1 : 0);
+  return true;
 }
 
 bool statDepthCm(const DiveRecord& r, int& cm) {
@@ -210,18 +223,30 @@ bool earliestPeriod(const Logbook& lb, int& year, int& monthIndex) {
   return any;
 }
 
+namespace {
+
+int firstYearOf(int earliestMonth, int currentYear) {
+  const int y = earliestMonth >= 0 ? earliestMonth / 12 : kNoDateYear;
+  return std::min({y, currentYear, currentYear - kYearRowsMin + 1});
+}
+
+int firstMonthOf(int earliestMonth, int currentMonthIndex) {
+  const int idx = earliestMonth >= 0 ? earliestMonth : kNoDateYear * 12;
+  return std::min({idx, currentMonthIndex, currentMonthIndex - kMonthRowsMin + 1});
+}
+
+}  // namespace
+
 int firstYearRow(const Logbook& lb, int currentYear) {
-  int y = kNoDateYear, idx = 0;
-  if (!earliestPeriod(lb, y, idx)) y = kNoDateYear;
-  y = std::min(y, currentYear);
-  return std::min(y, currentYear - kYearRowsMin + 1);
+  int y = 0, idx = -1;
+  if (!earliestPeriod(lb, y, idx)) idx = -1;
+  return firstYearOf(idx, currentYear);
 }
 
 int firstMonthRow(const Logbook& lb, int currentMonthIndex) {
-  int y = 0, idx = kNoDateYear * 12;
-  if (!earliestPeriod(lb, y, idx)) idx = kNoDateYear * 12;
-  idx = std::min(idx, currentMonthIndex);
-  return std::min(idx, currentMonthIndex - kMonthRowsMin + 1);
+  int y = 0, idx = -1;
+  if (!earliestPeriod(lb, y, idx)) idx = -1;
+  return firstMonthOf(idx, currentMonthIndex);
 }
 
 int bandOf(const std::vector<int>& bounds, double v) {
@@ -250,47 +275,53 @@ const std::vector<int>& temperatureBounds(bool metric) {
   return metric ? m : i;
 }
 
-std::vector<std::string> splitItems(const std::string& text) {
-  std::vector<std::string> out;
-  auto flush = [&out](std::string& item) {
+void splitItemViews(std::string_view text, std::vector<std::string_view>& out) {
+  out.clear();
+  size_t start = 0;
+  for (size_t i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && text[i] != ',' && text[i] != ';' && text[i] != '+' && text[i] != '&') continue;
     // blanks around an item are not part of the name ("Anna & Bruno")
+    std::string_view item = text.substr(start, i - start);
     const size_t a = item.find_first_not_of(' ');
-    if (a != std::string::npos) out.push_back(item.substr(a, item.find_last_not_of(' ') - a + 1));
-    item.clear();
-  };
-  std::string item;
-  for (const char c : text) {
-    if (c == ',' || c == ';' || c == '+' || c == '&')
-      flush(item);
-    else
-      item += c;
+    if (a != std::string_view::npos) out.push_back(item.substr(a, item.find_last_not_of(' ') - a + 1));
+    start = i + 1;
   }
-  flush(item);
-  return out;
 }
 
-std::vector<int> activityRows(const DiveRecord& r) {
-  std::vector<int> rows;
-  const std::string other = getText(r.otherActivities);
-  if (r.activityFlags == 0 && r.moreActivityFlags == 0 && other.empty()) return rows;
+std::vector<std::string> splitItems(const std::string& text) {
+  std::vector<std::string_view> views;
+  splitItemViews(text, views);
+  return {views.begin(), views.end()};
+}
+
+namespace {
+
+void fillActivityRows(const DiveRecord& r, std::vector<int>& rows) {
+  rows.clear();
+  const bool hasOther = r.otherActivities[0] != 0;
+  if (r.activityFlags == 0 && r.moreActivityFlags == 0 && !hasOther) return;
   for (int bit = 0; bit < 12; ++bit)
     if (r.activityFlags & (1u << bit)) rows.push_back(bit + 1);
-  const std::vector<std::string> items = splitItems(other);
+  std::vector<std::string> items;
+  std::string other;
+  if (hasOther) {
+    other = getText(r.otherActivities);
+    items = splitItems(other);
+  }
   for (int k = 0; k < 8; ++k) {
     bool on = (r.moreActivityFlags & (1u << k)) != 0;
     for (size_t i = 0; !on && i < items.size(); ++i) on = isSpecialActivityName(items[i], k);
-    if (!on) on = isSpecialActivityName(other, k);
+    if (!on && hasOther) on = isSpecialActivityName(other, k);
     if (on) rows.push_back(13 + k);
   }
   for (int bit = 8; bit < 12; ++bit)
     if (r.moreActivityFlags & (1u << bit)) rows.push_back(21 + bit - 8);
   for (const std::string& item : items)
     if (!isSpecialActivityName(item)) rows.push_back(25);
-  return rows;
 }
 
-std::vector<int> diveTypeRows(const DiveRecord& r) {
-  std::vector<int> rows;
+void fillDiveTypeRows(const DiveRecord& r, std::vector<int>& rows) {
+  rows.clear();
   const uint16_t f = r.diveTypeFlags;
   if (f & (1u << kDiveNitrox)) rows.push_back(1);
   if (f & (1u << kDiveNoStop)) rows.push_back(2);
@@ -302,6 +333,19 @@ std::vector<int> diveTypeRows(const DiveRecord& r) {
   if (!(f & ((1u << kDiveFreshWater) | (1u << kDiveSeaWater)))) rows.push_back(8);
   rows.push_back(r.surfaceInterval == NO_VALUE ? 9 : 10);
   if (f & (1u << kDiveScr)) rows.push_back(11);
+}
+
+}  // namespace
+
+std::vector<int> activityRows(const DiveRecord& r) {
+  std::vector<int> rows;
+  fillActivityRows(r, rows);
+  return rows;
+}
+
+std::vector<int> diveTypeRows(const DiveRecord& r) {
+  std::vector<int> rows;
+  fillDiveTypeRows(r, rows);
   return rows;
 }
 
@@ -317,9 +361,6 @@ StatResult computeStatistics(const Logbook& lb, int chart, const StatOptions& o)
   int td, tm, ty;
   fromDayNumber(o.today > 0 ? o.today : todayDayNumber(), td, tm, ty);
   const int currentMonth = ty * 12 + tm - 1;
-  int earliestYear = ty, earliestMonth = 0;
-  if (!earliestPeriod(lb, earliestYear, earliestMonth)) earliestYear = ty;
-  t.firstYear = earliestYear;
   t.currentYear = ty;
   t.selection = o.selection == 1 ? 1 : 0;
   t.year = o.year;
@@ -328,31 +369,47 @@ StatResult computeStatistics(const Logbook& lb, int chart, const StatOptions& o)
   t.yearDives = 0;
   for (auto& s : t.summaries) s.clear();
 
+  // One pass over the dives: every chart notes the earliest month of any dive (the
+  // first row of the per-year and per-month charts and the start of the year spin).
+  int earliest = -1;
+  int y = 0, m = 0;
+  auto dated = [&](const DiveRecord& r) {
+    if (!diveDate(r, y, m)) return false;
+    const int idx = y * 12 + m - 1;
+    if (earliest < 0 || idx < earliest) earliest = idx;
+    return true;
+  };
+  auto inYear = [&](bool hasDate) { return t.selection == 0 || (hasDate && y == o.year); };
+  auto finishYears = [&] { t.firstYear = earliest >= 0 ? earliest / 12 : ty; };
+
   const ChartKind kind = chartKind(chart);
   const bool byMonth = chart == kChartMonths || chart == kChartAirMonths;
-  auto inYear = [&](const DiveRecord& r) {
-    if (t.selection == 0) return true;
-    int y, m;
-    return diveDate(r, y, m) && y == o.year;
-  };
 
   if (kind == ChartKind::Period || kind == ChartKind::AirPeriod) {
-    res.currentPeriod = byMonth ? currentMonth : ty;
-    res.firstPeriod = byMonth ? firstMonthRow(lb, currentMonth) : firstYearRow(lb, ty);
-    res.rowCount = res.currentPeriod - res.firstPeriod + 1;
-    t.create(res.rowCount);
     const bool air = kind == ChartKind::AirPeriod;
+    res.currentPeriod = byMonth ? currentMonth : ty;
+    struct Hit {
+      int period;
+      Contribution c;
+    };
+    std::vector<Hit> hits;
+    hits.reserve(lb.dives().size());
     for (const DiveRecord& r : lb.dives()) {
-      int y, m;
-      if (!diveDate(r, y, m)) continue;
+      if (!dated(r)) continue;
       float v = 1.0f;
       if (air && !airValue(r, o.metric, v)) continue;
       const int period = byMonth ? y * 12 + m - 1 : y;
       // A dive after the current year or month has no row and is left out.
-      if (period > res.currentPeriod || period < res.firstPeriod) continue;
-      if (!inYear(r)) continue;
+      if (period > res.currentPeriod || !inYear(true)) continue;
+      hits.push_back({period, classContribution(r, v, !air)});
+    }
+    finishYears();
+    res.firstPeriod = byMonth ? firstMonthOf(earliest, currentMonth) : firstYearOf(earliest, ty);
+    res.rowCount = res.currentPeriod - res.firstPeriod + 1;
+    t.create(res.rowCount);
+    for (const Hit& h : hits) {
       ++t.yearDives;
-      t.add(period - res.firstPeriod + 1, classContribution(r, v, !air));
+      t.add(h.period - res.firstPeriod + 1, h.c);
     }
     if (air) {
       t.finishValueView(kStatMean, o.metric ? 10.0f : 1.0f);
@@ -373,9 +430,10 @@ StatResult computeStatistics(const Logbook& lb, int chart, const StatOptions& o)
     t.create(res.rowCount);
     t.view = o.view == kViewPercent ? kViewPercent : kViewCount;
     for (const DiveRecord& r : lb.dives()) {
+      const bool hasDate = dated(r);
       double v;
       if (!binnedValue(chart, r, o, v)) continue;
-      if (!inYear(r)) continue;
+      if (!inYear(hasDate)) continue;
       ++t.yearDives;
       const WaterClasses w = waterClasses(r);
       t.summaries[kColAll].add(static_cast<float>(v));
@@ -384,6 +442,7 @@ StatResult computeStatistics(const Logbook& lb, int chart, const StatOptions& o)
       if (w.chamber) t.summaries[kColChamber].add(static_cast<float>(v));
       t.add(bandOf(bounds, v), classContribution(r, 1.0f));
     }
+    finishYears();
     const float divisor = chart == kChartTime ? 0.0f : 100.0f;
     for (auto& s : t.summaries) s.finish(divisor);
     if (t.selection == 1 && o.keepScale > 0)
@@ -400,16 +459,19 @@ StatResult computeStatistics(const Logbook& lb, int chart, const StatOptions& o)
   if (t.view < kViewCount || t.view > kViewAir) t.view = kViewCount;
   const bool valueView = t.view >= kViewDepth;
   std::vector<int> rows;
+  rows.reserve(32);
   for (const DiveRecord& r : lb.dives()) {
+    const bool hasDate = dated(r);
     categoryRows(chart, r, rows);
     if (rows.empty()) continue;
     float v;
     if (!viewValue(r, t.view, o.metric, v)) continue;
-    if (!inYear(r)) continue;
+    if (!inYear(hasDate)) continue;
     ++t.yearDives;
     const Contribution c = classContribution(r, v, t.view != kViewAir);
     for (int row : rows) t.add(row, c);
   }
+  finishYears();
   if (valueView)
     t.finishValueView(t.statistic, t.view == kViewAir && !o.metric ? 1.0f : 10.0f);
   else

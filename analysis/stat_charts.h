@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/stat_table.h"
@@ -110,6 +111,7 @@ std::vector<int> diveTypeRows(const DiveRecord& r);
 // Items of a list field (buddies, other activities): separated by , ; + &, blanks
 // around an item dropped, empty items left out.
 std::vector<std::string> splitItems(const std::string& text);
+void splitItemViews(std::string_view text, std::vector<std::string_view>& out);  // views into text
 
 // Maximum depth as statistics read it, centimetres; false when the dive has none.
 bool statDepthCm(const DiveRecord& r, int& cm);

@@ -1,6 +1,8 @@
 #include "analysis/stat_lists.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 #include <unordered_map>
 
 #include "analysis/stat_charts.h"
@@ -16,22 +18,36 @@ bool selected(const DiveRecord& r, int selection, int year) {
   return diveDate(r, y, m) && y == year;
 }
 
-// Counts one dive for `name` in `list`, through the index of names.
-StatListEntry& entryFor(StatList& list, std::unordered_map<std::string, size_t>& index,
-                        const std::string& name) {
-  auto [it, fresh] = index.emplace(name, list.entries.size());
-  if (fresh) list.entries.push_back({name, 0, {}});
+// A text field as stored, cut to at most `limit` characters.
+template <size_t N>
+std::string_view field(const char (&f)[N], size_t limit) {
+  return std::string_view(f, std::min(strnlen(f, N), limit));
+}
+
+struct ViewHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+using NameIndex = std::unordered_map<std::string, size_t, ViewHash, std::equal_to<>>;
+
+// The entry of `name` in `list`, made when it is new.
+StatListEntry& entryFor(StatList& list, NameIndex& index, std::string_view name) {
+  auto it = index.find(name);
+  if (it == index.end()) {
+    it = index.emplace(std::string(name), list.entries.size()).first;
+    list.entries.push_back({std::string(name), 0, {}});
+  }
   return list.entries[it->second];
 }
 
-void countSub(StatListEntry& e, const std::string& name) {
+void countSub(StatListEntry& e, std::string_view name) {
   if (name.empty()) return;
   for (NamedCount& s : e.sub)
     if (s.name == name) {
       ++s.count;
       return;
     }
-  if (static_cast<int>(e.sub.size()) < kMaxSubEntries) e.sub.push_back({name, 1});
+  if (static_cast<int>(e.sub.size()) < kMaxSubEntries) e.sub.push_back({std::string(name), 1});
 }
 
 template <class T>
@@ -52,31 +68,32 @@ int StatList::subTotal() const {
 
 StatList locationStatistics(const Logbook& lb, int selection, int year) {
   StatList list;
-  std::unordered_map<std::string, size_t> index;
+  NameIndex index;
   for (const DiveRecord& r : lb.dives()) {
     if (!selected(r, selection, year)) continue;
-    const std::string location = getText(r.location).substr(0, kPlaceNameLength);
+    const std::string_view location = field(r.location, kPlaceNameLength);
     if (location.empty()) continue;
     StatListEntry& e = entryFor(list, index, location);
     ++e.count;
-    countSub(e, getText(r.site).substr(0, kPlaceNameLength));
+    countSub(e, field(r.site, kPlaceNameLength));
   }
   return list;
 }
 
 StatList buddyStatistics(const Logbook& lb, int selection, int year) {
   StatList list;
-  std::unordered_map<std::string, size_t> index;
-  std::vector<std::string> names;
+  NameIndex index;
+  std::vector<std::string_view> items, names;
   for (const DiveRecord& r : lb.dives()) {
-    if (!selected(r, selection, year)) continue;
+    if (r.buddies[0] == 0 || !selected(r, selection, year)) continue;
+    splitItemViews(field(r.buddies, sizeof r.buddies), items);
     names.clear();
-    for (const std::string& item : splitItems(getText(r.buddies))) {
-      const std::string name = item.substr(0, kBuddyNameLength);
+    for (std::string_view item : items) {
+      const std::string_view name = item.substr(0, kBuddyNameLength);
       if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
     }
-    const std::string location = getText(r.location).substr(0, kPlaceNameLength);
-    for (const std::string& name : names) {
+    const std::string_view location = field(r.location, kPlaceNameLength);
+    for (std::string_view name : names) {
       StatListEntry& e = entryFor(list, index, name);
       ++e.count;
       countSub(e, location);
@@ -87,13 +104,16 @@ StatList buddyStatistics(const Logbook& lb, int selection, int year) {
 
 std::vector<NamedCount> suitDescriptions(const Logbook& lb, int selection, int year) {
   std::vector<NamedCount> out;
-  std::unordered_map<std::string, size_t> index;
+  NameIndex index;
   for (const DiveRecord& r : lb.dives()) {
     if (!selected(r, selection, year)) continue;
-    const std::string d = getText(r.suitDescription).substr(0, 27);
+    const std::string_view d = field(r.suitDescription, 27);
     if (d.empty()) continue;
-    auto [it, fresh] = index.emplace(d, out.size());
-    if (fresh) out.push_back({d, 0});
+    auto it = index.find(d);
+    if (it == index.end()) {
+      it = index.emplace(std::string(d), out.size()).first;
+      out.push_back({std::string(d), 0});
+    }
     ++out[it->second].count;
   }
   return out;

@@ -364,3 +364,26 @@ TEST(ChartPrint, SubtitlesNameTheYearAndTheUnit) {
   EXPECT_EQ(chartPrintSubtitle(computeStatistics(lb, kChartDiveType, o)), "Consumo aria per tipo [l/min]");
   EXPECT_EQ(chartPrintSubtitle(computeStatistics(lb, kChartDepth, o)), "Numero imm in base alla profondità");
 }
+
+TEST(ChartDates, YearAndMonthAgreeWithTheCalendar) {
+  DiveRecord r = makeRecord();
+  for (int32_t n = 1; n < 1000000; n += 97) {
+    r.date = n;
+    int y = 0, m = 0, cd, cm, cy;
+    ASSERT_TRUE(diveDate(r, y, m));
+    fromDayNumber(n, cd, cm, cy);
+    ASSERT_EQ(y * 100 + m, cy * 100 + cm) << n;
+  }
+  for (int year : {1600, 1700, 1900, 2000, 2024, 2100})
+    for (int day : {dayNumber(1, 1, year), dayNumber(28, 2, year), dayNumber(1, 3, year) - 1,
+                    dayNumber(1, 3, year), dayNumber(31, 12, year)}) {
+      r.date = day;
+      int y = 0, m = 0, cd, cm, cy;
+      if (!diveDate(r, y, m)) continue;  // day 0 is no date
+      fromDayNumber(day, cd, cm, cy);
+      EXPECT_EQ(y * 100 + m, cy * 100 + cm) << day;
+    }
+  r.date = -1;
+  int y, m;
+  EXPECT_FALSE(diveDate(r, y, m));
+}
