@@ -115,8 +115,11 @@ ImageResult writeImage(const ImageSettings& st, const std::vector<DownloadedDive
       s[6] = static_cast<uint8_t>(std::clamp<long>(std::lround(d.airUsed / unit), 1, 255));
     }
     putBe32(s + 7, clock);
-    if (d.minWaterTemperature != NO_VALUE)
-      s[11] = static_cast<uint8_t>(std::clamp(d.minWaterTemperature / 25, 0, 255));
+    if (d.minWaterTemperature != NO_VALUE) {
+      // signed quarter degrees, rounded down: -32.00 .. +31.75 degC
+      const int quarters = static_cast<int>(std::floor(d.minWaterTemperature / 25.0));
+      s[11] = static_cast<uint8_t>(static_cast<int8_t>(std::clamp(quarters, -128, 127)));
+    }
   }
 
   // Profiles of the newest dives that all have one, as many as fit into the ring:
