@@ -54,7 +54,9 @@ ImageResult writeImage(const ImageSettings& st, const std::vector<DownloadedDive
   }
 
   std::vector<uint8_t> mem(MEMORY_SIZE, 0);
-  mem[0] = 0xAA;  // reversed, the stream starts with 0x55
+  // The interface's header: the stream starts with 0x55 0x55 0x55 0x00 (bit-reversed here).
+  mem[0] = mem[1] = mem[2] = 0xAA;
+  mem[3] = 0x00;
   uint8_t* set = &mem[SETTINGS_OFFSET];
   set[0] = st.modelId;
   set[22] = static_cast<uint8_t>((st.imperialUnits ? 1 : 0) | (st.alarmSound ? 2 : 0));

@@ -61,6 +61,13 @@ TEST_F(ImageTest, ChecksumRules) {
 
   EXPECT_EQ(image.decode(good.data(), 2049, kNow), -1);  // short stream
 
+  // The written stream starts with an interface's header, and the checksum covers it.
+  EXPECT_EQ(std::vector<uint8_t>(good.begin(), good.begin() + 4), (std::vector<uint8_t>{0x55, 0x55, 0x55, 0x00}));
+  for (int i : {1, 3}) {
+    auto h = good;
+    h[i] ^= 0x01;
+    EXPECT_EQ(image.decode(h.data(), h.size(), kNow), -1) << i;
+  }
 }
 
 // The temperature byte is signed quarter degrees: ice water reads below zero, not near 62 degC.
