@@ -117,9 +117,13 @@ int runDecode(const DecodeArgs& a) {
     std::printf("%s\n", line.c_str());
   }
   if (into.empty()) return 0;
+  // The serial number of the last computer is not kept in the logbook's files, so a logbook
+  // loaded here that holds dives matches only a computer whose serial number is 0.
   if (session.otherComputer(lb) && !a.force)
-    return fail("Altro computer: the dives come from another computer than the one last used "
-                "with this logbook; repeat with --force to insert them");
+    return fail(format("Altro computer: the logbook file does not keep the serial number of the "
+                       "computer last read into it, so computer %u counts as another computer; "
+                       "repeat with --force to insert its dives",
+                       static_cast<unsigned>(session.image().serialNumber())));
   const int added = session.insert(lb, settings().defaults);
   Result saved = lb.saveFile(into);
   if (!saved) return fail(saved.error);

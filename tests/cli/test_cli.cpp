@@ -327,6 +327,39 @@ TEST_F(Cli, HelpAndReadmeTellTheTruthAboutEveryCommand) {
   EXPECT_GE(commands, 10);
 }
 
+// A logbook file keeps no computer serial number: each run of decode --into a logbook with
+// dives meets "another computer" and inserts only with --force.
+TEST_F(Cli, DecodeIntoALogbookNeedsForceOnEveryRun) {
+  const std::string img = (dir / "img.bin").string(), into = (dir / "into.log").string();
+  ASSERT_EQ(run({"make-image", "--from", demo, img, "--serial", "4711", "--now", "2024-06-01 12:00"}).code, 0);
+  const CliRun first = run({"decode", img, "--into", into, "--now", "2024-06-01 12:00"});
+  ASSERT_EQ(first.code, 0) << first.err;
+  EXPECT_EQ(lines(first.out).back(), "37");
+  const std::string saved = readFile(into);
+  // the same computer with dives newer than the logbook's last (an image written earlier
+  // and read later gives later dates and other clock values)
+  auto later = [&](const std::string& serial, const std::string& written, const std::string& read,
+                   bool force) {
+    EXPECT_EQ(run({"make-image", "--from", demo, img, "--serial", serial, "--now", written}).code, 0);
+    std::vector<std::string> args = {"decode", img, "--into", into, "--now", read};
+    if (force) args.push_back("--force");
+    return run(args);
+  };
+  const CliRun again = later("4711", "2024-05-30 12:00", "2024-06-03 12:00", false);
+  EXPECT_EQ(again.code, 1) << again.out;
+  EXPECT_NE(again.err.find("does not keep the serial number"), std::string::npos) << again.err;
+  EXPECT_NE(again.err.find("--force"), std::string::npos);
+  EXPECT_EQ(readFile(into), saved);
+  const CliRun forced = later("4711", "2024-05-30 12:00", "2024-06-03 12:00", true);
+  ASSERT_EQ(forced.code, 0) << forced.err;
+  EXPECT_GT(std::stoi(lines(forced.out).back()), 0);
+  EXPECT_EQ(later("4711", "2024-05-29 12:00", "2024-06-05 12:00", false).code, 1);
+  // a computer of serial number 0 matches the logbook's unknown one
+  const CliRun zero = later("0", "2024-05-28 12:00", "2024-06-07 12:00", false);
+  EXPECT_EQ(zero.code, 0) << zero.err;
+  EXPECT_GT(std::stoi(lines(zero.out).back()), 0);
+}
+
 TEST_F(Cli, DemoIsDeterministicPerSeed) {
   const std::string a = (dir / "a.log").string(), b = (dir / "b.log").string(), c = (dir / "c.log").string();
   ASSERT_EQ(run({"demo", a, "--dives", "30", "--seed", "4"}).code, 0);
