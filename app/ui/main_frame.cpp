@@ -45,6 +45,7 @@ QString qtext(const std::string& s) { return QString::fromUtf8(s.data(), qsizety
 
 const char* kBarSection = "Status";
 const char* kBarKey = "BarState";
+const char* kStatusBarKey = "StatusBar";  // 1 shown, 0 hidden (not part of Qt's bar state)
 const char* kRecentSection = "Recent File List";
 
 QSize screenSize(const QWidget* w) {
@@ -516,11 +517,13 @@ void CMainFrame::storePlacement() {
 void CMainFrame::saveBarState() const {
   const QByteArray state = saveState().toBase64();
   kelp::settingsFile().setString(kBarSection, kBarKey, state.toStdString());
+  kelp::settingsFile().setInt(kBarSection, kStatusBarKey, statusBar()->isHidden() ? 0 : 1);
 }
 
 void CMainFrame::restoreBarState() {
   const std::string b64 = kelp::settingsFile().getString(kBarSection, kBarKey);
   if (!b64.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(b64)));
+  statusBar()->setVisible(kelp::settingsFile().getInt(kBarSection, kStatusBarKey, 1) != 0);
 }
 
 // ---- events ----
