@@ -12,9 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -114,7 +112,6 @@ CMainFrame::CMainFrame(CKelpDoc* doc, QWidget* parent) : QMainWindow(parent), m_
 
 CMainFrame::~CMainFrame() {
   qApp->removeEventFilter(this);
-  delete m_printer;
 }
 
 QAction* CMainFrame::action(int commandId) const {
@@ -281,7 +278,6 @@ void CMainFrame::runCommand(int id) {
     case c::FileSave: m_doc->fileSave(); break;
     case c::FileSaveAs: m_doc->fileSaveAs(); break;
     case c::ReloadFile: m_doc->reload(); break;
-    case c::PrintSetup: printSetup(); break;
     case c::Exit: close(); break;
     case c::Copy: ops::copyDive(*m_doc); break;
     case c::Paste: ops::pasteDive(this, *m_doc); break;
@@ -383,12 +379,6 @@ void CMainFrame::startExternalApp() {
   // argv[0] and no argument, so a browser or an editor opens empty instead of opening itself.
   if (!QProcess::startDetached(program, {}))
     tellUser(this, QStringLiteral("Impossibile avviare\n%1").arg(QDir::toNativeSeparators(program)));
-}
-
-void CMainFrame::printSetup() {
-  if (!m_printer) m_printer = new QPrinter(QPrinter::HighResolution);
-  QPageSetupDialog dlg(m_printer, this);
-  dlg.exec();
 }
 
 // ---- recent files ----
