@@ -12,10 +12,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -138,7 +136,6 @@ CMainFrame::CMainFrame(CKelpDoc* doc, QWidget* parent) : QMainWindow(parent), m_
 
 CMainFrame::~CMainFrame() {
   qApp->removeEventFilter(this);
-  delete m_printer;
 }
 
 QAction* CMainFrame::action(int commandId) const {
@@ -315,7 +312,6 @@ void CMainFrame::runCommand(int id) {
     case c::FileSave: m_doc->fileSave(); break;
     case c::FileSaveAs: m_doc->fileSaveAs(); break;
     case c::ReloadFile: m_doc->reload(); break;
-    case c::PrintSetup: printSetup(); break;
     case c::Exit: close(); break;
     case c::Undo: m_doc->undoStack()->undo(); break;
     case c::Redo: m_doc->undoStack()->redo(); break;
@@ -419,12 +415,6 @@ void CMainFrame::startExternalApp() {
   // argv[0] and no argument, so a browser or an editor opens empty instead of opening itself.
   if (!QProcess::startDetached(program, {}))
     tellUser(this, QStringLiteral("Impossibile avviare\n%1").arg(QDir::toNativeSeparators(program)));
-}
-
-void CMainFrame::printSetup() {
-  if (!m_printer) m_printer = new QPrinter(QPrinter::HighResolution);
-  QPageSetupDialog dlg(m_printer, this);
-  dlg.exec();
 }
 
 // ---- recent files ----
