@@ -14,6 +14,7 @@
 #include "analysis/ui/stat_bars.h"
 #include "analysis/ui/stat_print.h"
 #include "app/ui/color_dialogs.h"
+#include "core/logbook.h"
 #include "core/settings.h"
 
 namespace {
@@ -171,7 +172,8 @@ void CStatPanelDlg::print() {
   if (printer)
     printer(chartIndex(), result);
   else
-    printStatChart(this, result);
+    // a logbook that was never saved has no file name to print in the footer
+    printStatChart(this, result, lb_.path.find('/') == std::string::npos ? std::string() : lb_.path);
   showChart(chartIndex());
 }
 

@@ -1,11 +1,10 @@
 #pragma once
-// Printing of a statistics chart (print kind 7).
-#include <QRect>
+// Printing of a statistics chart (print kind 7) through the print job: the system print
+// dialog, then the pages; nothing happens when it is cancelled.
+#include <string>
 
 #include "analysis/stat_charts.h"
 
-class QPainter;
 class QWidget;
 
-// Prints the chart through the print job; nothing happens when printing is cancelled.
-void printStatChart(QWidget* parent, const kelp::StatResult& r);
+void printStatChart(QWidget* parent, const kelp::StatResult& r, const std::string& logbookPath);

@@ -15,6 +15,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "analysis/print/stat_pages.h"
 #include "analysis/ui/stat_bars.h"
 #include "analysis/ui/stat_chart_view.h"
 #include "analysis/ui/stat_list_dlg.h"
@@ -29,6 +30,11 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "profile/print/page_source.h"
+#include "profile/ui/print_job.h"
+
+#include <QFile>
+#include <QPrinter>
 
 namespace {
 
@@ -348,6 +354,67 @@ class TestStatWindows : public QObject {
              QStringLiteral("Località"));
     QVERIFY(!child<QLabel>(&buddies, "1358"));
     shot(&buddies, QStringLiteral("buddies"));
+  }
+
+  void everyChartPrintsItsPages() {
+    const QByteArray shots = qgetenv("KELP_SHOT_DIR");
+    const QString out = shots.isEmpty() ? dir_.path() : QString::fromLocal8Bit(shots);
+    for (int metric : {1, 0}) {
+      for (int chart = 0; chart < kelp::kStatChartCount; ++chart) {
+        kelp::StatOptions o;
+        o.metric = metric != 0;
+        if (chart == kelp::kChartDiveType) o.view = kelp::kViewPercent;
+        if (chart == kelp::kChartSuit) o.view = kelp::kViewAir;
+        const kelp::StatResult r = kelp::computeStatistics(lb_, chart, o);
+        kelp::print::StatPages pages(r, "/home/diver/demo.log", kelp::dayNumber(1, 6, 2024));
+        const bool period = kelp::chartKind(chart) == kelp::ChartKind::Period ||
+                            kelp::chartKind(chart) == kelp::ChartKind::AirPeriod;
+        const int expected = chart == kelp::kChartActivity ? 2 : period ? (r.rowCount + 39) / 40 : 1;
+        QCOMPARE(pages.pageCount({}), expected);
+        int first = 0, count = 0;
+        pages.pageRows(expected - 1, first, count);
+        QCOMPARE(first + count, r.rowCount);  // the last page ends with the last row
+        const QString pdf = QStringLiteral("%1/print%2_%3.pdf").arg(out).arg(chart, 2, 10, QLatin1Char('0'))
+                                .arg(metric ? "metric" : "imperial");
+        const kelp::Result written = kelp::print::writePdf(pages, pdf.toStdString());
+        QVERIFY2(written.ok, written.error.c_str());
+        QVERIFY(QFile(pdf).size() > 1000);
+      }
+    }
+    // the per-month chart of a long logbook runs over several pages, 40 rows each
+    kelp::StatOptions o;
+    o.today = kelp::dayNumber(1, 6, 2024);
+    kelp::Logbook old;
+    old.assignDives({[] {
+      kelp::DiveRecord r = kelp::makeRecord();
+      r.date = kelp::dayNumber(1, 1, 2015);
+      return r;
+    }()});
+    kelp::print::StatPages months(kelp::computeStatistics(old, kelp::kChartMonths, o), "", o.today);
+    QCOMPARE(months.pageCount({}), 3);  // 114 months
+    int first = 0, count = 0;
+    months.pageRows(1, first, count);
+    QCOMPARE(first, 40);
+    QCOMPARE(count, 40);
+  }
+
+  void printButtonRunsThePrintJob() {
+    CStatPanelDlg panel(lb_);
+    panel.showChart(kelp::kChartActivity);
+    int offered = 0;
+    const QString pdf = dir_.path() + "/stampa.pdf";
+    PrintJob::hooks().choosePrinter = [&](QPrinter& printer, int pages) {
+      offered = pages;
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+      return true;
+    };
+    child<QPushButton>(&panel, "11")->click();
+    PrintJob::hooks().choosePrinter = nullptr;
+    QCOMPARE(offered, 2);
+    QVERIFY(QFile(pdf).size() > 1000);
+    QVERIFY(panel.currentChart());
+    QCOMPARE(panel.currentChart()->chart(), int(kelp::kChartActivity));
   }
 
   void menuCommandsOpenTheWindows() {
