@@ -2,6 +2,7 @@
 // location and buddy statistics. Set KELP_SHOT_DIR to get a PNG of every window in
 // metric and imperial units.
 #include <QApplication>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -132,7 +133,8 @@ class TestStatWindows : public QObject {
       shot(&panel, QStringLiteral("panel"));
       for (int i = 0; i < kelp::kStatChartCount; ++i) {
         if (i == kelp::kChartActivity) {
-          child<QRadioButton>(&panel, "1032")->click();  // the panel's radio, not the chart's
+          // the panel's radio (in its group box), not the chart window's radio of the same id
+          child<QRadioButton>(panel.findChild<QGroupBox*>(), "1032")->click();
         } else {
           panel.showChart(i);
         }
