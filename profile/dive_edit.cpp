@@ -51,6 +51,8 @@ bool parseDiveNumber(const std::string& text, int& out) {
   return true;
 }
 
+const char* const kBadNumber = "Immettere un numero intero compreso tra 0 e 65535.";
+
 std::string trimRight(std::string s) {
   while (!s.empty() && s.back() == ' ') s.pop_back();
   return s;
@@ -261,10 +263,11 @@ Result DiveEditor::readBack(const EditorFields& now) {
   const EditorFields& was = m_shown;
   DiveRecord& r = m_work;
   const bool locked = m_locks.locked;
+  std::string badNumber;
   if (!locked && now.number != was.number) {
     int n = 0;
-    if (!parseDiveNumber(now.number, n)) return Result::failure("Immettere un numero intero compreso tra 0 e 65535.");
-    r.diveNumber = static_cast<uint16_t>(n);
+    if (parseDiveNumber(now.number, n)) r.diveNumber = static_cast<uint16_t>(n);
+    else badNumber = now.number;  // kept in the control until it is mended; OK refuses it
   }
   if (!locked) {
     if (now.date != was.date) r.date = parseDate(now.date);
@@ -314,6 +317,8 @@ Result DiveEditor::readBack(const EditorFields& now) {
     if (id > 0) r.computerType = static_cast<uint8_t>(id);
   }
   show();
+  m_badNumber = badNumber;
+  if (!badNumber.empty()) m_shown.number = badNumber;
   return Result::success();
 }
 
@@ -359,6 +364,7 @@ void DiveEditor::setWarnings(uint16_t flags) {
 Result DiveEditor::finish(const EditorFields& now) {
   Result res = readBack(now);
   if (!res) return res;
+  if (!m_badNumber.empty()) return Result::failure(kBadNumber);
   recomputeAirConsumption(m_work);
   show();
   return res;

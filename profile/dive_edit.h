@@ -122,7 +122,7 @@ class DiveEditor {
   // Reads the controls back: only a control whose text or choice differs from what the
   // editor last showed is parsed into the working record, so values that were not touched
   // keep their bytes. While locked, the measured fields are not read. A "Numero:" that is
-  // no whole number 0..65535 fails with the message to show; nothing is read then.
+  // no whole number 0..65535 is not read and stays in the control; finish() refuses it.
   Result readBack(const EditorFields& now);
   // Reads back and recomputes the air consumption (leaving the consumption or tank field).
   Result refreshConsumption(const EditorFields& now);
@@ -134,6 +134,7 @@ class DiveEditor {
   // "Allarmi" hands back a new warning word.
   void setWarnings(uint16_t flags);
   // OK: reads back and recomputes the air consumption; the record is final afterwards.
+  // Fails with the message to show while "Numero:" holds no whole number 0..65535.
   Result finish(const EditorFields& now);
   // Whether the working record differs from the reference in any byte (the air
   // consumption compared as both would be recomputed).
@@ -147,6 +148,7 @@ class DiveEditor {
   LockState m_locks;
   const ComputerModelTable& m_models;
   EditorFields m_shown;
+  std::string m_badNumber;  // a "Numero:" text that is no number, "" when none
 };
 
 // Whether two records are equal byte for byte.

@@ -43,6 +43,9 @@ void prepareFillTemplate(FillTemplate& t, bool extended);
 // (a pair left at "-" stays as it is); every other ticked bit is added, none removed.
 void applyFillTemplate(DiveRecord& r, const FillTemplate& t);
 
+// Whether the template names a range ("Compila" refuses a first or last number of 0).
+inline bool fillRangeSet(const FillTemplate& t) { return t.first != 0 && t.last != 0; }
+
 // Applies the template to every dive whose number lies in first..last, in logbook order.
 // A first or last number of 0 fails with "Inserisci imm" and changes nothing. `inRange`
 // counts the dives of the range, `changed` those whose bytes changed (only they are stored).

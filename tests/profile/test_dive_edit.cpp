@@ -144,17 +144,22 @@ TEST(DiveEditor, ThreeWayGroupsChecksAndBadNumbers) {
   EXPECT_FALSE(t & ((1u << kDiveNoStop) | (1u << kDiveDeco)));
   EXPECT_EQ(ed.record().activityFlags, 0xF802);
 
+  // A number that is no whole number stays in the control and OK refuses it.
   f = ed.fields();
   f.number = "12a";
   f.site = "Altrove";
-  Result res = ed.readBack(f);
+  ASSERT_TRUE(ed.readBack(f));
+  EXPECT_EQ(ed.fields().number, "12a");
+  EXPECT_EQ(ed.record().diveNumber, 12);
+  EXPECT_EQ(getText(ed.record().site), "Altrove");
+  Result res = ed.finish(ed.fields());
   EXPECT_FALSE(res);
   EXPECT_FALSE(res.error.empty());
-  EXPECT_EQ(getText(ed.record().site), "Secca");  // nothing read
+  f = ed.fields();
   f.number = "65536";
-  EXPECT_FALSE(ed.readBack(f));
+  EXPECT_FALSE(ed.finish(f));
   f.number = " 40 ";
-  ASSERT_TRUE(ed.readBack(f));
+  ASSERT_TRUE(ed.finish(f));
   EXPECT_EQ(ed.record().diveNumber, 40);
 }
 
