@@ -65,20 +65,18 @@ QLabel* unit(QWidget* parent, int id, kelp::Quantity qty) {
 
 // Puts a text into an editable combo: selects the entry that lists it, else sets the text.
 void setComboText(QComboBox* c, const QString& t) {
+  TypingLimit::setProgramText(c->lineEdit(), t);
   const int i = c->findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (i >= 0 && !t.isEmpty()) c->setCurrentIndex(i);
-  c->setEditText(t);
 }
 
-void setLineText(QLineEdit* e, const QString& t) {
-  if (e->text() != t) e->setText(t);
-}
+void setLineText(QLineEdit* e, const QString& t) { TypingLimit::setProgramText(e, t); }
 
 void fillFromList(QComboBox* c, const kelp::StringList& list) {
   const QString keep = c->currentText();
   c->clear();
   for (const std::string& t : list.texts()) c->addItem(q(kelp::cp1252ToUtf8(t)));
-  c->setEditText(keep);
+  TypingLimit::setProgramText(c->lineEdit(), keep);
 }
 
 QButtonGroup* threeWay(QWidget* owner, QGridLayout* grid, int row, const QString& title,
@@ -110,11 +108,18 @@ const int kSpecialIds[8] = {1088, 1089, 1093, 1096, 1092, 1090, 1091, 1094};
 
 // ---------------------------------------------------------------------------
 
-TypingLimit::TypingLimit(QLineEdit* edit, int limit) : QValidator(edit), m_edit(edit), m_limit(limit) {}
+TypingLimit::TypingLimit(QObject* parent, int limit) : QValidator(parent), m_limit(limit) {}
 
 QValidator::State TypingLimit::validate(QString& input, int&) const {
-  if (input.size() <= m_limit || input.size() <= m_edit->text().size()) return Acceptable;
-  return Invalid;
+  // Typing is refused only when it grows a text beyond the limit.
+  if (input.size() > m_limit && input.size() > m_length) return Invalid;
+  m_length = input.size();
+  return Acceptable;
+}
+
+void TypingLimit::setProgramText(QLineEdit* edit, const QString& text) {
+  if (auto* v = qobject_cast<const TypingLimit*>(edit->validator())) v->m_length = text.size();
+  if (edit->text() != text) edit->setText(text);
 }
 
 // ---------------------------------------------------------------------------
@@ -508,7 +513,7 @@ void CDiveEditDlg::showFields() {
     fillFromList(m_tank, m_log.tankSizeList);
     fillFromList(m_buddySel, m_log.buddyList);
     fillFromList(m_other, m_log.otherActivityList);
-    m_buddySel->setEditText(QString());
+    TypingLimit::setProgramText(m_buddySel->lineEdit(), QString());
   }
   const kelp::EditorFields& f = m_editor->fields();
   setLineText(m_date, q(f.date));
@@ -625,7 +630,7 @@ void CDiveEditDlg::appendBuddy() {
   if (entry.empty()) return;
   const std::string buddies = kelp::utf8ToStored(s(m_buddies->text()));
   const std::string joined = kelp::appendBuddy(buddies, entry);
-  if (joined != buddies) m_buddies->setText(q(kelp::storedToUtf8(joined)));
+  if (joined != buddies) TypingLimit::setProgramText(m_buddies, q(kelp::storedToUtf8(joined)));
 }
 
 void CDiveEditDlg::setNotes(const QString& text) {

@@ -37,13 +37,17 @@ std::optional<kelp::DiveRecord> editDiveAt(QWidget* parent, const kelp::Logbook&
 
 // A typing limit that never cuts a text the program put into the field: typing that makes
 // the text longer than the limit is refused, a longer text stays as it is until edited.
+// The program puts its texts in through setProgramText().
 class TypingLimit : public QValidator {
+  Q_OBJECT
  public:
-  TypingLimit(QLineEdit* edit, int limit);
+  TypingLimit(QObject* parent, int limit);
   State validate(QString& input, int& pos) const override;
+  // Sets a text in a line edit (or a combo's line edit) without cutting it.
+  static void setProgramText(QLineEdit* edit, const QString& text);
  private:
-  QLineEdit* m_edit;
   int m_limit;
+  mutable qsizetype m_length = 0;  // length of the text the field holds now
 };
 
 class CDiveEditDlg : public QDialog {

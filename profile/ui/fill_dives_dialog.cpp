@@ -56,7 +56,7 @@ void fillFromList(QComboBox* c, const kelp::StringList& list) {
   const QString keep = c->currentText();
   c->clear();
   for (const std::string& t : list.texts()) c->addItem(q(kelp::cp1252ToUtf8(t)));
-  c->setEditText(keep);
+  TypingLimit::setProgramText(c->lineEdit(), keep);
 }
 
 QButtonGroup* threeWay(QWidget* owner, QVBoxLayout* into, const QString& title, const int ids[3],
@@ -244,15 +244,15 @@ void CFillDivesDlg::showTemplate() {
   m_shownTemplate = t;
   m_first->setText(t.first ? QString::number(t.first) : QString());
   m_last->setText(t.last ? QString::number(t.last) : QString());
-  m_location->setEditText(q(kelp::storedToUtf8(t.location)));
-  m_site->setEditText(q(kelp::storedToUtf8(t.site)));
+  TypingLimit::setProgramText(m_location->lineEdit(), q(kelp::storedToUtf8(t.location)));
+  TypingLimit::setProgramText(m_site->lineEdit(), q(kelp::storedToUtf8(t.site)));
   m_weather->setCurrentIndex(t.weather <= 6 ? t.weather : 0);
   m_shownAir = q(kelp::formatAirTemperature(t.airTemperature));
   m_airTemp->setText(m_shownAir);
   m_suit->setCurrentIndex(t.suit <= 6 ? t.suit : 0);
-  m_suitName->setEditText(q(kelp::storedToUtf8(t.suitName)));
+  TypingLimit::setProgramText(m_suitName->lineEdit(), q(kelp::storedToUtf8(t.suitName)));
   m_shownTank = q(kelp::formatTankSize(t.tankSize));
-  m_tank->setEditText(m_shownTank);
+  TypingLimit::setProgramText(m_tank->lineEdit(), m_shownTank);
   m_shownWeight = q(kelp::formatWeight(t.weight));
   m_weight->setText(m_shownWeight);
   m_material->setCurrentIndex(t.tankMaterial <= 2 ? t.tankMaterial : 0);
