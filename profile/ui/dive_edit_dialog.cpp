@@ -165,6 +165,7 @@ void CDiveEditDlg::build() {
   using kelp::Quantity;
   auto* top = new QVBoxLayout(this);
   auto* columns = new QHBoxLayout;
+  columns->setSpacing(18);
   top->addLayout(columns);
 
   // ---- left: the dive's values

@@ -196,6 +196,9 @@ class TestDiveEditDialog : public QObject {
     shot(&dlg, QStringLiteral("dive_editor_locked"));
     child<QCheckBox>(&dlg, 1103)->click();
     for (int id : lockedIds) QVERIFY2(child(&dlg, id)->isEnabled(), qPrintable(QString::number(id)));
+    QVERIFY(child(&dlg, 1061)->isVisible());  // the air models list while free editing
+    QVERIFY(!child(&dlg, 1055)->isVisible());
+    shot(&dlg, QStringLiteral("dive_editor_free"));
     QVERIFY(editorSession().freeEditing);  // kept for the next opening
     child<QCheckBox>(&dlg, 1103)->click();
     QVERIFY(!child(&dlg, 1056)->isEnabled());
