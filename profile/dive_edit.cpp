@@ -218,6 +218,7 @@ ComputerTypeView DiveEditor::computerView() const { return computerTypeView(m_wo
 
 void DiveEditor::show() {
   const DiveRecord& r = m_work;
+  const std::string keepNumber = m_badNumber;
   EditorFields f;
   f.date = formatDateList(r.date);
   f.time = formatMinutes(r.timeOfDay);
@@ -256,6 +257,7 @@ void DiveEditor::show() {
   f.airRow = v.airRow;
   f.sac = formatSac(r.sac);
   f.results = warningsText(r);
+  if (!keepNumber.empty()) f.number = keepNumber;
   m_shown = std::move(f);
 }
 
@@ -263,11 +265,16 @@ Result DiveEditor::readBack(const EditorFields& now) {
   const EditorFields& was = m_shown;
   DiveRecord& r = m_work;
   const bool locked = m_locks.locked;
-  std::string badNumber;
-  if (!locked && now.number != was.number) {
+  if (locked) {
+    m_badNumber.clear();
+  } else if (now.number != was.number) {
     int n = 0;
-    if (parseDiveNumber(now.number, n)) r.diveNumber = static_cast<uint16_t>(n);
-    else badNumber = now.number;  // kept in the control until it is mended; OK refuses it
+    if (parseDiveNumber(now.number, n)) {
+      r.diveNumber = static_cast<uint16_t>(n);
+      m_badNumber.clear();
+    } else {
+      m_badNumber = now.number;  // kept in the control until it is mended; OK refuses it
+    }
   }
   if (!locked) {
     if (now.date != was.date) r.date = parseDate(now.date);
@@ -317,8 +324,6 @@ Result DiveEditor::readBack(const EditorFields& now) {
     if (id > 0) r.computerType = static_cast<uint8_t>(id);
   }
   show();
-  m_badNumber = badNumber;
-  if (!badNumber.empty()) m_shown.number = badNumber;
   return Result::success();
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/computer_models.h"
+#include "core/demo_logbook.h"
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "core/texts.h"
@@ -101,6 +102,20 @@ TEST(DiveEditor, OkWithoutChangesKeepsEveryByteInBothUnitSystems) {
     EXPECT_FALSE(ed.changed()) << (metricUnits ? "metric" : "imperial");
     EXPECT_TRUE(sameBytes(ed.record(), r));
     EXPECT_EQ(getText(ed.record().suitDescription).size(), 281u);
+  }
+}
+
+TEST(DiveEditor, EveryDemoDiveComesBackUnchanged) {
+  const Logbook lb = makeDemoLogbook(150, 9);
+  for (bool metricUnits : {true, false}) {
+    Units u(metricUnits);
+    for (bool freeEditing : {false, true}) {
+      for (int pos = 1; pos <= lb.diveCount(); ++pos) {
+        DiveEditor ed(lb.get(pos), pos, true, freeEditing, false, models());
+        ASSERT_TRUE(ed.finish(ed.fields()));
+        EXPECT_FALSE(ed.changed()) << "dive " << pos << (metricUnits ? " metric" : " imperial");
+      }
+    }
   }
 }
 
