@@ -45,6 +45,7 @@ void applyFillTemplate(DiveRecord& r, const FillTemplate& t) {
   if (t.weight != NO_VALUE) r.weight = t.weight;
   if (t.tankMaterial != 0) r.tankMaterial = t.tankMaterial;
   if (!t.suitName.empty()) setText(r.suitDescription, t.suitName.substr(0, kFillSuitNameLimit));
+  if (!t.buddies.empty()) setText(r.buddies, t.buddies);
 
   // Dive type: the pairs no-stop/deco, single/multiple ascent, fresh/sea water take the
   // chosen side; Nitrox and SCR are added.

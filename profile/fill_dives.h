@@ -25,6 +25,7 @@ struct FillTemplate {
   int16_t weight = NO_VALUE;
   uint16_t tankMaterial = 0;
   std::string suitName;                // 25 characters
+  std::string buddies;                 // 80 characters; kelp-cli fill offers it, the dialog does not
   bool operator==(const FillTemplate&) const = default;
 };
 

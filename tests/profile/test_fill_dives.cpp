@@ -62,7 +62,9 @@ TEST(FillDives, ValuesThatHoldNothingLeaveTheDive) {
   t.weather = 2;
   t.tankSize = 1200;
   t.activityFlags = 0x0100;
+  t.buddies = std::string(90, 'b');
   applyFillTemplate(r, t);
+  EXPECT_EQ(getText(r.buddies).size(), 80u);
   EXPECT_EQ(getText(r.location), "Garda");
   EXPECT_EQ(getText(r.site).size(), 60u);
   EXPECT_EQ(getText(r.suitDescription).size(), 25u);
