@@ -1,7 +1,9 @@
 // kelp-cli commands of the dive editor's area: fill.
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/cli.h"
 #include "core/logbook.h"
@@ -12,123 +14,118 @@
 namespace kelp::cli {
 namespace {
 
-const char* const kFillUsage =
-    "fill LOGBOOK --first N --last M [--location T] [--site T] [--buddies T] [--weather N] "
-    "[--air-temp T] [--suit N] [--suit-name T] [--tank T] [--weight T] [--tank-material N] "
-    "[--kind nostop|deco] [--ascent single|multiple] [--water fresh|sea] [--nitrox] [--scr] "
-    "[--activity-bit B]... [--special-bit B]... [--start boat|shore] [--escort guide|centre]";
+struct FillArgs {
+  std::string logbook;
+  int first = 0, last = 0;
+  std::string location, site, buddies, suitName;
+  int weather = 0, suit = 0, tankMaterial = 0;
+  // Typed as in the dialog; read after the parse, under the units the call chose.
+  std::string airTemperature, tankSize, weight;
+  std::string kind, ascent, water, start, escort;  // "" = leave the pair
+  bool nitrox = false, scr = false;
+  std::vector<int> activityBits, specialBits;
+};
 
-bool wholeNumber(const std::string& s, int min, int max, int& out) {
-  if (s.empty() || s.size() > 6 || s.find_first_not_of("0123456789") != std::string::npos) return false;
-  int v = 0;
-  if (!scanInt(s, v) || v < min || v > max) return false;
-  out = v;
-  return true;
+bool isNumber(const std::string& s) {
+  double v = 0;
+  return scanFloat(s, v);
 }
 
-// One side of a three-way pair by name: 0 lower bit, 1 upper bit.
-bool pairSide(const std::string& s, const char* lower, const char* upper, int& out) {
-  if (s == lower) out = 0;
-  else if (s == upper) out = 1;
-  else return false;
-  return true;
-}
+// Side of a three-way pair: 0 the first name, 1 the second, 2 not given.
+int side(const std::string& v, const char* lower) { return v.empty() ? 2 : v == lower ? 0 : 1; }
 
-// Reads the options into the template, values as a user types them in the fill dialog under
-// the current units. Returns "" or the message of the first option that cannot be read.
-std::string readFillOptions(const Args& a, std::string& logbook, FillTemplate& t) {
-  int kind = 2, ascent = 2, water = 2, start = 2, escort = 2;
-  bool haveFirst = false, haveLast = false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const std::string& o = a[i];
-    if (o == "--imperial" || o == "--metric") continue;
-    if (o == "--nitrox") { t.diveTypeFlags |= 1u << kDiveNitrox; continue; }
-    if (o == "--scr") { t.diveTypeFlags |= 1u << kDiveScr; continue; }
-    if (o.rfind("--", 0) != 0) {
-      if (!logbook.empty()) return "unexpected argument " + o;
-      logbook = o;
-      continue;
-    }
-    if (i + 1 >= a.size()) return o + " needs a value";
-    const std::string v = a[++i];
-    int n = 0;
-    if (o == "--first" || o == "--last") {
-      if (!wholeNumber(v, 0, 65535, n)) return o + ": " + v + " is not a dive number";
-      (o == "--first" ? t.first : t.last) = n;
-      (o == "--first" ? haveFirst : haveLast) = true;
-    } else if (o == "--location") t.location = utf8ToStored(v);
-    else if (o == "--site") t.site = utf8ToStored(v);
-    else if (o == "--buddies") t.buddies = utf8ToStored(v);
-    else if (o == "--suit-name") t.suitName = utf8ToStored(v);
-    else if (o == "--weather") {
-      if (!wholeNumber(v, 0, 6, n)) return "--weather: " + v + " is not 0 to 6";
-      t.weather = static_cast<uint8_t>(n);
-    } else if (o == "--suit") {
-      if (!wholeNumber(v, 0, 6, n)) return "--suit: " + v + " is not 0 to 6";
-      t.suit = static_cast<uint8_t>(n);
-    } else if (o == "--tank-material") {
-      if (!wholeNumber(v, 0, 2, n)) return "--tank-material: " + v + " is not 0 to 2";
-      t.tankMaterial = static_cast<uint16_t>(n);
-    } else if (o == "--air-temp" || o == "--tank" || o == "--weight") {
-      double x = 0;
-      if (!scanFloat(v, x)) return o + ": " + v + " is not a number";
-      if (o == "--air-temp") t.airTemperature = parseTemperature(v);
-      else if (o == "--tank") t.tankSize = parseTankSize(v);
-      else t.weight = parseWeight(v);
-    } else if (o == "--kind") {
-      if (!pairSide(v, "nostop", "deco", kind)) return "--kind: " + v + " is not nostop or deco";
-    } else if (o == "--ascent") {
-      if (!pairSide(v, "single", "multiple", ascent)) return "--ascent: " + v + " is not single or multiple";
-    } else if (o == "--water") {
-      if (!pairSide(v, "fresh", "sea", water)) return "--water: " + v + " is not fresh or sea";
-    } else if (o == "--start") {
-      if (!pairSide(v, "boat", "shore", start)) return "--start: " + v + " is not boat or shore";
-    } else if (o == "--escort") {
-      if (!pairSide(v, "guide", "centre", escort)) return "--escort: " + v + " is not guide or centre";
-    } else if (o == "--activity-bit") {
-      if (!wholeNumber(v, 0, 15, n)) return "--activity-bit: " + v + " is not 0 to 15";
-      t.activityFlags = static_cast<uint16_t>(t.activityFlags | (1u << n));
-    } else if (o == "--special-bit") {
-      if (!wholeNumber(v, 0, 7, n)) return "--special-bit: " + v + " is not 0 to 7";
-      t.moreActivityFlags = static_cast<uint16_t>(t.moreActivityFlags | (1u << n));
-    } else {
-      return "unknown option " + o;
-    }
-  }
-  if (logbook.empty() || !haveFirst || !haveLast) return std::string("usage: ") + kFillUsage;
-  setThreeWay(t.diveTypeFlags, kDiveNoStop, kind);
-  setThreeWay(t.diveTypeFlags, kDiveSingleAscent, ascent);
-  setThreeWay(t.diveTypeFlags, kDiveFreshWater, water);
-  setThreeWay(t.moreActivityFlags, 8, start);
-  setThreeWay(t.moreActivityFlags, 10, escort);
-  return {};
-}
-
-int cmdFill(const Args& a) {
-  std::string path;
+FillTemplate makeTemplate(const FillArgs& a) {
   FillTemplate t;
-  const std::string bad = readFillOptions(a, path, t);
-  if (!bad.empty()) return fail(bad);
+  t.first = a.first;
+  t.last = a.last;
+  t.location = utf8ToStored(a.location);
+  t.site = utf8ToStored(a.site);
+  t.buddies = utf8ToStored(a.buddies);
+  t.suitName = utf8ToStored(a.suitName);
+  t.weather = static_cast<uint8_t>(a.weather);
+  t.suit = static_cast<uint8_t>(a.suit);
+  t.tankMaterial = static_cast<uint16_t>(a.tankMaterial);
+  if (!a.airTemperature.empty()) t.airTemperature = parseTemperature(a.airTemperature);
+  if (!a.tankSize.empty()) t.tankSize = parseTankSize(a.tankSize);
+  if (!a.weight.empty()) t.weight = parseWeight(a.weight);
+  setThreeWay(t.diveTypeFlags, kDiveNoStop, side(a.kind, "nostop"));
+  setThreeWay(t.diveTypeFlags, kDiveSingleAscent, side(a.ascent, "single"));
+  setThreeWay(t.diveTypeFlags, kDiveFreshWater, side(a.water, "fresh"));
+  if (a.nitrox) t.diveTypeFlags = static_cast<uint16_t>(t.diveTypeFlags | (1u << kDiveNitrox));
+  if (a.scr) t.diveTypeFlags = static_cast<uint16_t>(t.diveTypeFlags | (1u << kDiveScr));
+  for (int b : a.activityBits) t.activityFlags = static_cast<uint16_t>(t.activityFlags | (1u << b));
+  for (int b : a.specialBits) t.moreActivityFlags = static_cast<uint16_t>(t.moreActivityFlags | (1u << b));
+  setThreeWay(t.moreActivityFlags, 8, side(a.start, "boat"));
+  setThreeWay(t.moreActivityFlags, 10, side(a.escort, "guide"));
+  return t;
+}
+
+int cmdFill(const FillArgs& a) {
+  const FillTemplate t = makeTemplate(a);
+  if (!fillRangeSet(t)) return fail("Inserisci imm");
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return fail(path + ": file not found");
+  if (!std::filesystem::is_regular_file(a.logbook, ec)) return fail(a.logbook + ": file not found");
   Logbook lb;
-  Result r = lb.loadFile(path);
-  if (!r) return fail(r.error.empty() ? path + ": cannot be read" : r.error);
+  Result r = lb.loadFile(a.logbook);
+  if (!r) return fail(r.error.empty() ? a.logbook + ": cannot be read" : r.error);
   int inRange = 0, changed = 0;
   r = fillDives(lb, t, &inRange, &changed);
   if (!r) return fail(r.error);
   // The extension file is always written, so the extended fields are never lost.
   const int extended = settings().extended;
   settings().extended = 1;
-  r = lb.saveFile(path);
+  r = lb.saveFile(a.logbook);
   settings().extended = extended;
-  if (!r) return fail(r.error.empty() ? path + ": cannot be written" : r.error);
+  if (!r) return fail(r.error.empty() ? a.logbook + ": cannot be written" : r.error);
   std::printf("%d\n", changed);
   return 0;
 }
 
+Run setupFill(CLI::App& cmd) {
+  auto a = std::make_shared<FillArgs>();
+  cmd.add_option("LOGBOOK", a->logbook, "logbook file (.log)")->required();
+  cmd.add_option("--first", a->first, "first dive number of the range")->required()->check(number(0, 65535, "a dive number"));
+  cmd.add_option("--last", a->last, "last dive number of the range")->required()->check(number(0, 65535, "a dive number"));
+  cmd.add_option("--location", a->location, "location");
+  cmd.add_option("--site", a->site, "site");
+  cmd.add_option("--buddies", a->buddies, "buddies");
+  cmd.add_option("--suit-name", a->suitName, "suit name (25 characters)");
+  cmd.add_option("--weather", a->weather, "weather: list index 1 to 6")->check(number(0, 6, "a weather index"));
+  cmd.add_option("--suit", a->suit, "suit type: list index 1 to 6")->check(number(0, 6, "a suit index"));
+  cmd.add_option("--tank-material", a->tankMaterial, "tank material: 1 steel, 2 aluminium")
+      ->check(number(0, 2, "a tank material"));
+  cmd.add_option("--air-temp", a->airTemperature, "air temperature in the current units")
+      ->check(accepted("a number", isNumber));
+  cmd.add_option("--tank", a->tankSize, "tank volume in the current units")->check(accepted("a number", isNumber));
+  cmd.add_option("--weight", a->weight, "weight in the current units")->check(accepted("a number", isNumber));
+  auto oneOf = [](const char* x, const char* y) {
+    const std::string what = std::string(x) + " or " + y;
+    return accepted(what, [x, y](const std::string& s) { return s == x || s == y; });
+  };
+  cmd.add_option("--kind", a->kind, "nostop or deco")->check(oneOf("nostop", "deco"));
+  cmd.add_option("--ascent", a->ascent, "single or multiple")->check(oneOf("single", "multiple"));
+  cmd.add_option("--water", a->water, "fresh or sea")->check(oneOf("fresh", "sea"));
+  cmd.add_option("--start", a->start, "boat or shore")->check(oneOf("boat", "shore"));
+  cmd.add_option("--escort", a->escort, "guide or centre")->check(oneOf("guide", "centre"));
+  cmd.add_flag("--nitrox", a->nitrox, "add Nitrox");
+  cmd.add_flag("--scr", a->scr, "add SCR");
+  cmd.add_option("--activity-bit", a->activityBits, "add activity bit 0 to 15 (repeatable)")
+      ->allow_extra_args(false)
+      ->check(number(0, 15, "an activity bit"));
+  cmd.add_option("--special-bit", a->specialBits, "add special activity bit 0 to 7 (repeatable)")
+      ->allow_extra_args(false)
+      ->check(number(0, 7, "a special activity bit"));
+  return [a] { return cmdFill(*a); };
+}
+
 }  // namespace
 
-REGISTER_CLI_COMMAND({"fill", kFillUsage, cmdFill});
+REGISTER_CLI_COMMAND(
+    {"fill",
+     "fill LOGBOOK --first N --last M [--location T] [--site T] [--buddies T] [--weather N] [--air-temp T] "
+     "[--suit N] [--suit-name T] [--tank T] [--weight T] [--tank-material N] [--kind nostop|deco] "
+     "[--ascent single|multiple] [--water fresh|sea] [--nitrox] [--scr] [--activity-bit B]... "
+     "[--special-bit B]... [--start boat|shore] [--escort guide|centre]",
+     "fill a number range of dives with the same values", setupFill});
 
 }  // namespace kelp::cli

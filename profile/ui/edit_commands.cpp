@@ -6,6 +6,7 @@
 #include "app/command_rules.h"
 #include "app/ui/area_commands.h"
 #include "app/ui/kelp_doc.h"
+#include "app/ui/logbook_dialogs.h"
 #include "app/ui/main_frame.h"
 #include "core/settings.h"
 #include "core/texts.h"
@@ -32,7 +33,7 @@ bool newDive(QWidget* parent, CKelpDoc& doc) {
   if (!edited) return false;
   if (edited->date != -1) session.lastNewDate = edited->date;
   const kelp::DiveRecord r = *edited;
-  return tellFailure(parent, doc.perform(QStringLiteral("Nuova immersione"),
+  return tellFailure(parent, doc.perform(logbook_commands::commandText(kelp::cmd::NewDive),
                                          [&r](kelp::Logbook& lb) { return kelp::storeNewDive(lb, r); }));
 }
 
@@ -49,7 +50,7 @@ bool editDive(QWidget* parent, CKelpDoc& doc) {
     return false;
   }
   const kelp::DiveRecord r = *edited;
-  return tellFailure(parent, doc.perform(QStringLiteral("Crea immersione"), [&](kelp::Logbook& l) {
+  return tellFailure(parent, doc.perform(logbook_commands::commandText(kelp::cmd::EditDive), [&](kelp::Logbook& l) {
                        return kelp::storeEditedDive(l, pos, before, r);
                      }));
 }
@@ -59,7 +60,7 @@ bool fillDives(QWidget* parent, CKelpDoc& doc) {
   CFillDivesDlg dlg(doc.logbook(), parent);
   if (dlg.exec() != QDialog::Accepted) return false;
   const kelp::FillTemplate t = kelp::fillTemplate();
-  return tellFailure(parent, doc.perform(QStringLiteral("Crea alcune immersioni"),
+  return tellFailure(parent, doc.perform(logbook_commands::commandText(kelp::cmd::FillDives),
                                          [&t](kelp::Logbook& lb) { return kelp::fillDives(lb, t); }));
 }
 
@@ -71,7 +72,7 @@ bool pasteDiveThroughEditor(QWidget* parent, CKelpDoc& doc) {
   const std::optional<kelp::DiveRecord> edited = editNewDive(parent, doc.logbook(), copy.record);
   if (!edited) return false;
   const kelp::DiveRecord r = *edited;
-  return tellFailure(parent, doc.perform(QStringLiteral("Incolla"),
+  return tellFailure(parent, doc.perform(logbook_commands::commandText(kelp::cmd::Paste),
                                          [&r](kelp::Logbook& lb) { return kelp::storeNewDive(lb, r); }));
 }
 
