@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 #include <cstring>
 #include <functional>
@@ -312,6 +313,7 @@ class TestDiveEditDialog : public QObject {
     f.runCommand(cmd::EditDive);
     QVERIFY(!doc.isModified());
     QCOMPARE(doc.logbook().serializeLog() + doc.logbook().serializeAdd(), before);
+    QCOMPARE(doc.undoStack()->count(), 0);  // no step for nothing
 
     // Edit the site: stored in place, the dive stays current.
     onNextDialog([](QDialog* d) {
@@ -343,7 +345,10 @@ class TestDiveEditDialog : public QObject {
     QCOMPARE(shownDate, QStringLiteral("02.01.1990"));
     QCOMPARE(doc.logbook().diveCount(), 7);
 
+    QCOMPARE(doc.undoStack()->undoText(), QStringLiteral("Nuova immersione"));
+
     // Fill: "Inserisci imm" for an empty range, then a range.
+    const std::string beforeFill = doc.logbook().serializeLog() + doc.logbook().serializeAdd();
     const int n2 = doc.logbook().get(2).diveNumber, n3 = doc.logbook().get(3).diveNumber;
     bool sawMessage = false;
     onNextDialog([&](QDialog* d) {
@@ -366,6 +371,13 @@ class TestDiveEditDialog : public QObject {
     QVERIFY(!isScr(doc.logbook().get(4)));
     // The template is kept for the rest of the run.
     QCOMPARE(fillTemplate().first, n2);
+    // One step, taken back byte for byte.
+    QCOMPARE(doc.undoStack()->undoText(), QStringLiteral("Crea alcune immersioni"));
+    doc.undoStack()->undo();
+    QCOMPARE(doc.logbook().serializeLog() + doc.logbook().serializeAdd(), beforeFill);
+    doc.undoStack()->undo();
+    QCOMPARE(doc.undoStack()->undoText(), QStringLiteral("Crea immersione"));
+    QCOMPARE(doc.logbook().diveCount(), 6);
   }
 
   void fillDialogImperialAndWithoutExtendedData() {
