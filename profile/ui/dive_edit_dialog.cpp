@@ -691,6 +691,7 @@ void CDiveEditDlg::accept() {
 CAlarmsDlg::CAlarmsDlg(uint16_t warningFlags, QWidget* parent) : QDialog(parent), m_flags(warningFlags) {
   setObjectName(QStringLiteral("213"));
   setWindowTitle(QStringLiteral("Allarmi"));
+  setMinimumWidth(240);
   static const int kIds[4] = {1440, 1441, 1442, 1443};
   static const char* const kLabels[4] = {"&RISALITA", "&DECOMPRESSIONE", "&LAVORO", "&SOS"};
   static const int kBits[4] = {kelp::kWarnAscent, kelp::kWarnDeco, kelp::kWarnWorkload, kelp::kWarnSos};

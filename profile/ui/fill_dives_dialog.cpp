@@ -105,7 +105,14 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
     grid->addWidget(l, r, c);
     return l;
   };
-  auto unit = [&](Quantity qty) { return new QLabel(q(kelp::unitLabel(qty)), this); };
+  // A field with its unit label right beside it.
+  auto withUnit = [&](QWidget* field, Quantity qty, int r) {
+    auto* h = new QHBoxLayout;
+    h->addWidget(field);
+    h->addWidget(new QLabel(q(kelp::unitLabel(qty)), this));
+    h->addStretch();
+    grid->addLayout(h, r, 1, 1, 2);
+  };
 
   m_first = edit(this, 1413, 70);
   m_last = edit(this, 1414, 70);
@@ -113,6 +120,7 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   label(QStringLiteral("Imm"), row, 0);
   auto* range = new QHBoxLayout;
   range->addWidget(m_first);
+  range->addSpacing(8);
   range->addWidget(new QLabel(QStringLiteral("A:"), this));
   range->addWidget(m_last);
   range->addStretch();
@@ -134,8 +142,7 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   grid->addWidget(m_weather, row++, 1);
   m_airTemp = edit(this, 1050, 70);
   label(QStringLiteral("Temperatura aria:"), row, 0);
-  grid->addWidget(m_airTemp, row, 1);
-  grid->addWidget(unit(Quantity::Temperature), row++, 2);
+  withUnit(m_airTemp, Quantity::Temperature, row++);
   m_suit = listCombo(this, 1051, {QString(), QStringLiteral("Senza muta"), QStringLiteral("Shorty"),
                                   QStringLiteral("Salopette"), QStringLiteral("Due pezzi"),
                                   QStringLiteral("Semi-stagna"), QStringLiteral("Stagna")});
@@ -149,12 +156,10 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   m_tank->setFixedWidth(90);
   fillFromList(m_tank, lb.tankSizeList);
   label(QStringLiteral("Capacità bombola:"), row, 0);
-  grid->addWidget(m_tank, row, 1);
-  grid->addWidget(unit(Quantity::Volume), row++, 2);
+  withUnit(m_tank, Quantity::Volume, row++);
   m_weight = edit(this, 1069, 70);
   label(QStringLiteral("Zavorra:"), row, 0);
-  grid->addWidget(m_weight, row, 1);
-  grid->addWidget(unit(Quantity::Weight), row++, 2);
+  withUnit(m_weight, Quantity::Weight, row++);
   m_material = listCombo(this, 1054, {QString(), QStringLiteral("Acciaio"), QStringLiteral("Aluminio")});
   label(QStringLiteral("Bombola:"), row, 0);
   grid->addWidget(m_material, row++, 1);
