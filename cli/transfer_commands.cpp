@@ -1,4 +1,6 @@
 // kelp-cli commands of the dive computer transfer, the imports and the export.
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -6,6 +8,8 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "cli/cli.h"
 #include "core/logbook.h"
@@ -15,6 +19,7 @@
 #include "transfer/csv_export.h"
 #include "transfer/image_writer.h"
 #include "transfer/imports.h"
+#include "transfer/simulator.h"
 #include "transfer/transfer_session.h"
 
 namespace kelp::cli {
@@ -202,6 +207,7 @@ struct ExportArgs {
   std::string logbook, out, fields;
   std::optional<int> first, last, profile;
   bool tab = false, positive = false, hms = false;
+  std::string encoding = "cp1252";
 };
 
 int runExportCsv(const ExportArgs& a) {
@@ -211,6 +217,7 @@ int runExportCsv(const ExportArgs& a) {
   CsvOptions o;
   parseFields(a.fields, o.fields);  // checked by the parser
   o.separator = a.tab ? 1 : 0;
+  o.encoding = a.encoding == "utf8" ? CsvEncoding::Utf8 : CsvEncoding::Cp1252;
   o.firstNumber = a.first.value_or(lb.dives().empty() ? 0 : lb.dives().front().diveNumber);
   o.lastNumber = a.last.value_or(lb.dives().empty() ? 0 : lb.dives().back().diveNumber);
   if (a.profile) {
@@ -222,6 +229,95 @@ int runExportCsv(const ExportArgs& a) {
   Result r = exportCsv(lb, a.out, o, &settings());
   if (!r) return fail(r.error);
   return 0;
+}
+
+struct SimulateArgs {
+  std::string image, device, link;
+  bool pty = false;
+  int pauseMs = 0, noise = 0, truncate = -1, delayMs = 500;
+};
+
+std::atomic<bool> g_stopSimulation{false};
+
+extern "C" void stopSimulation(int) { g_stopSimulation = true; }
+
+// Plays a memory image into a serial device as a dive computer interface would.
+int runSimulate(const SimulateArgs& a) {
+  if (a.pty == !a.device.empty()) return fail("give either --device PATH or --pty");
+  if (!a.link.empty() && !a.pty) return fail("--link needs --pty");
+  std::string bytes;
+  if (!readFile(a.image, bytes)) return fail(str(62524) + ": " + a.image);
+  const std::vector<uint8_t> image(bytes.begin(), bytes.end());
+  Result valid = checkSimulatorImage(image);
+  if (!valid) return fail(a.image + ": " + valid.error);
+  SimulatorOptions o;
+  o.noise = a.noise;
+  o.pauseMs = a.pauseMs;
+  o.truncate = a.truncate;
+  o.delayMs = a.delayMs;
+  o.seed = static_cast<unsigned>(std::time(nullptr));
+  int pauseAt = -1;
+  const std::vector<uint8_t> out = simulatedBytes(image, o, &pauseAt);
+
+  std::signal(SIGINT, stopSimulation);
+  std::signal(SIGTERM, stopSimulation);
+  Result played = Result::success();
+  if (a.pty) {
+    PseudoTerminal pty;
+    Result opened = openPseudoTerminal(pty);
+    if (!opened) return fail(opened.error);
+    if (!a.link.empty()) {
+      std::error_code ec;
+      if (std::filesystem::exists(a.link, ec) && !std::filesystem::is_symlink(a.link, ec))
+        return fail(a.link + " exists and is not a symbolic link");
+      std::filesystem::remove(a.link, ec);
+      std::filesystem::create_symlink(pty.devicePath, a.link, ec);
+      if (ec) return fail("cannot link " + a.link + ": " + ec.message());
+    }
+    std::printf("%s\n", pty.devicePath.c_str());
+    std::fflush(stdout);
+    if (waitForReader(pty.master, -1, &g_stopSimulation)) {
+      played = playBytes(pty.master, out, pauseAt, o, &g_stopSimulation);
+      // The bytes wait in the device until the program has read them: keep this end
+      // open until it lets the device go.
+      if (played) waitForReaderToLeave(pty.master, -1, &g_stopSimulation);
+    } else {
+      played = Result::failure("stopped before a program opened the device");
+    }
+    if (!a.link.empty()) {
+      std::error_code ec;
+      std::filesystem::remove(a.link, ec);
+    }
+  } else {
+    const int fd = ::open(a.device.c_str(), O_RDWR | O_NOCTTY);
+    if (fd < 0) return fail("cannot open " + a.device);
+    Result line = setRawLine(fd, o.baud);
+    if (line) played = playBytes(fd, out, pauseAt, o, &g_stopSimulation);
+    else played = Result::failure(a.device + ": " + line.error);
+    ::close(fd);
+  }
+  if (!played) return fail(played.error);
+  std::printf("%zu bytes sent\n", out.size());
+  return 0;
+}
+
+Run setupSimulate(CLI::App& cmd) {
+  auto a = std::make_shared<SimulateArgs>();
+  cmd.add_option("IMAGE", a->image, "memory image (2050 bytes, as make-image writes it)")->required();
+  CLI::Option* device = cmd.add_option("--device", a->device, "serial device to send into");
+  CLI::Option* pty = cmd.add_flag("--pty", a->pty, "open a pseudo-terminal pair and print the device end's path");
+  device->excludes(pty);
+  cmd.add_option("--link", a->link, "with --pty: a symbolic link to the device end, removed at the end")
+      ->needs(pty);
+  cmd.add_option("--pause-ms", a->pauseMs, "pause in the middle of the stream (0)")
+      ->check(number(0, 600000, "a pause in ms"));
+  cmd.add_option("--noise", a->noise, "bytes of noise before the start marker (0)")
+      ->check(number(0, 100000, "a number of bytes"));
+  cmd.add_option("--truncate", a->truncate, "send only the first N bytes of the stream")
+      ->check(number(0, 2052, "a number of bytes"));
+  cmd.add_option("--delay-ms", a->delayMs, "wait before the first byte (500)")
+      ->check(number(0, 600000, "a delay in ms"));
+  return [a] { return runSimulate(*a); };
 }
 
 const char* const kNowHelp = "moment of reading: seconds since 1970 or local \"YYYY-MM-DD HH:MM[:SS]\" (now)";
@@ -275,6 +371,9 @@ Run setupExportCsv(CLI::App& cmd) {
   CLI::Option* profile = cmd.add_option("--profile", a->profile, "export the profile of the dive with this number");
   cmd.add_flag("--positive", a->positive, "profile depths positive")->needs(profile);
   cmd.add_flag("--hms", a->hms, "profile times as h:mm:ss")->needs(profile);
+  cmd.add_option("--encoding", a->encoding, "character set of the file: cp1252 (Windows-1252) or utf8 (cp1252)")
+      ->check(accepted("an encoding (cp1252 or utf8)",
+                       [](const std::string& s) { return s == "cp1252" || s == "utf8"; }));
   return [a] { return runExportCsv(*a); };
 }
 
@@ -284,13 +383,17 @@ REGISTER_CLI_COMMAND({"decode", "decode IMAGE [--into LOGBOOK] [--now TIME] [--f
                       "read a dive computer's memory image", setupDecode});
 REGISTER_CLI_COMMAND({"make-image", "make-image --from LOGBOOK OUT [--model ID] [--serial N] [--now TIME]",
                       "write a memory image of a logbook's newest dives", setupMakeImage});
+REGISTER_CLI_COMMAND({"simulate",
+                      "simulate IMAGE [--device PATH | --pty [--link PATH]] [--pause-ms N] [--noise N] "
+                      "[--truncate N] [--delay-ms N]",
+                      "play a memory image into a serial device as a dive computer interface", setupSimulate});
 REGISTER_CLI_COMMAND({"import-citizen", "import-citizen LOGBOOK FILE.wgm", "import a Citizen logbook file",
                       [](CLI::App& cmd) { return setupImport(cmd, true); }});
 REGISTER_CLI_COMMAND({"import-guardian", "import-guardian LOGBOOK FILE.txt", "import a Guardian text export",
                       [](CLI::App& cmd) { return setupImport(cmd, false); }});
 REGISTER_CLI_COMMAND({"export-csv",
                       "export-csv LOGBOOK OUT.csv --fields F[,F...]|all [--first N] [--last N] "
-                      "[--tab] [--profile N [--positive] [--hms]]",
+                      "[--tab] [--profile N [--positive] [--hms]] [--encoding cp1252|utf8]",
                       "write dives or a profile as separated values", setupExportCsv});
 
 }  // namespace kelp::cli

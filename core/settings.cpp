@@ -93,6 +93,7 @@ const TextKey kTextKeys[] = {
     {"Ausrüstung", "File", &Settings::equipmentFile},
     {"Adressen", "File", &Settings::addressFile},
     {"Ausbildungsnachweis", "File", &Settings::activitiesFile},
+    {kTransfer, "Device", &Settings::comDevice},
     {kTransfer, "SerNum", &Settings::trSerial},
     {kTransfer, "CTyp", &Settings::trType},
     {kTransfer, "AnzTG", &Settings::trDives},

@@ -59,6 +59,7 @@ struct Settings {
   std::array<int, 5> ctypCols{-1, -1, -1, -1, -1};
   // Transfer
   int comPort = 1;
+  std::string comDevice;  // "Device": a serial device path that overrides the port number
   std::string trSerial, trType, trDives, trBattery, trBeeper, trUnits, trPpO2, trReserve, trBreathing;
   int dump = 0;
   // Import

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 
 #include "core/settings.h"
 #include "core/strings.h"
 #include "core/texts.h"
+#include "transfer/file_write.h"
 
 namespace kelp {
 
@@ -201,8 +201,6 @@ Result exportCsv(const Logbook& lb, const std::string& path, const CsvOptions& o
   Result check = checkCsvOptions(lb, o);
   if (!check) return check;
   if (settings) o.store(*settings);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return Result::failure(format("Impossibile creare il file %s", path.c_str()));
   std::string text;
   Result res = Result::success();
   if (o.profileLayout()) {
@@ -210,9 +208,10 @@ Result exportCsv(const Logbook& lb, const std::string& path, const CsvOptions& o
   } else {
     text = csvTable(lb, o);
   }
-  file << text;
-  file.close();
-  if (!file) return Result::failure(format("Errore nello scrivere il file %s", path.c_str()));
+  // The texts come from the stored DOS form, so every character has a 1252 form.
+  if (o.encoding == CsvEncoding::Cp1252) text = utf8ToCp1252(text);
+  Result written = replaceFile(path, text);
+  if (!written) return written;
   return res;
 }
 

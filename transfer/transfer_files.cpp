@@ -1,0 +1,24 @@
+#include "transfer/transfer_files.h"
+
+#include "core/texts.h"
+#include "transfer/computer_image.h"
+#include "transfer/file_write.h"
+
+namespace kelp {
+
+Result writeDebugCopy(const std::string& path, const std::vector<uint8_t>& stream) {
+  return replaceFile(path, std::string(stream.begin(), stream.end()));
+}
+
+Result readReplayStream(const std::string& path, std::vector<uint8_t>& stream) {
+  stream.clear();
+  std::string bytes;
+  if (!readWholeFile(path, bytes)) return Result::failure(format("Errore nell'aprire il file %s", path.c_str()));
+  if (bytes.size() < static_cast<size_t>(STREAM_SIZE))
+    return Result::failure(format("Il file %s contiene %zu byte: un'immagine della memoria ne ha %d.",
+                                  path.c_str(), bytes.size(), STREAM_SIZE));
+  stream.assign(bytes.begin(), bytes.begin() + STREAM_SIZE);
+  return Result::success();
+}
+
+}  // namespace kelp
