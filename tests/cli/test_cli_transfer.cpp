@@ -1,0 +1,140 @@
+// kelp-cli simulate through pseudo-terminals, and the character set of export-csv.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "transfer/simulator.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+std::string quoted(const std::vector<std::string>& args) {
+  std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
+  for (const auto& a : args) cmd += " '" + a + "'";
+  return cmd;
+}
+
+// Reads what arrives on fd until 'want' bytes came or nothing came for 3 seconds.
+std::string drain(int fd, size_t want) {
+  std::string got;
+  char buf[512];
+  while (got.size() < want) {
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, 3000) <= 0) break;
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n <= 0) break;
+    got.append(buf, static_cast<size_t>(n));
+  }
+  return got;
+}
+
+class CliTransfer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (fs::temp_directory_path() / "kelp-cli-tr-XXXXXX").string();
+    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+    dir = tmpl;
+    fs::create_directories(dir / "config");
+    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    demo = (dir / "demo.log").string();
+    image = (dir / "computer.bin").string();
+    ASSERT_EQ(system((quoted({"demo", demo, "--dives", "40"}) + " >/dev/null").c_str()), 0);
+    ASSERT_EQ(system((quoted({"make-image", "--from", demo, image, "--serial", "4711"}) + " >/dev/null").c_str()), 0);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  int run(const std::vector<std::string>& args, std::string* err = nullptr) {
+    const fs::path e = dir / "stderr";
+    const int st = system((quoted(args) + " >/dev/null 2>'" + e.string() + "'").c_str());
+    if (err) *err = readFile(e);
+    return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  }
+  fs::path dir;
+  std::string demo, image;
+};
+
+// With --pty the simulator prints the device end, waits for a reader, plays the
+// image and the two bytes that complete the stream, and ends when the reader leaves.
+TEST_F(CliTransfer, SimulatePlaysTheImageIntoItsOwnPseudoTerminal) {
+  const std::string link = (dir / "computer-link").string();
+  FILE* p = popen((quoted({"simulate", image, "--pty", "--link", link, "--delay-ms", "0", "--noise", "30"}) + " 2>&1")
+                      .c_str(),
+                  "r");
+  ASSERT_NE(p, nullptr);
+  char line[256] = {};
+  ASSERT_NE(fgets(line, sizeof line, p), nullptr);
+  std::string device(line);
+  device.erase(device.find_last_not_of("\n") + 1);
+  ASSERT_EQ(device.rfind("/dev/pts/", 0), 0u) << device;
+  EXPECT_EQ(fs::read_symlink(link).string(), device);
+  const int fd = ::open(link.c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(fd, 0);
+  const std::string got = drain(fd, 30 + 2052);
+  ::close(fd);
+  char tail[256] = {};
+  const bool more = fgets(tail, sizeof tail, p) != nullptr;
+  const int st = pclose(p);
+  EXPECT_TRUE(WIFEXITED(st) && WEXITSTATUS(st) == 0);
+  EXPECT_TRUE(more);
+  EXPECT_STREQ(tail, "2082 bytes sent\n");
+  const std::string img = readFile(image);
+  ASSERT_EQ(got.size(), 2082u);
+  EXPECT_EQ(got.find('\x55'), 30u);
+  EXPECT_EQ(got.substr(30, 2050), img);
+  EXPECT_FALSE(fs::exists(fs::symlink_status(link)));  // the link goes with the simulator
+}
+
+TEST_F(CliTransfer, SimulateWritesIntoAGivenDeviceAndStopsWhereAsked) {
+  kelp::PseudoTerminal pty;
+  ASSERT_TRUE(kelp::openPseudoTerminal(pty));
+  std::string got;
+  std::thread reader([&] {
+    if (kelp::waitForReader(pty.master, 10000)) got = drain(pty.master, 700);
+  });
+  std::string err;
+  EXPECT_EQ(run({"simulate", image, "--device", pty.devicePath, "--delay-ms", "0", "--truncate", "700"}, &err), 0)
+      << err;
+  reader.join();
+  EXPECT_EQ(got, readFile(image).substr(0, 700));
+
+  EXPECT_EQ(run({"simulate", image}, &err), 1);
+  EXPECT_NE(err.find("--device PATH or --pty"), std::string::npos) << err;
+  EXPECT_EQ(run({"simulate", image, "--pty", "--device", pty.devicePath}, &err), 1);
+  std::ofstream(dir / "short.bin", std::ios::binary) << readFile(image).substr(0, 2000);
+  EXPECT_EQ(run({"simulate", (dir / "short.bin").string(), "--pty"}, &err), 1);
+  EXPECT_NE(err.find("2000"), std::string::npos) << err;
+  EXPECT_EQ(run({"simulate", image, "--pty", "--truncate", "3000"}, &err), 1);
+}
+
+TEST_F(CliTransfer, ExportIsWindows1252UnlessUtf8IsAsked) {
+  const std::string csv = (dir / "out.csv").string();
+  ASSERT_EQ(run({"export-csv", demo, csv, "--fields", "3"}), 0);
+  const std::string cp = readFile(csv);
+  EXPECT_EQ(cp.substr(0, 10), "Localit\xE0;\n");
+  ASSERT_EQ(run({"export-csv", demo, csv, "--fields", "3", "--encoding", "utf8"}), 0);
+  EXPECT_EQ(readFile(csv).substr(0, 11), "Località;\n");
+  std::string err;
+  EXPECT_EQ(run({"export-csv", demo, csv, "--fields", "3", "--encoding", "latin9"}, &err), 1);
+  EXPECT_NE(err.find("latin9 is not an encoding"), std::string::npos) << err;
+}
+
+}  // namespace
