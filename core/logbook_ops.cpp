@@ -71,9 +71,20 @@ void Logbook::assignDives(std::vector<DiveRecord> dives) {
 
 bool Logbook::put(int n, const DiveRecord& r) {
   if (n < 1 || n > diveCount()) return false;
-  m_dives[static_cast<size_t>(n - 1)] = r;
+  DiveRecord& slot = m_dives[static_cast<size_t>(n - 1)];
+  // The totals follow dive times, air consumption and the first number only: a dive written
+  // back with those unchanged needs no pass over the whole logbook (replacing a text in
+  // thousands of dives stays linear).
+  const bool totals = slot.diveTime != r.diveTime || slot.sac != r.sac ||
+                      (n == 1 && slot.diveNumber != r.diveNumber);
+  slot = r;
   modified = true;
-  rebuildTotals(false);
+  if (totals) {
+    rebuildTotals(false);
+  } else {
+    changes.raise();
+    if (averageSac != 0) averageSacUpdated = 1;
+  }
   changes.changedPosition = n;
   return true;
 }
