@@ -33,10 +33,11 @@ std::string diveListHeading(int column) {
   return c.heading;
 }
 
-int diveListColumnWidth(const Settings& s, int column) {
+int diveListColumnWidth(const Settings& s, int column, double scale) {
   if (column < 0 || column >= kDiveListColumnCount) return 0;
   const int stored = s.tableColumns[static_cast<size_t>(column)];
-  return stored >= 0 ? stored : diveListColumns()[static_cast<size_t>(column)].width;
+  if (stored >= 0) return stored;
+  return static_cast<int>(diveListColumns()[static_cast<size_t>(column)].width * (scale < 1 ? 1 : scale) + 0.5);
 }
 
 std::string diveListCell(const DiveRecord& r, int column) {

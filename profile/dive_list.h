@@ -21,8 +21,9 @@ struct DiveListColumn {
 const std::array<DiveListColumn, kDiveListColumnCount>& diveListColumns();
 std::string diveListHeading(int column);
 
-// Width of a column: the stored width ("TabSp00" ...) when it is 0 or more, else the default.
-int diveListColumnWidth(const Settings& s, int column);
+// Width of a column: the stored width ("TabSp00" ...) when it is 0 or more, else the default
+// times `scale` (the list's font against the 6-pixel digits the defaults were measured in).
+int diveListColumnWidth(const Settings& s, int column, double scale = 1.0);
 
 // Text of one cell (UTF-8): "%05d %c" number and profile letter (blank, P or H), short date,
 // time of day, location, site, dive time, maximum depth, dive type, activities, buddies,

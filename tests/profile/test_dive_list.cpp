@@ -47,10 +47,13 @@ TEST(DiveList, StoredWidthsReplaceTheDefaultsFromZeroUp) {
   Settings s;
   EXPECT_EQ(diveListColumnWidth(s, 0), 60);
   EXPECT_EQ(diveListColumnWidth(s, 9), 140);
+  EXPECT_EQ(diveListColumnWidth(s, 9, 1.25), 175);  // a wider font widens the defaults
+  EXPECT_EQ(diveListColumnWidth(s, 9, 0.8), 140);   // never narrower
   s.tableColumns[9] = 0;
   s.tableColumns[3] = 200;
   EXPECT_EQ(diveListColumnWidth(s, 9), 0);
   EXPECT_EQ(diveListColumnWidth(s, 3), 200);
+  EXPECT_EQ(diveListColumnWidth(s, 3, 1.25), 200);
   EXPECT_EQ(diveListHeading(5), "Ora");
   EXPECT_EQ(diveListHeading(10), "Consumo aria.");
   EXPECT_TRUE(diveListColumns()[6].rightAligned);
