@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <string_view>
 
 #include "core/settings.h"
 #include "core/strings.h"
@@ -29,8 +30,13 @@ int activityBitOfChoice(int choice) {
   return choice;
 }
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
+bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+// A text field of a record, read in place.
+template <size_t N> std::string_view view(const char (&field)[N]) {
+  size_t n = 0;
+  while (n < N && field[n]) ++n;
+  return std::string_view(field, n);
 }
 
 // Stored forms of the long and short label of each special activity.
@@ -98,7 +104,7 @@ std::string searchTextShown(const LastSearch& s) { return storedToUtf8(s.text); 
 bool hasSpecialActivity(const DiveRecord& r, int i) {
   if (i < 0 || i > 7) return false;
   if (r.moreActivityFlags & (1u << i)) return true;
-  const std::string other = getText(r.otherActivities);
+  const std::string_view other = view(r.otherActivities);
   if (other.empty()) return false;
   for (const std::string& label : specialLabelsStored()[static_cast<size_t>(i)])
     if (!label.empty() && contains(other, label)) return true;
@@ -107,13 +113,13 @@ bool hasSpecialActivity(const DiveRecord& r, int i) {
 
 bool diveMatchesSearch(const DiveRecord& r, const LastSearch& s) {
   switch (s.field) {
-    case kFindLocation: return getText(r.location) == s.text;
-    case kFindSite: return getText(r.site) == s.text;
-    case kFindBuddies: return contains(getText(r.buddies), s.text);
+    case kFindLocation: return view(r.location) == s.text;
+    case kFindSite: return view(r.site) == s.text;
+    case kFindBuddies: return contains(view(r.buddies), s.text);
     case kFindActivity:
       if (s.activity < 12) return (r.activityFlags & (1u << activityBitOfChoice(s.activity))) != 0;
       if (s.activity < kActivityOther) return hasSpecialActivity(r, s.activity - 12);
-      return contains(getText(r.otherActivities), s.text);
+      return contains(view(r.otherActivities), s.text);
     default: return false;
   }
 }
@@ -318,8 +324,8 @@ bool SelectionMatcher::matches(const DiveRecord& r) const {
   if (m_dateOn && test(r.date >= 0 && (!m_hasDateFrom || r.date >= m_dateFrom) &&
                        (!m_hasDateTo || r.date <= m_dateTo)))
     return m_or;
-  if (!m_location.empty() && test(getText(r.location) == m_location)) return m_or;
-  if (!m_site.empty() && test(getText(r.site) == m_site)) return m_or;
+  if (!m_location.empty() && test(view(r.location) == m_location)) return m_or;
+  if (!m_site.empty() && test(view(r.site) == m_site)) return m_or;
   if (m_altitude && test(r.altitudeClass == m_altitude)) return m_or;
   if (m_depth.on) {
     const double d = shownDepth(r);
@@ -332,7 +338,7 @@ bool SelectionMatcher::matches(const DiveRecord& r) const {
     const double s = r.sac > 0 ? shownNumber(formatSac(r.sac)) : kNone;
     if (test(!std::isnan(s) && m_sac.holds(s))) return m_or;
   }
-  if (!m_buddy.empty() && test(contains(getText(r.buddies), m_buddy))) return m_or;
+  if (!m_buddy.empty() && test(contains(view(r.buddies), m_buddy))) return m_or;
   if (m_tankOn) {
     const double t = shownTank(r);
     if (test(!std::isnan(t) && t == m_tank)) return m_or;
@@ -346,7 +352,7 @@ bool SelectionMatcher::matches(const DiveRecord& r) const {
   for (int i = 0; i < 8; ++i)
     if ((m_specialBits >> i) & 1u)
       if (test(hasSpecialActivity(r, i))) return m_or;
-  if (!m_other.empty() && test(contains(getText(r.otherActivities), m_other))) return m_or;
+  if (!m_other.empty() && test(contains(view(r.otherActivities), m_other))) return m_or;
   // AND: nothing failed; OR: nothing held.
   return !m_or;
 }
