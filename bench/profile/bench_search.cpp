@@ -3,6 +3,7 @@
 
 #include "core/demo_logbook.h"
 #include "core/logbook.h"
+#include "core/logbook_history.h"
 #include "core/texts.h"
 #include "profile/search.h"
 
@@ -95,6 +96,27 @@ void BM_ReplaceInTenThousandDives(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReplaceInTenThousandDives)->Unit(benchmark::kMillisecond);
+
+// The same as one undoable step: every changed record is journaled as it is written back.
+void BM_ReplaceInTenThousandDivesAsOneStep(benchmark::State& state) {
+  Logbook base = makeDemoLogbook(10000, 5);
+  std::vector<DiveRecord> dives = base.dives();
+  for (DiveRecord& d : dives) parseText(d.buddies, "Anna Rossi, Marco");
+  for (auto _ : state) {
+    state.PauseTiming();
+    Logbook lb;
+    lb.assignDives(dives);
+    state.ResumeTiming();
+    ChangeRecorder rec(lb);
+    benchmark::DoNotOptimize(replaceAll(lb, kReplaceBuddies, "Rossi,", "Bianchi,"));
+    LogbookStep step = rec.finish("Sostituisci");
+    benchmark::DoNotOptimize(step.empty());
+    state.PauseTiming();
+    { LogbookStep drop = std::move(step); }
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ReplaceInTenThousandDivesAsOneStep)->Unit(benchmark::kMillisecond);
 
 void BM_ReplacePreviewInTenThousandDives(benchmark::State& state) {
   Logbook lb = makeDemoLogbook(10000, 5);

@@ -59,7 +59,7 @@ void searchReplace(CMainFrame& frame) {
   const QString text = QStringLiteral("Sostituisci");
   CReplaceDlg dlg(
       doc.logbook(),
-      [&frame, &doc, text](int field, const std::string& oldText, const std::string& newText) {
+      [&doc, text](int field, const std::string& oldText, const std::string& newText) {
         // Nothing to change makes no step to take back.
         if (!kelp::previewReplace(doc.logbook(), field, oldText, newText).canReplace) return 0;
         int changed = 0;
@@ -67,8 +67,7 @@ void searchReplace(CMainFrame& frame) {
           changed = kelp::replaceAll(lb, field, oldText, newText);
           return kelp::Result::success();
         });
-        frame.refresh();
-        return changed;
+        return changed;  // the main window follows the document's change signal
       },
       &frame);
   dlg.exec();

@@ -41,13 +41,13 @@ class SearchCli : public ::testing::Test {
     setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
     small = (dir / "small.log").string();
     std::vector<DiveRecord> dives;
-    struct Spec { const char* location; const char* site; const char* buddies; int depth; int activity; };
-    const Spec specs[] = {{"Elba", "Pomonte", "Rossi Mario, Bianchi", 1800, 4},
+    struct Entry { const char* location; const char* site; const char* buddies; int depth; int activity; };
+    const Entry entries[] = {{"Elba", "Pomonte", "Rossi Mario, Bianchi", 1800, 4},
                           {"Giglio", "Capel Rosso", "Anna", 3200, 10},
                           {"Isola d'Elba", "Enfola", "Marco, Anna", 2300, 9},
                           {"Elba", "Fetovaia", "Mario, Jürgen", 4100, -1}};
     int day = 0;
-    for (const Spec& s : specs) {
+    for (const Entry& s : entries) {
       DiveRecord r = makeRecord();
       r.date = dayNumber(10, 5, 2005) + day++;
       parseText(r.location, s.location);

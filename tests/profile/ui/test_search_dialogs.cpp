@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
+#include <QUndoStack>
 #include <QtTest>
 #include <deque>
 #include <functional>
@@ -101,7 +102,7 @@ QStringList rows(QListView* list) {
   return out;
 }
 
-struct Spec {
+struct Entry {
   const char* location;
   const char* site;
   const char* buddies;
@@ -109,10 +110,10 @@ struct Spec {
 };
 
 // A logbook of hand-made dives, one day apart, saved under `path`.
-bool writeLogbook(const QString& path, std::initializer_list<Spec> specs) {
+bool writeLogbook(const QString& path, std::initializer_list<Entry> entries) {
   std::vector<DiveRecord> dives;
   int day = 0;
-  for (const Spec& s : specs) {
+  for (const Entry& s : entries) {
     DiveRecord r = makeRecord();
     r.date = dayNumber(1, 7, 2004) + day++;
     r.timeOfDay = 10 * 60;
@@ -352,6 +353,13 @@ class TestSearchDialogs : public QObject {
     QCOMPARE(storedToUtf8(getText(doc.logbook().dives()[0].location)), std::string("Isola d´Elba"));
     QCOMPARE(storedToUtf8(getText(doc.logbook().dives()[1].location)), std::string("Giglio"));
     QCOMPARE(storedToUtf8(getText(doc.logbook().dives()[4].location)), std::string("Isola d´ElbaNord"));
+    // One step, named after the button, takes the whole replacement back.
+    QCOMPARE(doc.undoStack()->undoText(), QStringLiteral("Sostituisci"));
+    QCOMPARE(doc.undoStack()->count(), 1);
+    doc.undoStack()->undo();
+    QCOMPARE(storedToUtf8(getText(doc.logbook().dives()[0].location)), std::string("Elba"));
+    QCOMPARE(storedToUtf8(getText(doc.logbook().dives()[4].location)), std::string("Elba Nord"));
+    QVERIFY(!doc.isModified());
   }
 
   // ---- extended search and "Crea file" ----
