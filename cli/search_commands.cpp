@@ -209,7 +209,11 @@ REGISTER_CLI_COMMAND({"find", "find LOGBOOK (--location T | --site T | --buddy T
                       "the dives the find dialog finds, one list line each", setupFind});
 REGISTER_CLI_COMMAND({"replace", "replace LOGBOOK --field F --old O --new N [--dry-run]",
                       "replace a text in one field of every dive and save", setupReplace});
-REGISTER_CLI_COMMAND({"select", "select LOGBOOK [conditions] [--or] [--into OUT.log]",
+REGISTER_CLI_COMMAND({"select",
+                      "select LOGBOOK [--date-from D] [--date-to D] [--location T] [--site T] [--buddy T] "
+                      "[--other T] [--altitude N] [--weather N] [--suit N] [--tank V] [--depth-from V] "
+                      "[--depth-to V] [--time-from M] [--time-to M] [--sac-from V] [--sac-to V] "
+                      "[--type-bit B]... [--activity-bit B]... [--special-bit B]... [--or] [--into OUT.log]",
                       "the extended search: result rows and count; --into writes the dives found",
                       setupSelect});
 
