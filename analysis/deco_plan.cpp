@@ -296,9 +296,38 @@ bool planForDive(const DiveTables& t, const DiveRecord& dive, double maxDepthMet
   // Classes 3 and 4 lie above 1500 m, where neither table holds.
   p.altitudeClass = dive.altitudeClass > 2 ? kAltitudeTableCount : dive.altitudeClass > 1 ? kMountainLake : kSeaLevel;
   const bool found = computeDecoPlan(t, p, profile);
-  p.resultText = decoResultText(p, found);
+  // A dive without depth or bottom time plans nothing and says nothing, as "Calcola".
+  p.resultText = found || (p.maxDepth > 0 && p.bottomTime > 0) ? decoResultText(p, found) : std::string();
   p.resultValid = found ? 1 : 0;
   return found;
+}
+
+bool decoClipForDive(const DiveRecord& dive, double maxDepthMetres, int cursorIndex,
+                     std::vector<double>& depths, std::vector<uint8_t>& flags, std::string& message) {
+  std::string error;
+  const DiveTables* t = diveTables(&error);
+  if (!t) {
+    message = error;
+    return false;
+  }
+  DecoPlan p;
+  PlannedProfile& profile = plannedProfile();
+  if (!planForDive(*t, dive, maxDepthMetres, cursorIndex, p, profile)) {
+    message = p.resultText.empty() ? std::string() : p.resultText.substr(2);  // without "\n "
+    return false;
+  }
+  depths = profile.depths;
+  flags = profile.flags;
+  message.clear();
+  return true;
+}
+
+DecoButtons decoButtons(bool resultValid, int clipCount, bool clipShown) {
+  DecoButtons b{};
+  b.copy = b.print = b.drawing = resultValid;
+  b.paste = resultValid && clipCount != 0 && !clipShown;
+  b.cut = clipShown;
+  return b;
 }
 
 DecoPlan& openDecoPlanState(Logbook& lb, int64_t now) {

@@ -96,6 +96,19 @@ std::string decoResultText(const DecoPlan& p, bool found);
 bool planForDive(const DiveTables& t, const DiveRecord& dive, double maxDepthMetres, int cursorIndex,
                  DecoPlan& p, PlannedProfile& profile);
 
+// The "Deco 92" buttons of the profile window and of profile creation: plans the dive with the
+// process-wide tables into the process-wide planned profile and hands back what goes into the
+// clip buffer: sampleCount + 1 depths (negative metres) and flag bytes. False when nothing is
+// planned; message then says why ("Tabelle nicht ausreichend", or why the tables are missing).
+bool decoClipForDive(const DiveRecord& dive, double maxDepthMetres, int cursorIndex,
+                     std::vector<double>& depths, std::vector<uint8_t>& flags, std::string& message);
+
+// The calculator's buttons: what is enabled for a result, a clip buffer and its overlay.
+struct DecoButtons {
+  bool copy, paste, cut, print, drawing;
+};
+DecoButtons decoButtons(bool resultValid, int clipCount, bool clipShown);
+
 // The process-wide calculator state and planned profile (they outlive the window).
 // Opening the calculator: the first time in a run the state starts from initialDecoPlan();
 // later, when the logbook has computed a new average consumption since (its

@@ -189,7 +189,7 @@ ForecastFile ForecastFile::parse(const std::string& bytes) {
     r.stamp = u32At(bytes, at);
     std::memcpy(r.text, bytes.data() + at + 4, kForecastTextSize);
     r.text[kForecastTextSize - 1] = 0;
-    f.slots.push_back(r);
+    f.ring.push_back(r);
   }
   const uint16_t next = u16At(bytes, 0);
   const uint16_t wrapped = u16At(bytes, 2);
@@ -206,10 +206,10 @@ ForecastFile ForecastFile::parse(const std::string& bytes) {
 
 std::string ForecastFile::serialize() const {
   std::string b;
-  b.reserve(kForecastHeaderSize + slots.size() * kForecastRecordSize);
+  b.reserve(kForecastHeaderSize + ring.size() * kForecastRecordSize);
   putU16(b, nextSlot);
   putU16(b, wrapped);
-  for (const ForecastRecord& r : slots) {
+  for (const ForecastRecord& r : ring) {
     putU32(b, r.stamp);
     b.append(r.text, kForecastTextSize);
   }
@@ -217,20 +217,20 @@ std::string ForecastFile::serialize() const {
 }
 
 std::vector<ForecastRecord> ForecastFile::history() const {
-  if (!wrapped) return slots;
-  std::vector<ForecastRecord> h(slots.begin() + nextSlot, slots.end());
-  h.insert(h.end(), slots.begin(), slots.begin() + nextSlot);
+  if (!wrapped) return ring;
+  std::vector<ForecastRecord> h(ring.begin() + nextSlot, ring.end());
+  h.insert(h.end(), ring.begin(), ring.begin() + nextSlot);
   return h;
 }
 
 void ForecastFile::append(const ForecastRecord& r) {
-  if (slots.size() < kForecastSlots) {
-    slots.push_back(r);
-    nextSlot = static_cast<uint16_t>(slots.size() % kForecastSlots);
-    if (slots.size() == kForecastSlots) wrapped = 1;
+  if (ring.size() < kForecastSlots) {
+    ring.push_back(r);
+    nextSlot = static_cast<uint16_t>(ring.size() % kForecastSlots);
+    if (ring.size() == kForecastSlots) wrapped = 1;
     return;
   }
-  slots[nextSlot] = r;
+  ring[nextSlot] = r;
   nextSlot = static_cast<uint16_t>((nextSlot + 1) % kForecastSlots);
   wrapped = 1;
 }
@@ -238,9 +238,9 @@ void ForecastFile::append(const ForecastRecord& r) {
 ForecastFile ForecastFile::fromHistory(const std::vector<ForecastRecord>& records) {
   ForecastFile f;
   const size_t skip = records.size() > kForecastSlots ? records.size() - kForecastSlots : 0;
-  f.slots.assign(records.begin() + static_cast<std::ptrdiff_t>(skip), records.end());
-  f.nextSlot = static_cast<uint16_t>(f.slots.size() % kForecastSlots);
-  f.wrapped = f.slots.size() == kForecastSlots ? 1 : 0;
+  f.ring.assign(records.begin() + static_cast<std::ptrdiff_t>(skip), records.end());
+  f.nextSlot = static_cast<uint16_t>(f.ring.size() % kForecastSlots);
+  f.wrapped = f.ring.size() == kForecastSlots ? 1 : 0;
   return f;
 }
 

@@ -75,7 +75,7 @@ static_assert(sizeof(ForecastRecord::text) + sizeof(ForecastRecord::stamp) == kF
 struct ForecastFile {
   uint16_t nextSlot = 0;   // slot written next once wrapped; the record count modulo 100 before
   uint16_t wrapped = 0;    // 1 once 100 records have been written
-  std::vector<ForecastRecord> slots;
+  std::vector<ForecastRecord> ring;
 
   // Reads whole records only, at most 100; the header is made to agree with the records
   // there are (a count below 100 is never wrapped and appends at its end).

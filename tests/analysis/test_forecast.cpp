@@ -207,16 +207,16 @@ TEST_F(ForecastFileTest, HistoryIsARingOfOneHundredRecordsShownOldestFirst) {
 
 TEST_F(ForecastFileTest, UntrustedHeaderAndPartialRecordsAreMadeToAgree) {
   ForecastFile f;
-  f.slots.push_back(ForecastRecord::make(5, "a"));
-  f.slots.push_back(ForecastRecord::make(0, "b"));
-  f.slots.push_back(ForecastRecord::make(6, "c"));
+  f.ring.push_back(ForecastRecord::make(5, "a"));
+  f.ring.push_back(ForecastRecord::make(0, "b"));
+  f.ring.push_back(ForecastRecord::make(6, "c"));
   std::string bytes = f.serialize();
   bytes[0] = static_cast<char>(0xF4);  // nextSlot 500
   bytes[1] = 1;
   bytes[2] = 1;                        // claims to have wrapped
   bytes += std::string(30, 'x');       // half a record
   ForecastFile g = ForecastFile::parse(bytes);
-  ASSERT_EQ(g.slots.size(), 3u);
+  ASSERT_EQ(g.ring.size(), 3u);
   EXPECT_EQ(g.wrapped, 0);
   EXPECT_EQ(g.nextSlot, 3);
   g.append(ForecastRecord::make(7, "d"));
@@ -225,21 +225,21 @@ TEST_F(ForecastFileTest, UntrustedHeaderAndPartialRecordsAreMadeToAgree) {
 
   // A full file whose header says otherwise reads in file order.
   ForecastFile full;
-  for (int i = 0; i < 100; ++i) full.slots.push_back(ForecastRecord::make(0, std::to_string(i)));
+  for (int i = 0; i < 100; ++i) full.ring.push_back(ForecastRecord::make(0, std::to_string(i)));
   bytes = full.serialize();
   bytes[0] = 77;
   bytes += full.serialize().substr(4, 54 * 5);  // more records than the ring holds
   g = ForecastFile::parse(bytes);
-  ASSERT_EQ(g.slots.size(), 100u);
+  ASSERT_EQ(g.ring.size(), 100u);
   EXPECT_EQ(g.wrapped, 1);
   EXPECT_EQ(g.nextSlot, 0);
   EXPECT_EQ(g.history().front().utf8(), "0");
   // Texts without their NUL stay within the record.
   std::string raw = f.serialize();
   for (int i = 8; i < 58; ++i) raw[i] = 'z';
-  EXPECT_EQ(ForecastFile::parse(raw).slots[0].utf8(), std::string(49, 'z'));
+  EXPECT_EQ(ForecastFile::parse(raw).ring[0].utf8(), std::string(49, 'z'));
   // Shorter than a header: empty.
-  EXPECT_TRUE(ForecastFile::parse("\x01").slots.empty());
+  EXPECT_TRUE(ForecastFile::parse("\x01").ring.empty());
 }
 
 TEST_F(ForecastFileTest, DeletingRemovesTheForecastOfTheChosenLineAndKeepsEveryStamp) {
@@ -253,8 +253,8 @@ TEST_F(ForecastFileTest, DeletingRemovesTheForecastOfTheChosenLineAndKeepsEveryS
   EXPECT_EQ(texts(), (std::vector<std::string>{"head1", "date1"}));
   ForecastFile f;
   ASSERT_TRUE(loadForecastFile(path, f).ok);
-  EXPECT_EQ(f.slots[0].stamp, 100u);
-  EXPECT_EQ(f.slots[1].stamp, 0u);
+  EXPECT_EQ(f.ring[0].stamp, 100u);
+  EXPECT_EQ(f.ring[1].stamp, 0u);
   EXPECT_EQ(f.nextSlot, 2);
   ASSERT_TRUE(deleteForecast(path, 5).ok);  // outside: nothing
   EXPECT_EQ(texts().size(), 2u);
