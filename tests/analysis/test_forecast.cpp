@@ -277,6 +277,16 @@ TEST_F(ForecastFileTest, DeletingAfterTheRingWrappedKeepsTheOrder) {
   EXPECT_EQ(texts().front(), "h3");
 }
 
+TEST_F(ForecastFileTest, RewritingReplacesTheFileInsteadOfWritingIntoIt) {
+  ASSERT_TRUE(appendForecastRecords(path, ForecastRecord::make(1, "h1"), ForecastRecord::make(0, "d1")).ok);
+  const std::string before = readFile(path);
+  const fs::path keep = dir / "kept.prg";
+  fs::create_hard_link(path, keep);  // still the old file once the new one is renamed over it
+  ASSERT_TRUE(deleteForecast(path, 0).ok);
+  EXPECT_EQ(readFile(keep), before);
+  EXPECT_EQ(readFile(path).size(), 4u);
+}
+
 TEST_F(ForecastFileTest, ForecastLinesAndAFailedWrite) {
   ForecastRequest req;
   req.startMonth = 3;
