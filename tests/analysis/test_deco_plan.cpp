@@ -381,3 +381,25 @@ TEST(DecoPlan, OpeningTakesOverANewAverageConsumption) {
   EXPECT_EQ(lb.averageSacUpdated, 0);
   EXPECT_EQ(again.startTime, 1000);
 }
+
+TEST(DecoPlan, ProfileWindowButtonGetsTheClipProfileOrWhyNot) {
+  setDiveTablesPath(kTablesFile);
+  DiveRecord dive = makeRecord();
+  dive.altitudeClass = 1;
+  std::vector<double> depths;
+  std::vector<uint8_t> flags;
+  std::string message;
+  ASSERT_TRUE(decoClipForDive(dive, 24, 137, depths, flags, message));
+  ASSERT_EQ(depths.size(), 190u);  // sample count + 1
+  ASSERT_EQ(flags.size(), 190u);
+  EXPECT_DOUBLE_EQ(depths[3], -24);
+  EXPECT_DOUBLE_EQ(depths.back(), 0);
+  EXPECT_EQ(plannedProfile().sampleCount, 189);
+  EXPECT_EQ(message, "");
+  EXPECT_FALSE(decoClipForDive(dive, 12, 273, depths, flags, message));  // 91 minutes
+  EXPECT_EQ(message, "Tabelle nicht ausreichend");
+  setDiveTablesPath("/nonexistent/tables.txt");
+  EXPECT_FALSE(decoClipForDive(dive, 24, 137, depths, flags, message));
+  EXPECT_NE(message.find("/nonexistent/tables.txt"), std::string::npos);
+  setDiveTablesPath("");
+}
