@@ -268,6 +268,8 @@ std::string decoResultText(const DecoPlan& p, bool found) {
 DecoOutcome runDecoCalculation(const DiveTables* t, const std::string& tablesError, DecoPlan& p,
                                PlannedProfile& profile) {
   if (!(p.maxDepth > 0) || p.bottomTime <= 0) return DecoOutcome::Ignored;
+  // A negative tank, pressure or consumption would show more air left than the tank holds.
+  if (p.tankVolume < 0 || p.tankPressure < 0 || p.airConsumption < 0) return DecoOutcome::Ignored;
   if (p.tankVolume != 0) {
     if (p.tankPressure == 0) p.tankPressure = 200;
     if (p.airConsumption == 0) p.airConsumption = 20.0;

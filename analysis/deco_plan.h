@@ -79,7 +79,7 @@ std::array<int, 5> planStops(const DecoPlan& p);
 bool computeDecoPlan(const DiveTables& t, DecoPlan& p, PlannedProfile& profile);
 
 enum class DecoOutcome { Ignored, Planned, NotSufficient };
-// "Calcola": a depth or bottom time of 0 or less does nothing; with a tank, a pressure of 0
+// "Calcola": a depth or bottom time of 0 or less, or negative air data, does nothing; with a tank, a pressure of 0
 // becomes 200 bar and a consumption of 0 becomes 20 l/min; then the plan and the result
 // text. Without tables (t null) the result text gives tablesError.
 DecoOutcome runDecoCalculation(const DiveTables* t, const std::string& tablesError, DecoPlan& p,

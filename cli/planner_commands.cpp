@@ -70,6 +70,8 @@ int cmdDeco(const Args& a) {
   p.repetitive = p.groupText.empty() ? 0 : 1;
   if (p.repetitive && optionValue(a, "--interval").empty()) return fail("--group needs --interval MIN");
   if (!(p.maxDepth > 0) || p.bottomTime <= 0) return fail("nothing to plan: depth and bottom time must be above 0");
+  if (p.tankVolume < 0 || p.tankPressure < 0 || p.airConsumption < 0)
+    return fail("--tank, --pressure and --sac must not be negative");
 
   const DiveTables* t = tables(a, error);
   if (!t) return fail(error);

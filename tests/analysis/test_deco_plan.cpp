@@ -255,6 +255,14 @@ TEST(DecoPlan, FaultsOfTheInputsAreRefused) {
     EXPECT_FALSE(computeDecoPlan(shipped(), p, prof));
     EXPECT_TRUE(prof.depths.empty());
   }
+  // Negative air data are typing errors.
+  using Change = void (*)(DecoPlan&);
+  for (Change change : {Change{[](DecoPlan& p) { p.tankVolume = -15; }}, Change{[](DecoPlan& p) { p.tankPressure = -1; }},
+                        Change{[](DecoPlan& p) { p.airConsumption = -20; }}}) {
+    DecoPlan p = plan(24, 20);
+    change(p);
+    EXPECT_EQ(runDecoCalculation(&shipped(), "", p, prof), DecoOutcome::Ignored);
+  }
   // A negative surface interval is not repetitive.
   DecoPlan p = repetitive(plan(24, 20), "D", -5);
   ASSERT_TRUE(computeDecoPlan(shipped(), p, prof));
