@@ -287,16 +287,14 @@ DecoOutcome runDecoCalculation(const DiveTables* t, const std::string& tablesErr
   return found ? DecoOutcome::Planned : DecoOutcome::NotSufficient;
 }
 
-bool planForDive(const DiveTables& t, const DiveRecord& dive, double maxDepthMetres, int cursorIndex,
-                 DecoPlan& p, PlannedProfile& profile) {
+bool planForDeco92(const DiveTables& t, const Deco92Request& request, DecoPlan& p, PlannedProfile& profile) {
   p = DecoPlan{};
-  p.maxDepth = std::ceil(maxDepthMetres);
-  p.bottomTime = cursorIndex / 3;
+  p.maxDepth = request.maxDepth;
+  p.bottomTime = request.bottomTime;
   p.tankVolume = 0;
   p.tankPressure = 0;
   p.airConsumption = 0;
-  // Classes 3 and 4 lie above 1500 m, where neither table holds.
-  p.altitudeClass = dive.altitudeClass > 2 ? kAltitudeTableCount : dive.altitudeClass > 1 ? kMountainLake : kSeaLevel;
+  p.altitudeClass = request.altitudeClass;
   const bool found = computeDecoPlan(t, p, profile);
   // A dive without depth or bottom time plans nothing and says nothing, as "Calcola".
   p.resultText = found || (p.maxDepth > 0 && p.bottomTime > 0) ? decoResultText(p, found) : std::string();
@@ -304,23 +302,13 @@ bool planForDive(const DiveTables& t, const DiveRecord& dive, double maxDepthMet
   return found;
 }
 
-bool decoClipForDive(const DiveRecord& dive, double maxDepthMetres, int cursorIndex,
-                     std::vector<double>& depths, std::vector<uint8_t>& flags, std::string& message) {
-  std::string error;
-  const DiveTables* t = diveTables(&error);
-  if (!t) {
-    message = error;
-    return false;
-  }
+bool planDeco92IntoClip(const Deco92Request& request, ProfileClip& clip) {
+  const DiveTables* t = diveTables();
+  if (!t) return false;
   DecoPlan p;
   PlannedProfile& profile = plannedProfile();
-  if (!planForDive(*t, dive, maxDepthMetres, cursorIndex, p, profile)) {
-    message = p.resultText.empty() ? std::string() : p.resultText.substr(2);  // without "\n "
-    return false;
-  }
-  depths = profile.depths;
-  flags = profile.flags;
-  message.clear();
+  if (!planForDeco92(*t, request, p, profile)) return false;
+  clip.copyFrom(profile.depths.data(), profile.flags.data(), profile.sampleCount + 1);
   return true;
 }
 

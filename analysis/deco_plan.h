@@ -9,6 +9,8 @@
 
 #include "analysis/dive_tables.h"
 #include "core/dive_record.h"
+#include "profile/deco92_link.h"
+#include "profile/profile_clip.h"
 
 namespace kelp {
 
@@ -89,19 +91,15 @@ DecoOutcome runDecoCalculation(const DiveTables* t, const std::string& tablesErr
 // or of a failure ("Tabelle nicht ausreichend" on the second line).
 std::string decoResultText(const DecoPlan& p, bool found);
 
-// The plan of the profile window's and the profile creation's "Deco 92" button for a
-// dive: its maximum depth rounded up to a whole metre, the bottom time cursorIndex / 3,
-// the lake table for altitude class 2, no plan above 1500 m (classes 3 and 4). False
-// when nothing is planned.
-bool planForDive(const DiveTables& t, const DiveRecord& dive, double maxDepthMetres, int cursorIndex,
-                 DecoPlan& p, PlannedProfile& profile);
-
-// The "Deco 92" buttons of the profile window and of profile creation: plans the dive with the
-// process-wide tables into the process-wide planned profile and hands back what goes into the
-// clip buffer: sampleCount + 1 depths (negative metres) and flag bytes. False when nothing is
-// planned; message then says why ("Tabelle nicht ausreichend", or why the tables are missing).
-bool decoClipForDive(const DiveRecord& dive, double maxDepthMetres, int cursorIndex,
-                     std::vector<double>& depths, std::vector<uint8_t>& flags, std::string& message);
+// The plan of the profile window's and the profile creation's "Deco 92" buttons: a fresh plan
+// without air data for the request's depth, bottom time and altitude table (2: above 1500 m,
+// no table). False when nothing is planned; p.resultText then says why (empty for a depth
+// or bottom time of 0).
+bool planForDeco92(const DiveTables& t, const Deco92Request& request, DecoPlan& p, PlannedProfile& profile);
+// The planner the "Deco 92" buttons call (registered with registerDeco92Planner): plans with
+// the process-wide tables into the process-wide planned profile and, when the tables hold an
+// entry, puts the profile (sampleCount + 1 points, depths, flag bytes) into the clip buffer.
+bool planDeco92IntoClip(const Deco92Request& request, ProfileClip& clip);
 
 // The calculator's buttons: what is enabled for a result, a clip buffer and its overlay.
 struct DecoButtons {

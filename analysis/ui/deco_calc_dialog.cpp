@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,11 +15,14 @@
 #include <ctime>
 
 #include "analysis/dive_tables.h"
+#include "analysis/print/deco_page.h"
 #include "app/ui/color_dialogs.h"
 #include "app/ui/kelp_doc.h"
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "profile/profile_clip.h"
+#include "profile/ui/print_job.h"
 #include "profile/ui/profile_plot.h"
 
 namespace {
@@ -86,12 +90,35 @@ void CDecoResultBox::paintEvent(QPaintEvent*) {
 CDecoProfileView::CDecoProfileView(QWidget* parent) : QWidget(parent) {
   setMinimumSize(360, 220);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
 }
 
 void CDecoProfileView::setShown(bool on) {
   shown_ = on;
+  redraw();
+}
+
+void CDecoProfileView::redraw() {
+  // The plot area: inset by 24 pixels, 26 on the left.
+  cross_.setTrackRect(rect().adjusted(26, 24, -24, -24));
+  picture_ = QPixmap(size());
+  QPainter p(&picture_);
+  if (shown_)
+    drawPlan(p, picture_.rect(), kelp::plannedProfile());
+  else
+    p.fillRect(picture_.rect(), profileColor(kelp::kColBackground));
+  p.end();
   update();
 }
+
+void CDecoProfileView::resizeEvent(QResizeEvent*) { redraw(); }
+
+void CDecoProfileView::mouseMoveEvent(QMouseEvent* e) {
+  if (!shown_) return;
+  update(cross_.moveTo(e->position().toPoint(), kelp::settings().crossHair != 0));
+}
+
+void CDecoProfileView::leaveEvent(QEvent*) { update(cross_.hide()); }
 
 void CDecoProfileView::drawPlan(QPainter& p, const QRect& area, const kelp::PlannedProfile& profile) {
   p.save();
@@ -112,27 +139,26 @@ void CDecoProfileView::drawPlan(QPainter& p, const QRect& area, const kelp::Plan
     plot.drawDecoLine(p, profileColor(kelp::kColDecoLine), profile.flags.data(), n + 1);
     plot.drawClipCurve(p, profileColor(kelp::kColProfile), profileColor(kelp::kColWarnings), 3,
                        profile.depths.data(), profile.flags.data(), n + 1);
+    const kelp::ProfileClip& clip = kelp::profileClip();
+    if (clip.shown && !clip.empty())
+      plot.drawClipCurve(p, profileColor(kelp::kColClipProfile), profileColor(kelp::kColWarnings), 2, clip.depths,
+                         clip.flags, clip.count);
   }
   p.restore();
 }
 
-void CDecoProfileView::paintEvent(QPaintEvent*) {
-  // Off screen first, then one copy.
-  QPixmap pix(size());
-  {
-    QPainter p(&pix);
-    if (shown_)
-      drawPlan(p, pix.rect(), kelp::plannedProfile());
-    else
-      p.fillRect(pix.rect(), profileColor(kelp::kColBackground));
-  }
-  QPainter(this).drawPixmap(0, 0, pix);
+void CDecoProfileView::paintEvent(QPaintEvent* e) {
+  // The picture is drawn off screen once; a mouse move repaints only the crosshair's lines.
+  if (picture_.size() != size()) redraw();
+  QPainter p(this);
+  p.drawPixmap(e->rect(), picture_, e->rect());
+  cross_.draw(p);
 }
 
 // ---- dialog ----
 
 CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
-    : QDialog(parent), plan_(kelp::openDecoPlanState(lb, static_cast<int64_t>(std::time(nullptr)))) {
+    : QDialog(parent), lb_(lb), plan_(kelp::openDecoPlanState(lb, static_cast<int64_t>(std::time(nullptr)))) {
   setObjectName(QStringLiteral("131"));
   setWindowTitle(QStringLiteral("Calcolo immersione DECO 92"));
 
@@ -232,13 +258,17 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
   connect(calc, &QPushButton::clicked, this, &CDecoCalcDlg::calculate);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(colors, &QPushButton::clicked, this, &CDecoCalcDlg::chooseColors);
+  connect(copy_, &QPushButton::clicked, this, &CDecoCalcDlg::copyProfile);
+  connect(paste_, &QPushButton::clicked, this, [this] { showClip(true); });
+  connect(cut_, &QPushButton::clicked, this, [this] { showClip(false); });
+  connect(print_, &QPushButton::clicked, this, &CDecoCalcDlg::print);
   connect(grid_, &QCheckBox::toggled, this, [this](bool on) {
     kelp::settings().grid = on ? 1 : 0;
-    view_->update();
+    view_->redraw();
   });
   connect(crossHair_, &QCheckBox::toggled, this, [this](bool on) {
     kelp::settings().crossHair = on ? 1 : 0;
-    view_->update();
+    view_->redraw();
   });
 
   std::string error;
@@ -279,12 +309,37 @@ void CDecoCalcDlg::writeControls() {
 }
 
 void CDecoCalcDlg::updateButtons() {
-  const kelp::DecoButtons b = kelp::decoButtons(plan_.resultValid != 0, 0, false);
-  copy_->setEnabled(false);   // the clip buffer belongs to the profile window
-  paste_->setEnabled(false);
+  const kelp::ProfileClip& clip = kelp::profileClip();
+  const kelp::DecoButtons b = kelp::decoButtons(plan_.resultValid != 0, clip.count, clip.shown);
+  copy_->setEnabled(b.copy);
+  paste_->setEnabled(b.paste);
   cut_->setEnabled(b.cut);
-  print_->setEnabled(false);  // the calculator's page goes through the print service
+  print_->setEnabled(b.print);
   frame_->setEnabled(b.drawing);
+}
+
+void CDecoCalcDlg::copyProfile() {
+  const kelp::PlannedProfile& prof = kelp::plannedProfile();
+  if (!plan_.resultValid || prof.depths.empty()) return;
+  kelp::profileClip().copyFrom(prof.depths.data(), prof.flags.data(), prof.sampleCount + 1);
+  updateButtons();
+}
+
+void CDecoCalcDlg::showClip(bool on) {
+  kelp::profileClip().shown = on;
+  view_->redraw();
+  updateButtons();
+}
+
+void CDecoCalcDlg::print() {
+  if (!plan_.resultValid) return;
+  kelp::print::DecoPlanPage page(plan_, kelp::plannedProfile(), lb_.path, kelp::todayDayNumber());
+  PrintJob(page, this).print();
+}
+
+void CDecoCalcDlg::done(int r) {
+  kelp::profileClip().shown = false;
+  QDialog::done(r);
 }
 
 void CDecoCalcDlg::calculate() {
@@ -299,7 +354,7 @@ void CDecoCalcDlg::chooseColors() {
   CProfileColorsDlg dlg(this);
   if (dlg.exec() != QDialog::Accepted) return;
   result_->update();
-  view_->update();
+  view_->redraw();
 }
 
 void openDecoCalculator(kelp::Logbook& lb, QWidget* parent) {

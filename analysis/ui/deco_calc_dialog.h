@@ -2,9 +2,11 @@
 // The DECO 92 dive calculator (dialog 131): the plan's inputs, the result box, the planned
 // profile drawn through the profile plotter, colours, grid and print.
 #include <QDialog>
+#include <QPixmap>
 #include <QWidget>
 
 #include "analysis/deco_plan.h"
+#include "profile/ui/cross_hair.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -33,20 +35,30 @@ class CDecoResultBox : public QWidget {
   QString text_;
 };
 
-// The planned profile (frame 1018), drawn while the result is valid.
+// The planned profile (frame 1018), drawn while the result is valid, with the clip buffer's
+// profile over it while that is shown, and the crosshair following the mouse.
 class CDecoProfileView : public QWidget {
   Q_OBJECT
  public:
   explicit CDecoProfileView(QWidget* parent = nullptr);
   void setShown(bool on);
-  // The drawing of the planned profile into any painter and area (screen or image).
+  // Draws the picture again (plan, colours, grid or overlay changed).
+  void redraw();
+  // The drawing of the planned profile into any painter and area (screen or image), with
+  // the clip buffer's profile when it is shown.
   static void drawPlan(QPainter& p, const QRect& area, const kelp::PlannedProfile& profile);
+  const CCrossHair& crossHair() const { return cross_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void leaveEvent(QEvent*) override;
 
  private:
   bool shown_ = false;
+  QPixmap picture_;
+  CCrossHair cross_;
 };
 
 class CDecoCalcDlg : public QDialog {
@@ -61,11 +73,19 @@ class CDecoCalcDlg : public QDialog {
   void readControls();
   void writeControls();
   kelp::DecoPlan& plan() { return plan_; }
+  // Closing switches the clip profile's overlay off.
+  void done(int r) override;
+
+  // "Copia", "Incolla", "Taglia", "Stampa".
+  void copyProfile();
+  void showClip(bool on);
+  void print();
 
  private:
   void updateButtons();
   void chooseColors();
 
+  kelp::Logbook& lb_;
   kelp::DecoPlan& plan_;
   QRadioButton *seaLevel_, *mountainLake_;
   QCheckBox* repetitive_;

@@ -6,6 +6,10 @@
 #include "app/ui/area_commands.h"
 #include "app/ui/kelp_doc.h"
 #include "app/ui/main_frame.h"
+#include "profile/deco92_link.h"
+
+// The "Deco 92" buttons of the profile windows plan through the calculator.
+static const bool kDeco92Registered = (kelp::registerDeco92Planner(&kelp::planDeco92IntoClip), true);
 
 bool runPlannerCommand(CMainFrame& frame, int id) {
   switch (id) {

@@ -343,28 +343,31 @@ TEST(DecoPlan, WithoutTablesTheResultTellsWhy) {
 
 TEST(DecoPlan, ProfileWindowPlanUsesTheDiveAndTheCursor) {
   DiveRecord dive = makeRecord();
+  dive.maxDepth = 2320;
   dive.altitudeClass = 1;
   DecoPlan p;
   PlannedProfile prof;
-  ASSERT_TRUE(planForDive(shipped(), dive, 23.2, 137, p, prof));  // 24 m, 45 min
+  ASSERT_TRUE(planForDeco92(shipped(), deco92RequestFor(dive, 137), p, prof));  // 24 m, 45 min
   EXPECT_EQ(p.maxDepth, 24);
   EXPECT_EQ(p.bottomTime, 45);
   EXPECT_EQ(p.groupResult, "G");
   EXPECT_EQ(p.airUsed, 0);
   EXPECT_FALSE(prof.hasPressure);
 
+  dive.maxDepth = 1750;
   dive.altitudeClass = 2;  // 900-1750 m: the mountain lake table
-  ASSERT_TRUE(planForDive(shipped(), dive, 17.5, 60, p, prof));
+  ASSERT_TRUE(planForDeco92(shipped(), deco92RequestFor(dive, 60), p, prof));
   EXPECT_EQ(p.altitudeClass, kMountainLake);
   EXPECT_EQ(p.groupResult, "D");
   for (int cls : {3, 4}) {  // above 1500 m
     dive.altitudeClass = static_cast<uint8_t>(cls);
-    EXPECT_FALSE(planForDive(shipped(), dive, 17.5, 60, p, prof));
-    EXPECT_EQ(p.resultText.rfind("\n Tabelle nicht ausreichend", 0), 0u);
+    EXPECT_FALSE(planForDeco92(shipped(), deco92RequestFor(dive, 60), p, prof));
+    EXPECT_EQ(p.resultText, "\n Tabelle nicht ausreichend\n tabelle solo fino a 1500 m di altitudine");
     EXPECT_TRUE(prof.depths.empty());
   }
   dive.altitudeClass = 1;
-  EXPECT_FALSE(planForDive(shipped(), dive, 23.2, 2, p, prof));  // 0 minutes
+  EXPECT_FALSE(planForDeco92(shipped(), deco92RequestFor(dive, 2), p, prof));  // 0 minutes
+  EXPECT_EQ(p.resultText, "");
 }
 
 TEST(DecoPlan, OpeningTakesOverANewAverageConsumption) {
@@ -390,24 +393,27 @@ TEST(DecoPlan, OpeningTakesOverANewAverageConsumption) {
   EXPECT_EQ(again.startTime, 1000);
 }
 
-TEST(DecoPlan, ProfileWindowButtonGetsTheClipProfileOrWhyNot) {
+TEST(DecoPlan, DecoButtonPutsThePlannedProfileIntoTheClipBuffer) {
   setDiveTablesPath(kTablesFile);
-  DiveRecord dive = makeRecord();
-  dive.altitudeClass = 1;
-  std::vector<double> depths;
-  std::vector<uint8_t> flags;
-  std::string message;
-  ASSERT_TRUE(decoClipForDive(dive, 24, 137, depths, flags, message));
-  ASSERT_EQ(depths.size(), 190u);  // sample count + 1
-  ASSERT_EQ(flags.size(), 190u);
-  EXPECT_DOUBLE_EQ(depths[3], -24);
-  EXPECT_DOUBLE_EQ(depths.back(), 0);
+  ProfileClip clip;
+  Deco92Request q;
+  q.maxDepth = 24;
+  q.bottomTime = 45;
+  ASSERT_TRUE(planDeco92IntoClip(q, clip));
+  ASSERT_EQ(clip.count, 190);  // sample count + 1
+  EXPECT_DOUBLE_EQ(clip.depths[3], -24);
+  EXPECT_DOUBLE_EQ(clip.depths[189], 0);
+  EXPECT_EQ(clip.flags[132] & 1, 1);
+  EXPECT_FALSE(clip.shown);
   EXPECT_EQ(plannedProfile().sampleCount, 189);
-  EXPECT_EQ(message, "");
-  EXPECT_FALSE(decoClipForDive(dive, 12, 273, depths, flags, message));  // 91 minutes
-  EXPECT_EQ(message, "Tabelle nicht ausreichend");
+
+  q.maxDepth = 12;
+  q.bottomTime = 91;
+  EXPECT_FALSE(planDeco92IntoClip(q, clip));
+  EXPECT_EQ(clip.count, 190);  // unchanged
   setDiveTablesPath("/nonexistent/tables.txt");
-  EXPECT_FALSE(decoClipForDive(dive, 24, 137, depths, flags, message));
-  EXPECT_NE(message.find("/nonexistent/tables.txt"), std::string::npos);
+  q.maxDepth = 24;
+  q.bottomTime = 45;
+  EXPECT_FALSE(planDeco92IntoClip(q, clip));
   setDiveTablesPath("");
 }

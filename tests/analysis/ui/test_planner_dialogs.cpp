@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 
@@ -25,6 +27,9 @@
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "analysis/print/deco_page.h"
+#include "profile/print/page_source.h"
+#include "profile/profile_clip.h"
 #include "profile/ui/profile_plot.h"
 
 namespace {
@@ -130,6 +135,85 @@ class TestPlannerDialogs : public QObject {
     QCOMPARE(child<CDecoResultBox>(&again, "1014")->text(), QString("\n Tabelle nicht ausreichend"));
     QVERIFY(!child<QGroupBox>(&again, "1018")->isEnabled());
     shot(&again, "deco_calc_not_sufficient");
+  }
+
+  void calculatorCopiesItsProfileAndLaysTheClipOverIt() {
+    kelp::Logbook lb;
+    kelp::profileClip().clear();
+    auto* dlg = new CDecoCalcDlg(lb);
+    child<QLineEdit>(dlg, "1009")->setText("24");
+    child<QLineEdit>(dlg, "1010")->setText("45");
+    child<QPushButton>(dlg, "1")->click();
+    auto* copy = child<QPushButton>(dlg, "1019");
+    auto* paste = child<QPushButton>(dlg, "1020");
+    auto* cut = child<QPushButton>(dlg, "1021");
+    QVERIFY(copy->isEnabled() && !paste->isEnabled() && !cut->isEnabled());
+    QVERIFY(child<QPushButton>(dlg, "11")->isEnabled());
+    copy->click();
+    QCOMPARE(kelp::profileClip().count, 190);
+    QCOMPARE(kelp::profileClip().depths[3], -24.0);
+    QVERIFY(paste->isEnabled());
+
+    // A shallower plan with the first one laid over it.
+    child<QLineEdit>(dlg, "1009")->setText("12");
+    child<QLineEdit>(dlg, "1010")->setText("50");
+    child<QPushButton>(dlg, "1")->click();
+    paste->click();
+    QVERIFY(kelp::profileClip().shown);
+    QVERIFY(!paste->isEnabled() && cut->isEnabled());
+    shot(dlg, "deco_calc_with_clip");
+    const QColor clipColor = kelp::toQColor(kelp::settings().profileColors[kelp::kColClipProfile]);
+    auto* view = dlg->findChild<CDecoProfileView*>();
+    QVERIFY(view);
+    QVERIFY(pixelsOf(view->grab().toImage(), clipColor, 0, view->width()) > 50);
+    cut->click();
+    QVERIFY(!kelp::profileClip().shown);
+    QCOMPARE(pixelsOf(view->grab().toImage(), clipColor, 0, view->width()), 0);
+
+    // The crosshair follows the mouse over the plot area only.
+    dlg->show();
+    QTest::mouseMove(view, QPoint(100, 60));
+    QVERIFY(view->crossHair().verticalOn());
+    QCOMPARE(view->crossHair().position(), QPoint(100, 60));
+    QTest::mouseMove(view, QPoint(5, 5));
+    QVERIFY(!view->crossHair().verticalOn());
+
+    // Closing the calculator takes the overlay away.
+    paste->click();
+    QVERIFY(kelp::profileClip().shown);
+    dlg->reject();
+    QVERIFY(!kelp::profileClip().shown);
+    delete dlg;
+  }
+
+  void calculatorPageShowsSettingsResultsAndProfile() {
+    kelp::DecoPlan p;
+    p.maxDepth = 24;
+    p.bottomTime = 45;
+    p.tankVolume = 15;
+    kelp::PlannedProfile prof;
+    QCOMPARE(kelp::runDecoCalculation(kelp::diveTables(), "", p, prof), kelp::DecoOutcome::Planned);
+    kelp::print::DecoPlanPage page(p, prof, "", kelp::dayNumber(8, 12, 2026));
+    const QString pdf = dir_.path() + "/deco.pdf";
+    const kelp::Result r = kelp::print::writePdf(page, pdf.toStdString());
+    QVERIFY2(r.ok, r.error.c_str());
+    if (!qgetenv("KELP_SHOT_DIR").isEmpty()) QFile::copy(pdf, qgetenv("KELP_SHOT_DIR") + "/deco_page.pdf");
+    const QString txt = dir_.path() + "/deco.txt";
+    QCOMPARE(std::system(("pdftotext -layout '" + pdf + "' '" + txt + "'").toLocal8Bit().constData()), 0);
+    QFile f(txt);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    for (const char* expected : {"Calcolo imm", "con tabelle DECO ´92", "Settaggi", "Prof. max", "24 m",
+                                 "Livello mare", "Dati aria", "Cons. aria. 20.0 l/min", "Bombola 15.0 200 bar",
+                                 "Risultati", "63 min", "36 Std.", "6 m:", "13 min", "3594 barl",
+                                 "-39 bar", "239 bar", "Profilo", "Ausgedruckt am: 08.12.2026"})
+      QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    QVERIFY(!text.contains("15 m:"));  // only the stops owed
+
+    // Without a result there is nothing to print.
+    kelp::DecoPlan none;
+    kelp::print::DecoPlanPage empty(none, prof, "", 0);
+    QVERIFY(!kelp::print::writePdf(empty, (dir_.path() + "/none.pdf").toStdString()).ok);
   }
 
   void calculatorWithoutTablesSaysWhy() {
