@@ -90,6 +90,7 @@ class Parser {
     const bool hasEntries = colon != std::string::npos;
     const std::string tail = hasEntries ? s.substr(colon + 1) : std::string();
     const std::vector<std::string> w = words(head);
+    if (w.empty()) return hasEntries ? error("manca la parola chiave prima di ':'") : Result::success();
     if (w[0] == "sea" || w[0] == "lake") return decoRow(w[0] == "sea" ? kSeaLevel : kMountainLake, w, hasEntries, tail);
     if (hasEntries) return error("':' appartiene solo alle righe DECO 92 (sea, lake)");
     if (w[0] == "interval") return intervalRow(w);

@@ -94,6 +94,7 @@ TEST(DiveTables, MistakesInTheFileAreReportedWithTheirLine) {
       {"curve other 1 2", "usnavy"},
       {"curve usnavy 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19", "18 punti"},
       {"deco 9", "sconosciuta"},
+      {"\v : 5 B", "parola chiave"},
       {"sea 9 present nostop 99999 : 10 B", "nostop"},
   };
   for (const auto& [line, expected] : bad) {
