@@ -74,6 +74,14 @@ void CDecoResultBox::paintEvent(QPaintEvent*) {
   const int tab = 8 * fm.averageCharWidth();
   int y = 4 + fm.ascent();
   for (const QString& line : text_.split(QLatin1Char('\n'))) {
+    if (!line.contains(QLatin1Char('\t')) && fm.horizontalAdvance(line) > width() - 8) {
+      // A long remark (a file name) wraps inside the box.
+      const QRect box(4, y - fm.ascent(), width() - 8, height());
+      QRect used;
+      p.drawText(box, Qt::TextWrapAnywhere, line, &used);
+      y += used.height();
+      continue;
+    }
     int x = 4;
     const QStringList parts = line.split(QLatin1Char('\t'));
     for (int i = 0; i < parts.size(); ++i) {
