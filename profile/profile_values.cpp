@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/texts.h"
+
 namespace kelp {
 
 double consumptionRate(int level, double sac) {
@@ -73,5 +75,52 @@ GaugeScales gaugeScales(bool metricUnits) {
   if (metricUnits) return {60.0, 80.0, 300.0};
   return {2.0, 240.0, 4200.0};
 }
+
+CursorReadout cursorReadout(const DiveRecord& r, int cursor, bool metricUnits,
+                            const ComputerModelTable& models) {
+  CursorReadout out;
+  const int n = std::min<int>(r.sampleCount, MAX_SAMPLES - 1);
+  if (n <= 0) return out;
+  const int i = std::clamp(cursor, 0, n);
+  const GaugeScales scale = gaugeScales(metricUnits);
+  const ProfileSample& s = r.samples[i];
+
+  out.time = format("%d:", i / 3);
+  double depth = std::fabs(static_cast<double>(s.depth));
+  double deepest = maxDepthSoFar(r, i);
+  if (!metricUnits) {
+    depth = metresToFeet(depth);
+    deepest = metresToFeet(deepest);
+  }
+  out.maxDepth = format("%.1f", deepest);
+  out.depth = metricUnits ? format("%.1f", depth) : format("%.0f", depth);
+  out.depthNeedle = std::min(depth, scale.depth);
+  out.maxDepthNeedle = std::min(deepest, scale.depth);
+
+  if (r.sac > 0) {
+    double rate = consumptionRate(workloadLevel(r, i, models), r.sac);
+    if (!metricUnits) rate = lminToCftmin(rate);
+    out.consumption = std::clamp(rate, 0.0, scale.consumption);
+  }
+  if (const auto left = remainingPressure(r, i, models)) {
+    if (metricUnits) {
+      out.pressure = format("%.0f %s", *left, "bar");
+      out.pressureNeedle = *left;
+    } else {
+      const int psi = barToPsi(*left);
+      out.pressure = format("%d %s", psi, "psi");
+      out.pressureNeedle = psi;
+    }
+  }
+  out.bars = true;
+  out.level6 = s.level6;
+  out.accumulated = s.accumulated;
+  out.level3 = s.level3;
+  return out;
+}
+
+int barHeightLevel6(int level6) { return std::max(0, level6); }
+int barHeightAccumulated(int accumulated) { return std::clamp(accumulated, 0, 36) * 70 / 36; }
+int barHeightLevel3(int level3) { return std::clamp(level3, 0, 22) * 70 / 22; }
 
 }  // namespace kelp

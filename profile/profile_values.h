@@ -3,6 +3,7 @@
 // consumption rate, depths, the cursor index of a mouse position, and the needle angle of
 // a gauge. Plain C++ so that tests reach every rule without a window.
 #include <optional>
+#include <string>
 
 #include "core/computer_models.h"
 #include "core/dive_record.h"
@@ -53,5 +54,25 @@ struct GaugeScales {
   double consumption, depth, pressure;  // full values: l/min or cft/min, m or ft, bar or psi
 };
 GaugeScales gaugeScales(bool metricUnits);
+
+// Everything a cursor position shows: the four cursor texts, the gauge needles in the
+// units of the scales (absent: no needle) and the bar values of the sample.
+struct CursorReadout {
+  std::string time, maxDepth, depth, pressure;  // controls 1147, 1146, 1148, 1149
+  std::optional<double> consumption;            // l/min or cft/min, capped at the scale
+  std::optional<double> depthNeedle;            // m or ft, capped at the scale
+  std::optional<double> maxDepthNeedle;         // the red needle
+  std::optional<double> pressureNeedle;         // bar or psi
+  bool bars = false;                            // the bar chart shows the sample
+  int level6 = 0, accumulated = 0, level3 = 0;
+};
+// The readout of sample `cursor` (clamped to the dive); all empty without a profile.
+CursorReadout cursorReadout(const DiveRecord& r, int cursor, bool metricUnits,
+                            const ComputerModelTable& models = computerModels());
+// Bar heights in pixels: level6; accumulated capped at 36 over 70 pixels; level3 capped at
+// 22 over 70 pixels.
+int barHeightLevel6(int level6);
+int barHeightAccumulated(int accumulated);
+int barHeightLevel3(int level3);
 
 }  // namespace kelp
