@@ -56,6 +56,7 @@ CProfileCreateDlg::CProfileCreateDlg(CKelpDoc& doc, QWidget* parent) : QDialog(p
   lb.get(m_position, m_work);
   m_storedProfile = m_work.profileLength != 0;
   openHandMade(m_work);
+  recomputeAirConsumption(m_work);  // the gauges follow the drawn profile
   CProfilePlot plot;
   plot.setDiveRanges(m_work);
   m_yMax = plot.yMax();
@@ -218,6 +219,7 @@ void CProfileCreateDlg::mouseAt(const QPoint& pos, bool leftButton) {
   m_cursor = cursorIndexAt(pos.x() - track.left(), track.width(), m_work.sampleCount);
   if (leftButton) {
     setDrawnDepth(m_work, m_cursor, drawnDepth(m_work, pos.y() - track.top(), track.height(), m_yMax, kelp::metric()));
+    recomputeAirConsumption(m_work);
     m_graph->invalidate();
     refreshTexts();
   }
