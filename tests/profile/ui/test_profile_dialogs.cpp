@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 #include <deque>
 
@@ -128,6 +129,7 @@ class TestProfileDialogs : public QObject {
     QVERIFY(!dlg.button(1022)->isEnabled());  // nothing stored to cut yet
     dlg.button(1)->click();
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(m_doc->undoStack()->undoText(), QStringLiteral("Crea profilo immersione"));
     const DiveRecord& saved = lb().dives()[0];
     QCOMPARE(profileMark(saved), 'H');
     QCOMPARE(saved.samples[40].depth, -10.0f);
@@ -203,6 +205,9 @@ class TestProfileDialogs : public QObject {
     QVERIFY(profile_commands::splitAt(nullptr, *m_doc, 12));
     QCOMPARE(m_answers.texts.last(), QStringLiteral("Le imm #1\nsono divise"));
     QCOMPARE(lb().diveCount(), 2);
+    QCOMPARE(m_doc->undoStack()->undoText(), QStringLiteral("Separa immersione"));
+    m_doc->undoStack()->undo();
+    QVERIFY(snapshot(lb()) == before);
   }
 
   void mergeAsksOnceBeforeAnythingChanges() {
@@ -222,6 +227,11 @@ class TestProfileDialogs : public QObject {
     QCOMPARE(m_answers.texts[2], QStringLiteral("Dive #1 and #2\n are merged"));
     QCOMPARE(lb().diveCount(), 1);
     QCOMPARE(lb().dives()[0].diveTime, 9);
+    // One step of the history takes the whole merge back.
+    QCOMPARE(m_doc->undoStack()->count(), 1);
+    QCOMPARE(m_doc->undoStack()->undoText(), QStringLiteral("Unisci immersione"));
+    m_doc->undoStack()->undo();
+    QVERIFY(snapshot(lb()) == before);
 
     // A refusal says so without a question.
     lb().assignDives({a, b});
