@@ -133,6 +133,9 @@ class TestProfileWindow : public QObject {
     w.mouseMovedTo(overSample(w, 45));
     QVERIFY(w.text(1149).endsWith(QStringLiteral(" psi")));
     render(&w, QStringLiteral("profile_window_imperial"));
+    QVERIFY(w.dataWindow());  // "Datenfenster" is on by default
+    QCOMPARE(w.dataWindow()->fieldText(1053), QString::fromStdString(formatMaxDepth(w.dive())));
+    render(w.dataWindow(), QStringLiteral("data_window_imperial"));
     settings().unitsMetric = 1;
   }
 
