@@ -22,6 +22,9 @@ struct PrintSelection {
   int lastNumber = -1;
 };
 
+// The two number fields of "Stampa immersioni" are enabled except for the cover.
+inline bool printNumbersEnabled(PrintMode m) { return m != PrintMode::Cover; }
+
 // An unset range becomes the current dive's number (the last dive's when there is no current one).
 void presetPrintRange(PrintSelection& s, const Logbook& lb);
 // The range as "OK" takes it: the last number is capped at the last dive's number, the first
