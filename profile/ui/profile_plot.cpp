@@ -158,7 +158,9 @@ void CProfilePlot::drawTimeAxes(QPainter& p, int tickCount, bool grid) const {
       p.drawLine(x0_ - 4, py, x0_, py);
     const int digits = digitCount(v);
     int offset = digits == 1 ? 12 : digits == 2 ? 20 : 28;
-    if (upward) offset = digits == 1 ? 24 : digits == 2 ? 40 : 28;
+    // On paper every digit takes twice the room; three digits (feet) start 5.6 mm to the
+    // left, so that they end before the axis as the shorter labels do.
+    if (upward) offset = digits == 1 ? 24 : digits == 2 ? 40 : 56;
     p.setPen(label_);
     textAt(p, x0_ - offset, upward ? py + 8 : py - 8, QString::number(v));
   }
@@ -213,8 +215,8 @@ void CProfilePlot::drawLaneAxes(QPainter& p, int tickCount, bool fiveLanes) cons
       case 0:
       case 1: {
         // Down for lane 0, up for lane 1, as seen on the screen or the page. On paper
-        // (upward axis) the arrows are as tall as the marks' text.
-        const int len = upward ? std::max(5, p.fontMetrics().ascent() / 2) : 5;
+        // (upward axis) the arrows are as tall as the marks' text where the lanes leave room.
+        const int len = upward ? std::max(5, std::min(p.fontMetrics().ascent() / 2, -h_ / 10 - 4)) : 5;
         const int wing = upward ? std::max(4, len * 2 / 3) : 4;
         int tip = k == 0 ? len : -len;
         if (upward) tip = -tip;

@@ -16,6 +16,7 @@
 #include "core/texts.h"
 #include "profile/print/logbook_pages.h"
 #include "profile/print_layout.h"
+#include "profile/ui/profile_plot.h"
 
 using namespace kelp;
 using namespace kelp::print;
@@ -175,6 +176,31 @@ class TestPrintPages : public QObject {
     LogbookPages b = pages(PrintMode::Dives, SlotOption::Complete, without, without);
     const QImage withoutImg = paintA4(b, 0);
     QCOMPARE(countColour(withoutImg, room, qRgb(0, 0, 255)), 0);
+  }
+
+  // Paper at the print resolution, y upwards: depth labels of one, two and three digits
+  // (feet) all end left of the axis.
+  void depthLabelsOnPaperEndLeftOfTheAxis() {
+    QImage img(800, 700, QImage::Format_RGB32);
+    img.setDotsPerMeterX(10000);
+    img.setDotsPerMeterY(10000);
+    img.fill(Qt::white);
+    {
+      QPainter p(&img);
+      p.scale(1, -1);
+      CProfilePlot plot;
+      plot.setFrame(Qt::blue, Qt::red, 200, -50, 500, -600);
+      plot.setMetric(false);
+      plot.setRanges(0, 10, 0, 120);
+      plot.setYStep(60);  // labels 0, 60 and 120
+      plot.drawTimeAxes(p, 0, false);
+    }
+    QVERIFY(countColour(img, QRect(0, 0, 200, 700), qRgb(255, 0, 0)) > 0);
+    // Label pixels (red) right of the axis line would run into the graph.
+    int right = 0;
+    for (int y = 0; y < 700; ++y)
+      for (int x = 199; x < 800; ++x) right += (img.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+    QCOMPARE(right, 0);
   }
 
   void separatorLineOnlyWhenAsked() {
