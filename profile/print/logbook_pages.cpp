@@ -274,16 +274,12 @@ void LogbookPages::paintNotes(QPainter& p, const DiveRecord& r, const DiveSlotLa
   opt.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   layout.setTextOption(opt);
   layout.beginLayout();
+  // Whole lines only, as many as the room above the signature takes.
   qreal y = 0;
   int shown = 0;
-  for (;;) {
-    QTextLine line = layout.createLine();
-    if (!line.isValid()) break;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
     line.setLineWidth(width);
-    if (l.notesTop + y + line.height() > bottom) {
-      line.setPosition(QPointF(0, 1e6));  // beyond the room: not drawn
-      continue;
-    }
+    if (l.notesTop + y + line.height() > bottom) break;
     line.setPosition(QPointF(0, y));
     y += line.height();
     ++shown;

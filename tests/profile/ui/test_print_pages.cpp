@@ -63,6 +63,13 @@ int countColour(const QImage& img, const QRect& r, QRgb c) {
   return n;
 }
 
+int countInk(const QImage& img, const QRect& r) {
+  int n = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) n += (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+  return n;
+}
+
 }  // namespace
 
 class TestPrintPages : public QObject {
@@ -201,6 +208,22 @@ class TestPrintPages : public QObject {
     for (int y = 0; y < 700; ++y)
       for (int x = 199; x < 800; ++x) right += (img.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
     QCOMPARE(right, 0);
+  }
+
+  // Notes longer than their room stop at a whole line above the signature line.
+  void longNotesStopAboveTheSignature() {
+    Logbook lb = m_lb;
+    std::string notes;
+    while (notes.size() < 500) notes += "parola ";
+    lb.modify(9, [&](DiveRecord& r) { setNotes(r, notes); });
+    LogbookPages p(lb, PrintMode::Dives, SlotOption::Complete, PrintRange{9, 9}, false, kToday);
+    const QImage img = paintA4(p, 0);
+    const DiveSlotLayout l = diveSlotLayout(kUpperSlotTop, diveSlotHeight(2870));
+    const QRect above(slot_x::kLabel, l.signatureLine - 9, slot_x::kNotesRight - slot_x::kLabel - 10, 8);
+    QCOMPARE(countInk(img, above), 0);
+    const QRect notesRoom(slot_x::kLabel, l.notesTop, slot_x::kNotesRight - slot_x::kLabel - 10,
+                          l.signatureLine - 10 - l.notesTop);
+    QVERIFY(countColour(img, notesRoom, qRgb(0, 0, 0)) > 2000);
   }
 
   void separatorLineOnlyWhenAsked() {
