@@ -192,6 +192,12 @@ class TestPrintDivesDlg : public QObject {
       auto* w = dlg.findChild<QPrintPreviewWidget*>();
       w->updatePreview();
       previewed = w->pageCount();
+      const QByteArray shots = qgetenv("KELP_SHOT_DIR");
+      if (!shots.isEmpty()) {
+        dlg.resize(700, 900);
+        w->fitToWidth();
+        dlg.grab().save(QString::fromLocal8Bit(shots) + "/preview_list.png");
+      }
     };
     f.runCommand(cmd::PrintPreview);
     QCOMPARE(opened, QStringLiteral("2-5"));
