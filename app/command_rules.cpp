@@ -186,10 +186,10 @@ const std::vector<CommandInfo>& commandTable() {
       {BuddyAddresses, "Extra", "Indirizzo compagni", "F11", "", false},
       {Trips, "Extra", "Viaggi", "", "", false},
       {InstructorDemos, "Extra", "Dimostrazioni istruttore", "", "", false},
-      {Forecast, "Extra", "Previsioni", "", "", false},
+      {Forecast, "Extra", "Previsioni", "", "", true},
       {0, "Extra", "", "", "", true},
-      {CalcDives, "Extra", "Calcolo immersioni", "", "", false},
-      {CompareCurves, "Extra", "Confronta curve", "", "", false},
+      {CalcDives, "Extra", "Calcolo immersioni", "", "", true},
+      {CompareCurves, "Extra", "Confronta curve", "", "", true},
       {0, "Extra", "", "", "", true},
       {ExternalApp, "Extra", "&Applicazione esterna", "", "Strg+F5", true},
 
