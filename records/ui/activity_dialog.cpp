@@ -28,8 +28,8 @@ CActivityDlg::CActivityDlg(QWidget* parent, const std::string& path, std::vector
   auto* top = new QVBoxLayout(this);
   top->addWidget(pathLabel());
   auto* body = new QHBoxLayout;
-  auto* list = makeList({{q(kelp::str(62473)), 70}, {q(kelp::str(62472)), 312}}, kelp::settings().nachwCols.data());
-  list->setMinimumSize(400, 300);
+  auto* list = makeList({{q(kelp::str(62473)), 70, QStringLiteral("00.00.0000")}, {q(kelp::str(62472)), 312}}, kelp::settings().nachwCols.data());
+  list->setMinimumHeight(300);
   body->addWidget(list, 1);
 
   auto* right = new QVBoxLayout;

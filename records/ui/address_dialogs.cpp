@@ -117,7 +117,7 @@ CAddressBookDlg::CAddressBookDlg(QWidget* parent, const std::string& path, std::
   auto* body = new QHBoxLayout;
   auto* list = makeList({{q(kelp::str(62466)), 110}, {q(kelp::str(62467)), 235}, {q(kelp::str(62468)), 100}},
                         kelp::settings().adrCols.data());
-  list->setMinimumSize(470, 300);
+  list->setMinimumHeight(300);
   body->addWidget(list, 1);
   auto* buttons = new QVBoxLayout;
   const std::pair<int, const char*> kButtons[] = {{6, "Modifica"}, {7, "Nuova"}, {8, "Cancella"}, {5, "Carica"},

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,7 +83,7 @@ CBookDlg::~CBookDlg() {
     for (int i = 0; i < m_list->columnCount(); ++i) m_savedWidths[i] = m_list->columnWidth(i);
 }
 
-QTreeWidget* CBookDlg::makeList(const std::vector<std::pair<QString, int>>& columns, int* savedWidths) {
+QTreeWidget* CBookDlg::makeList(const std::vector<Column>& columns, int* savedWidths) {
   m_list = bookui::named(new QTreeWidget(this), 1112);
   m_savedWidths = savedWidths;
   m_list->setRootIsDecorated(false);
@@ -90,13 +92,20 @@ QTreeWidget* CBookDlg::makeList(const std::vector<std::pair<QString, int>>& colu
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
   m_list->setColumnCount(int(columns.size()));
   QStringList heads;
-  for (const auto& c : columns) heads << c.first;
+  for (const auto& c : columns) heads << c.heading;
   m_list->setHeaderLabels(heads);
   m_list->header()->setStretchLastSection(false);
+  const QFontMetrics fm(m_list->font());
+  int total = 0;
   for (int i = 0; i < int(columns.size()); ++i) {
+    const Column& c = columns[size_t(i)];
+    const int fits = std::max(fm.horizontalAdvance(c.heading), fm.horizontalAdvance(c.sample)) + 16;
     const int saved = savedWidths ? savedWidths[i] : -1;
-    m_list->setColumnWidth(i, saved >= 0 ? saved : columns[size_t(i)].second);
+    m_list->setColumnWidth(i, saved >= 0 ? saved : std::max(c.width, fits));
+    total += m_list->columnWidth(i);
   }
+  // Every column shows without scrolling.
+  m_list->setMinimumWidth(total + 2 * m_list->frameWidth() + 4);
   return m_list;
 }
 

@@ -62,9 +62,16 @@ class CBookDlg : public QDialog {
   void reject() override;
 
  protected:
-  // Builds the list view with its columns (heading, default width) and the saved widths
-  // (values below 0 keep the default), which are stored back when the dialog goes.
-  QTreeWidget* makeList(const std::vector<std::pair<QString, int>>& columns, int* savedWidths);
+  // A column of the list: its heading, its default width, and a text it must fit by default
+  // (a date, the dive numbers) in the font the platform gives the list.
+  struct Column {
+    QString heading;
+    int width;
+    QString sample = {};
+  };
+  // Builds the list view with its columns and the saved widths (values below 0 keep the
+  // default), which are stored back when the dialog goes.
+  QTreeWidget* makeList(const std::vector<Column>& columns, int* savedWidths);
   QPushButton* makeButton(int id, const QString& text);
   QLabel* pathLabel() const { return m_path; }
 

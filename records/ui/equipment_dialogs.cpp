@@ -290,9 +290,9 @@ CEquipmentDlg::CEquipmentDlg(QWidget* parent, const std::string& path, std::vect
   top->addWidget(pathLabel());
   auto* body = new QHBoxLayout;
   auto* list = makeList({{q(kelp::str(62494)), 110}, {q(kelp::str(62495)), 210}, {q(kelp::str(62496)), 110},
-                         {q(kelp::str(62497)), 120}},
+                         {q(kelp::str(62497)), 120, QStringLiteral("00.0000*")}},
                         kelp::settings().ausrCols.data());
-  list->setMinimumSize(570, 320);
+  list->setMinimumHeight(320);
   body->addWidget(list, 1);
   auto* buttons = new QVBoxLayout;
   const std::pair<int, const char*> kButtons[] = {{6, "Modifica"}, {7, "Nuovo"}, {8, "Cancella"}, {9, "Ordina"},

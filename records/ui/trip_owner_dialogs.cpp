@@ -45,9 +45,11 @@ CTripsDlg::CTripsDlg(QWidget* parent, const std::string& path, std::vector<kelp:
   auto* top = new QVBoxLayout(this);
   top->addWidget(pathLabel());
   auto* body = new QHBoxLayout;
-  auto* list = makeList({{q(kelp::str(62473)), 63}, {q(kelp::str(62742)), 228}, {q(kelp::str(62650)), 77}},
+  auto* list = makeList({{q(kelp::str(62473)), 63, QStringLiteral("00.00.0000")},
+                         {q(kelp::str(62742)), 228},
+                         {q(kelp::str(62650)), 77, QStringLiteral("00000-00000")}},
                         kelp::settings().urlCols.data());
-  list->setMinimumSize(390, 320);
+  list->setMinimumHeight(320);
   body->addWidget(list, 1);
 
   auto* right = new QVBoxLayout;
@@ -223,9 +225,9 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
   ownerText(club, m_owner.club, sizeof m_owner.club);
 
   auto* body = new QHBoxLayout;
-  auto* list = makeList({{q(kelp::str(62494)), 76}, {q(kelp::str(62473)), 70}, {q(kelp::str(62495)), 230}},
+  auto* list = makeList({{q(kelp::str(62494)), 76}, {q(kelp::str(62473)), 70, QStringLiteral("00.00.0000")}, {q(kelp::str(62495)), 230}},
                         kelp::settings().inhCols.data());
-  list->setMinimumSize(400, 280);
+  list->setMinimumHeight(280);
   body->addWidget(list, 1);
   auto* right = new QVBoxLayout;
   auto* grid = new QGridLayout;
