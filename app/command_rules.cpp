@@ -136,6 +136,9 @@ const std::vector<CommandInfo>& commandTable() {
       {0, "File", "", "", "", true},
       {Exit, "File", "Esci", "Alt+X", "", true},
 
+      {Undo, "Crea", "Annulla", "Ctrl+Z,Alt+Backspace", "", true},
+      {Redo, "Crea", "Ripeti", "Ctrl+Y,Ctrl+Shift+Z", "", true},
+      {0, "Crea", "", "", "", true},
       {Copy, "Crea", "Copia", "Ctrl+C,Ctrl+Insert", "", true},
       {Paste, "Crea", "Incolla", "Ctrl+V,Shift+Insert", "", true},
       {SelectionCopy, "Crea/Aggiungi imm. selezionate", "Copia", "", "", true},
@@ -209,7 +212,7 @@ const CommandInfo* findCommand(int id) {
 const std::vector<int>& toolbarCommands() {
   using namespace cmd;
   static const std::vector<int> bar = {
-      FileNew, FileOpen, FileSave, 0, EditDive, NewDive, Transfer, 0, DeleteDive, Copy, Paste, 0,
+      FileNew, FileOpen, FileSave, 0, EditDive, NewDive, Transfer, 0, DeleteDive, Copy, Paste, Undo, Redo, 0,
       Print, 0, ProfileWindow, DiveList, Statistics, 0, FindDive, SearchPrevious, SearchNext, 0,
       About, 0, ExternalApp, ReloadFile};
   return bar;

@@ -1,32 +1,51 @@
 #pragma once
-// kelp-cli: each area registers its commands with the dispatcher in main.cpp.
+// kelp-cli: each area keeps its commands in its own file under cli/ and registers them with
+// the dispatcher (main.cpp) on the command-line parser CLI11.
+//
+// Adding a command, in cli/<area>_commands.cpp:
+//
+//   Run setupFoo(CLI::App& cmd) {
+//     auto a = std::make_shared<FooArgs>();              // the parsed values live here
+//     cmd.add_option("LOGBOOK", a->logbook, "logbook file")->required();
+//     cmd.add_option("--first", a->first, "first dive number")->check(number(1, 99999, "a dive number"));
+//     cmd.add_flag("--tab", a->tab, "separate with tabs");
+//     return [a] { return runFoo(*a); };                 // runs after a successful parse
+//   }
+//   REGISTER_CLI_COMMAND({"foo", "foo LOGBOOK [--first N] [--tab]", "what it does", setupFoo});
+//
+// The parser refuses unknown options, surplus arguments, missing required ones and values the
+// checks reject, and answers "foo --help"; --imperial and --metric are added to every command.
+// The returned work gives the exit status: 0 or, through fail(), 1. Document the command in
+// README.md's kelp-cli table with the same usage line.
+#include <CLI/CLI.hpp>
+
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace kelp::cli {
 
-using Args = std::vector<std::string>;  // arguments after the command name, options included
-using Handler = std::function<int(const Args&)>;
+// The command's work after its arguments were parsed; returns the exit status.
+using Run = std::function<int()>;
 
 struct Command {
-  std::string name;
-  std::string usage;  // one line shown by "kelp-cli help"
-  Handler run;
+  std::string name;     // "show"
+  std::string usage;    // "show LOGBOOK POSITION [--json]": shown by "kelp-cli help" and on errors
+  std::string summary;  // one line on what it does
+  // Declares the command's options and positionals on its subcommand and returns its work.
+  std::function<Run(CLI::App&)> setup;
 };
 
 // Registers a command (call from a static initialiser, see REGISTER_CLI_COMMAND).
 bool registerCommand(Command c);
 
-// Helpers shared by the commands.
-bool hasFlag(const Args& a, const std::string& flag);
-// Value of "--name VALUE" (or "--name=VALUE"); def when missing.
-std::string optionValue(const Args& a, const std::string& name, const std::string& def = "");
-// Positional arguments (everything that is not an option or an option's value).
-// Options that take a value must be listed in valueOptions.
-Args positionals(const Args& a, const std::vector<std::string>& valueOptions = {});
 // Prints "kelp-cli: message" to stderr and returns 1.
 int fail(const std::string& message);
+
+// Checks for values, for ->check(): a whole number without sign from min to max, refused as
+// "VALUE is not <what> from MIN to MAX" ...
+CLI::Validator number(long long min, long long max, const std::string& what = "a whole number");
+// ... and a text the predicate accepts, refused as "VALUE is not <what>".
+CLI::Validator accepted(const std::string& what, std::function<bool(const std::string&)> ok);
 
 }  // namespace kelp::cli
 

@@ -2,6 +2,7 @@
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -122,17 +123,10 @@ std::vector<Field> diveFields(const DiveRecord& r) {
   };
 }
 
-bool parsePosition(const std::string& s, int& n) {
-  if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
-  return scanInt(s, n);
-}
-
-int cmdInfo(const Args& a) {
-  Args p = positionals(a);
-  if (p.size() != 1) return fail("usage: info LOGBOOK");
+int cmdInfo(const std::string& path) {
   Logbook lb;
   int rc = 0;
-  if (!openLogbook(p[0], lb, rc)) return rc;
+  if (!openLogbook(path, lb, rc)) return rc;
   std::string s;
   s += line("File:", lb.path);
   s += line("Numero tot:", format("%d", lb.diveCount()));
@@ -143,12 +137,10 @@ int cmdInfo(const Args& a) {
   return 0;
 }
 
-int cmdList(const Args& a) {
-  Args p = positionals(a);
-  if (p.size() != 1) return fail("usage: list LOGBOOK");
+int cmdList(const std::string& path) {
   Logbook lb;
   int rc = 0;
-  if (!openLogbook(p[0], lb, rc)) return rc;
+  if (!openLogbook(path, lb, rc)) return rc;
   std::string s;
   for (const auto& r : lb.dives()) {
     s += diveListLine(r);
@@ -158,19 +150,22 @@ int cmdList(const Args& a) {
   return 0;
 }
 
-int cmdShow(const Args& a) {
-  Args p = positionals(a);
-  if (p.size() != 2) return fail("usage: show LOGBOOK POSITION [--json]");
-  int pos = 0;
-  if (!parsePosition(p[1], pos)) return fail("not a dive position: " + p[1]);
+struct ShowArgs {
+  std::string logbook;
+  int position = 0;
+  bool json = false;
+};
+
+int cmdShow(const ShowArgs& a) {
+  const int pos = a.position;
   Logbook lb;
   int rc = 0;
-  if (!openLogbook(p[0], lb, rc)) return rc;
+  if (!openLogbook(a.logbook, lb, rc)) return rc;
   DiveRecord r;
   if (!lb.get(pos, r))
     return fail(format("no dive at position %d (the logbook holds %d)", pos, lb.diveCount()));
   const auto fields = diveFields(r);
-  if (hasFlag(a, "--json")) {
+  if (a.json) {
     nlohmann::ordered_json j;
     j["position"] = pos;
     for (const auto& f : fields) j[f.key] = f.value;
@@ -194,37 +189,77 @@ int cmdShow(const Args& a) {
   return 0;
 }
 
-int cmdSaveAs(const Args& a) {
-  Args p = positionals(a);
-  if (p.size() != 2) return fail("usage: save-as LOGBOOK OUT.log");
+int cmdSaveAs(const std::string& from, const std::string& to) {
   Logbook lb;
   int rc = 0;
-  if (!openLogbook(p[0], lb, rc)) return rc;
-  if (!saveLogbook(lb, p[1], rc)) return rc;
+  if (!openLogbook(from, lb, rc)) return rc;
+  if (!saveLogbook(lb, to, rc)) return rc;
   return 0;
 }
 
-int cmdDemo(const Args& a) {
-  Args p = positionals(a, {"--dives", "--seed"});
-  if (p.size() != 1) return fail("usage: demo OUT.log [--dives N] [--seed S]");
-  int dives = 120, seed = 1;
-  const std::string d = optionValue(a, "--dives", "120");
-  const std::string s = optionValue(a, "--seed", "1");
-  if (!parsePosition(d, dives) || dives > MAX_DIVES)
-    return fail(format("--dives wants a number from 0 to %d", MAX_DIVES));
-  if (!parsePosition(s, seed)) return fail("--seed wants a whole number");
-  Logbook lb = makeDemoLogbook(dives, static_cast<unsigned>(seed));
+struct DemoArgs {
+  std::string out;
+  int dives = 120;
+  unsigned seed = 1;
+};
+
+int cmdDemo(const DemoArgs& a) {
+  Logbook lb = makeDemoLogbook(a.dives, a.seed);
   int rc = 0;
-  if (!saveLogbook(lb, p[0], rc)) return rc;
+  if (!saveLogbook(lb, a.out, rc)) return rc;
   return 0;
+}
+
+// A logbook file that must be given.
+CLI::Option* logbookArg(CLI::App& cmd, std::string& path, const char* name = "LOGBOOK") {
+  return cmd.add_option(name, path, "logbook file (.log)")->required();
+}
+
+Run setupInfo(CLI::App& cmd) {
+  auto path = std::make_shared<std::string>();
+  logbookArg(cmd, *path);
+  return [path] { return cmdInfo(*path); };
+}
+
+Run setupList(CLI::App& cmd) {
+  auto path = std::make_shared<std::string>();
+  logbookArg(cmd, *path);
+  return [path] { return cmdList(*path); };
+}
+
+Run setupShow(CLI::App& cmd) {
+  auto a = std::make_shared<ShowArgs>();
+  logbookArg(cmd, a->logbook);
+  cmd.add_option("POSITION", a->position, "1-based position of the dive in the logbook")
+      ->required()
+      ->check(number(1, MAX_DIVES, "a dive position"));
+  cmd.add_flag("--json", a->json, "one JSON object instead of the form's lines");
+  return [a] { return cmdShow(*a); };
+}
+
+Run setupSaveAs(CLI::App& cmd) {
+  auto paths = std::make_shared<std::pair<std::string, std::string>>();
+  logbookArg(cmd, paths->first);
+  cmd.add_option("OUT.log", paths->second, "the new logbook file")->required();
+  return [paths] { return cmdSaveAs(paths->first, paths->second); };
+}
+
+Run setupDemo(CLI::App& cmd) {
+  auto a = std::make_shared<DemoArgs>();
+  cmd.add_option("OUT.log", a->out, "the logbook file to write")->required();
+  cmd.add_option("--dives", a->dives, "number of dives (120)")->check(number(0, MAX_DIVES));
+  cmd.add_option("--seed", a->seed, "seed of the generator: the same seed gives the same file (1)")
+      ->check(number(0, 4294967295LL));
+  return [a] { return cmdDemo(*a); };
 }
 
 }  // namespace
 
-REGISTER_CLI_COMMAND({"info", "info LOGBOOK                          path, dive count, totals", cmdInfo});
-REGISTER_CLI_COMMAND({"list", "list LOGBOOK                          one line per dive, as in the dive list", cmdList});
-REGISTER_CLI_COMMAND({"show", "show LOGBOOK POSITION [--json]        the dive at a 1-based position", cmdShow});
-REGISTER_CLI_COMMAND({"save-as", "save-as LOGBOOK OUT.log               load and save under another name", cmdSaveAs});
-REGISTER_CLI_COMMAND({"demo", "demo OUT.log [--dives N] [--seed S]   write a demo logbook (120 dives)", cmdDemo});
+REGISTER_CLI_COMMAND({"info", "info LOGBOOK", "path, dive count, totals", setupInfo});
+REGISTER_CLI_COMMAND({"list", "list LOGBOOK", "one line per dive, as in the dive list", setupList});
+REGISTER_CLI_COMMAND({"show", "show LOGBOOK POSITION [--json]", "the dive at a 1-based position", setupShow});
+REGISTER_CLI_COMMAND({"save-as", "save-as LOGBOOK OUT.log", "load and save under another name", setupSaveAs});
+REGISTER_CLI_COMMAND({"demo", "demo OUT.log [--dives N] [--seed S]", "write a demo logbook (120 dives)",
+                      setupDemo});
 
 }  // namespace kelp::cli

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <optional>
 
 #include "cli/cli.h"
 #include "core/logbook.h"
@@ -84,14 +86,17 @@ int insertAndSave(Logbook& lb, const std::string& path, const DiveRecord& r) {
   return 0;
 }
 
-int runDecode(const Args& a) {
-  const Args pos = positionals(a, {"--into", "--now"});
-  if (pos.size() != 1) return fail("usage: decode IMAGE [--into LOGBOOK] [--now TIME] [--force]");
+struct DecodeArgs {
+  std::string image, into, now;
+  bool force = false;
+};
+
+int runDecode(const DecodeArgs& a) {
   int64_t now = 0;
-  if (!parseNow(optionValue(a, "--now"), now)) return fail("cannot read --now");
+  if (!parseNow(a.now, now)) return fail("cannot read --now");
   std::string bytes;
-  if (!readFile(pos[0], bytes)) return fail(str(62524) + ": " + pos[0]);
-  const std::string into = optionValue(a, "--into");
+  if (!readFile(a.image, bytes)) return fail(str(62524) + ": " + a.image);
+  const std::string& into = a.into;
   Logbook lb;
   if (!into.empty()) {
     std::string error;
@@ -112,9 +117,13 @@ int runDecode(const Args& a) {
     std::printf("%s\n", line.c_str());
   }
   if (into.empty()) return 0;
-  if (session.otherComputer(lb) && !hasFlag(a, "--force"))
-    return fail("Altro computer: the dives come from another computer than the one last used "
-                "with this logbook; repeat with --force to insert them");
+  // The serial number of the last computer is not kept in the logbook's files, so a logbook
+  // loaded here that holds dives matches only a computer whose serial number is 0.
+  if (session.otherComputer(lb) && !a.force)
+    return fail(format("Altro computer: the logbook file does not keep the serial number of the "
+                       "computer last read into it, so computer %u counts as another computer; "
+                       "repeat with --force to insert its dives",
+                       static_cast<unsigned>(session.image().serialNumber())));
   const int added = session.insert(lb, settings().defaults);
   Result saved = lb.saveFile(into);
   if (!saved) return fail(saved.error);
@@ -122,28 +131,22 @@ int runDecode(const Args& a) {
   return 0;
 }
 
-int runMakeImage(const Args& a) {
-  const Args pos = positionals(a, {"--from", "--model", "--serial", "--now"});
-  const std::string from = optionValue(a, "--from");
-  if (pos.size() != 1 || from.empty())
-    return fail("usage: make-image --from LOGBOOK OUT [--model ID] [--serial N] [--now TIME]");
+struct MakeImageArgs {
+  std::string from, out, now;
+  int model = -1;   // -1: the computer of the newest dive
+  int serial = 0;
+};
+
+int runMakeImage(const MakeImageArgs& a) {
   int64_t now = 0;
-  if (!parseNow(optionValue(a, "--now"), now)) return fail("cannot read --now");
+  if (!parseNow(a.now, now)) return fail("cannot read --now");
   Logbook lb;
-  Result loaded = lb.loadFile(from);
+  Result loaded = lb.loadFile(a.from);
   if (!loaded) return fail(loaded.error);
   ImageSettings st;
   // Without --model the image is one of the computer the newest dives came from.
-  st.modelId = imageModelFor(lb.dives(), st.modelId);
-  int v = 0;
-  if (!optionValue(a, "--model").empty()) {
-    if (!scanInt(optionValue(a, "--model"), v) || v < 0 || v > 255) return fail("bad --model");
-    st.modelId = static_cast<uint8_t>(v);
-  }
-  if (!optionValue(a, "--serial").empty()) {
-    if (!scanInt(optionValue(a, "--serial"), v) || v < 0 || v > 0xFFFFFF) return fail("bad --serial");
-    st.serialNumber = static_cast<uint32_t>(v);
-  }
+  st.modelId = a.model >= 0 ? static_cast<uint8_t>(a.model) : imageModelFor(lb.dives(), st.modelId);
+  st.serialNumber = static_cast<uint32_t>(a.serial);
   std::vector<DownloadedDive> dives;
   for (const DiveRecord& r : lb.dives()) {
     DownloadedDive d = downloadedFromRecord(r, st.modelId);
@@ -156,86 +159,138 @@ int runMakeImage(const Args& a) {
   }
   ImageResult img = writeImage(st, dives, now);
   if (img.stream.empty()) return fail(img.error);
-  std::ofstream out(pos[0], std::ios::binary | std::ios::trunc);
+  std::ofstream out(a.out, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(img.stream.data()),
             static_cast<std::streamsize>(img.stream.size()));
   out.close();
-  if (!out) return fail("cannot write " + pos[0]);
+  if (!out) return fail("cannot write " + a.out);
   std::printf("%d dives, %d profiles\n", img.divesWritten, img.profilesWritten);
   return 0;
 }
 
-int runImport(const Args& a, bool citizen) {
-  const Args pos = positionals(a);
-  if (pos.size() != 2)
-    return fail(citizen ? "usage: import-citizen LOGBOOK FILE.wgm"
-                        : "usage: import-guardian LOGBOOK FILE.txt");
+int runImport(const std::string& logbook, const std::string& file, bool citizen) {
   Logbook lb;
   std::string error;
-  if (!openLogbook(lb, pos[0], error)) return fail(error);
-  ImportResult res = citizen ? importCitizen(pos[1]) : importGuardian(pos[1]);
+  if (!openLogbook(lb, logbook, error)) return fail(error);
+  ImportResult res = citizen ? importCitizen(file) : importGuardian(file);
   if (!res.ok) return fail(res.error);
-  return insertAndSave(lb, pos[0], res.record);
+  return insertAndSave(lb, logbook, res.record);
 }
 
-int runExportCsv(const Args& a) {
-  const Args pos = positionals(a, {"--fields", "--first", "--last", "--profile"});
-  if (pos.size() != 2)
-    return fail("usage: export-csv LOGBOOK OUT.csv --fields F[,F...]|all [--first N] [--last N] "
-                "[--tab] [--profile N [--positive] [--hms]]");
+// "--fields": "all" or bit numbers 0 to 25 separated by commas.
+bool parseFields(const std::string& fields, uint32_t& bits) {
+  bits = 0;
+  if (fields == "all") {
+    for (int bit : kCsvFieldOrder) bits |= 1u << bit;
+    return true;
+  }
+  size_t start = 0;
+  while (!fields.empty()) {
+    const size_t comma = fields.find(',', start);
+    const std::string item = fields.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    if (item.empty() || item.size() > 2 || item.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoi(item) > 25)
+      return false;
+    bits |= 1u << std::stoi(item);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return true;
+}
+
+struct ExportArgs {
+  std::string logbook, out, fields;
+  std::optional<int> first, last, profile;
+  bool tab = false, positive = false, hms = false;
+};
+
+int runExportCsv(const ExportArgs& a) {
   Logbook lb;
-  Result loaded = lb.loadFile(pos[0]);
+  Result loaded = lb.loadFile(a.logbook);
   if (!loaded) return fail(loaded.error);
   CsvOptions o;
-  const std::string fields = optionValue(a, "--fields");
-  if (fields == "all") {
-    for (int bit : kCsvFieldOrder) o.fields |= 1u << bit;
-  } else {
-    size_t start = 0;
-    while (start <= fields.size() && !fields.empty()) {
-      const size_t comma = fields.find(',', start);
-      const std::string item = fields.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-      int bit = -1;
-      if (!scanInt(item, bit) || bit < 0 || bit > 25) return fail("bad field number: " + item);
-      o.fields |= 1u << bit;
-      if (comma == std::string::npos) break;
-      start = comma + 1;
-    }
-  }
-  o.separator = hasFlag(a, "--tab") ? 1 : 0;
-  o.firstNumber = lb.dives().empty() ? 0 : lb.dives().front().diveNumber;
-  o.lastNumber = lb.dives().empty() ? 0 : lb.dives().back().diveNumber;
-  auto number = [&](const char* name, int& target) {
-    const std::string v = optionValue(a, name);
-    return v.empty() || scanInt(v, target);
-  };
-  if (!number("--first", o.firstNumber) || !number("--last", o.lastNumber))
-    return fail("bad dive number");
-  if (!optionValue(a, "--profile").empty()) {
-    if (!number("--profile", o.lastNumber)) return fail("bad dive number");
+  parseFields(a.fields, o.fields);  // checked by the parser
+  o.separator = a.tab ? 1 : 0;
+  o.firstNumber = a.first.value_or(lb.dives().empty() ? 0 : lb.dives().front().diveNumber);
+  o.lastNumber = a.last.value_or(lb.dives().empty() ? 0 : lb.dives().back().diveNumber);
+  if (a.profile) {
+    o.lastNumber = *a.profile;
     o.fields |= 1u << CSV_PROFILE_BIT;
-    o.sign = hasFlag(a, "--positive") ? 1 : 0;
-    o.timeFormat = hasFlag(a, "--hms") ? 1 : 0;
+    o.sign = a.positive ? 1 : 0;
+    o.timeFormat = a.hms ? 1 : 0;
   }
-  Result r = exportCsv(lb, pos[1], o, &settings());
+  Result r = exportCsv(lb, a.out, o, &settings());
   if (!r) return fail(r.error);
   return 0;
+}
+
+const char* const kNowHelp = "moment of reading: seconds since 1970 or local \"YYYY-MM-DD HH:MM[:SS]\" (now)";
+
+CLI::Validator nowCheck() {
+  return accepted("a time (seconds since 1970 or YYYY-MM-DD HH:MM[:SS])", [](const std::string& s) {
+    int64_t t = 0;
+    return !s.empty() && parseNow(s, t);
+  });
+}
+
+Run setupDecode(CLI::App& cmd) {
+  auto a = std::make_shared<DecodeArgs>();
+  cmd.add_option("IMAGE", a->image, "file holding the 2050-byte stream")->required();
+  cmd.add_option("--into", a->into, "logbook to insert the new dives into (started when missing)");
+  cmd.add_option("--now", a->now, kNowHelp)->check(nowCheck());
+  cmd.add_flag("--force", a->force, "insert even when the dives come from another computer");
+  return [a] { return runDecode(*a); };
+}
+
+Run setupMakeImage(CLI::App& cmd) {
+  auto a = std::make_shared<MakeImageArgs>();
+  cmd.add_option("--from", a->from, "logbook whose newest dives go into the image")->required();
+  cmd.add_option("OUT", a->out, "file to write the stream to")->required();
+  cmd.add_option("--model", a->model, "computer model id (the computer of the newest dive)")
+      ->check(number(0, 255, "a model id"));
+  cmd.add_option("--serial", a->serial, "serial number (0)")->check(number(0, 0xFFFFFF, "a serial number"));
+  cmd.add_option("--now", a->now, kNowHelp)->check(nowCheck());
+  return [a] { return runMakeImage(*a); };
+}
+
+Run setupImport(CLI::App& cmd, bool citizen) {
+  auto a = std::make_shared<std::pair<std::string, std::string>>();
+  cmd.add_option("LOGBOOK", a->first, "logbook to insert the dive into (started when missing)")->required();
+  cmd.add_option(citizen ? "FILE.wgm" : "FILE.txt", a->second, "file to import")->required();
+  return [a, citizen] { return runImport(a->first, a->second, citizen); };
+}
+
+Run setupExportCsv(CLI::App& cmd) {
+  auto a = std::make_shared<ExportArgs>();
+  cmd.add_option("LOGBOOK", a->logbook, "logbook file")->required();
+  cmd.add_option("OUT.csv", a->out, "file to write")->required();
+  cmd.add_option("--fields", a->fields, "field numbers separated by commas, or all")
+      ->check(accepted("a field list (numbers 0 to 25 separated by commas, or all)", [](const std::string& s) {
+        uint32_t bits = 0;
+        return parseFields(s, bits);
+      }));
+  cmd.add_option("--first", a->first, "number of the first dive (the first in the logbook)");
+  cmd.add_option("--last", a->last, "number of the last dive (the last in the logbook)");
+  cmd.add_flag("--tab", a->tab, "separate with tabs instead of ';'");
+  CLI::Option* profile = cmd.add_option("--profile", a->profile, "export the profile of the dive with this number");
+  cmd.add_flag("--positive", a->positive, "profile depths positive")->needs(profile);
+  cmd.add_flag("--hms", a->hms, "profile times as h:mm:ss")->needs(profile);
+  return [a] { return runExportCsv(*a); };
 }
 
 }  // namespace
 
 REGISTER_CLI_COMMAND({"decode", "decode IMAGE [--into LOGBOOK] [--now TIME] [--force]",
-                      runDecode});
-REGISTER_CLI_COMMAND({"make-image",
-                      "make-image --from LOGBOOK OUT [--model ID] [--serial N] [--now TIME]",
-                      runMakeImage});
-REGISTER_CLI_COMMAND({"import-citizen", "import-citizen LOGBOOK FILE.wgm",
-                      [](const Args& a) { return runImport(a, true); }});
-REGISTER_CLI_COMMAND({"import-guardian", "import-guardian LOGBOOK FILE.txt",
-                      [](const Args& a) { return runImport(a, false); }});
+                      "read a dive computer's memory image", setupDecode});
+REGISTER_CLI_COMMAND({"make-image", "make-image --from LOGBOOK OUT [--model ID] [--serial N] [--now TIME]",
+                      "write a memory image of a logbook's newest dives", setupMakeImage});
+REGISTER_CLI_COMMAND({"import-citizen", "import-citizen LOGBOOK FILE.wgm", "import a Citizen logbook file",
+                      [](CLI::App& cmd) { return setupImport(cmd, true); }});
+REGISTER_CLI_COMMAND({"import-guardian", "import-guardian LOGBOOK FILE.txt", "import a Guardian text export",
+                      [](CLI::App& cmd) { return setupImport(cmd, false); }});
 REGISTER_CLI_COMMAND({"export-csv",
                       "export-csv LOGBOOK OUT.csv --fields F[,F...]|all [--first N] [--last N] "
                       "[--tab] [--profile N [--positive] [--hms]]",
-                      runExportCsv});
+                      "write dives or a profile as separated values", setupExportCsv});
 
 }  // namespace kelp::cli

@@ -1,6 +1,7 @@
 // The Logbook's files: the .log logbook file and the .add extension file, both
 // little-endian and packed, written and read field by field.
 #include "core/logbook.h"
+#include "core/logbook_history.h"
 
 #include <array>
 #include <cerrno>
@@ -358,6 +359,11 @@ void Logbook::addTextsToLists(const DiveRecord& r) {
 }
 
 void Logbook::rebuildTotals(bool withLists) {
+  if (m_link.journal) {
+    m_link.journal->totalsPending = true;
+    m_link.journal->listsPending = m_link.journal->listsPending || withLists;
+    return;
+  }
   changes.raise();
   averageSac = 0;
   totalDiveTime = 0;

@@ -11,6 +11,10 @@
 
 namespace kelp {
 
+class ChangeJournal;
+class ChangeRecorder;
+class LogbookStep;
+
 inline constexpr uint16_t LOG_FORMAT_VERSION = 161;
 inline constexpr int MAX_DIVES = 32767;
 
@@ -58,7 +62,7 @@ class Logbook {
   const std::vector<DiveRecord>& dives() const { return m_dives; }
   int diveCount() const { return static_cast<int>(m_dives.size()); }
   // Replaces every dive at once (demo logbooks, tests); the current position becomes the last
-  // dive, totals and lists are rebuilt, and nothing is journaled.
+  // dive, totals and lists are rebuilt. Not for use inside a recorded change.
   void assignDives(std::vector<DiveRecord> dives);
   int headerCount() const { return diveCount(); }
 
@@ -82,6 +86,7 @@ class Logbook {
   void formCompanionNames(const std::string& logPath);
 
   // --- totals ---
+  // While a change is being recorded the rebuild waits for its end.
   void rebuildTotals(bool withLists);
   void addTextsToLists(const DiveRecord& r);
 
@@ -109,7 +114,26 @@ class Logbook {
   void fillSitesAtLocation(const std::string& displayedLocation);
 
  private:
+  friend class ChangeRecorder;
+  friend class LogbookStep;
+  // Every change of the dive array goes through these four, which keep the journal of an
+  // open change.
+  void setRecord(size_t i, const DiveRecord& r);
+  void setNumber(size_t i, uint16_t number);
+  void insertRecord(size_t i, const DiveRecord& r);
+  void eraseRecord(size_t i);
+
+  // The journal of the open change, if any. A copy of a logbook is never part of the
+  // original's change, so copying leaves the link behind.
+  struct JournalLink {
+    ChangeJournal* journal = nullptr;
+    JournalLink() = default;
+    JournalLink(const JournalLink&) {}
+    JournalLink& operator=(const JournalLink&) { return *this; }
+  };
+
   std::vector<DiveRecord> m_dives;
+  JournalLink m_link;
 };
 
 // One copied dive, kept for the whole run.

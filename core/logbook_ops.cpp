@@ -5,6 +5,7 @@
 #include <new>
 
 #include "core/logbook.h"
+#include "core/logbook_history.h"
 #include "core/strings.h"
 #include "core/texts.h"
 
@@ -69,9 +70,39 @@ void Logbook::assignDives(std::vector<DiveRecord> dives) {
   changes.raise();
 }
 
+// --- the four primitives: every change of the dive array, journaled while a change is open ---
+
+void Logbook::setRecord(size_t i, const DiveRecord& r) {
+  if (m_link.journal) m_link.journal->modified(static_cast<uint32_t>(i), m_dives[i], r);
+  m_dives[i] = r;
+}
+
+void Logbook::setNumber(size_t i, uint16_t number) {
+  if (m_dives[i].diveNumber == number) return;
+  if (m_link.journal) m_link.journal->numberChanged(static_cast<uint32_t>(i), m_dives[i].diveNumber, number);
+  m_dives[i].diveNumber = number;
+}
+
+void Logbook::insertRecord(size_t i, const DiveRecord& r) {
+  m_dives.insert(m_dives.begin() + static_cast<std::ptrdiff_t>(i), r);
+  if (m_link.journal) {
+    try {
+      m_link.journal->inserted(static_cast<uint32_t>(i), r);
+    } catch (...) {
+      m_dives.erase(m_dives.begin() + static_cast<std::ptrdiff_t>(i));
+      throw;
+    }
+  }
+}
+
+void Logbook::eraseRecord(size_t i) {
+  if (m_link.journal) m_link.journal->erased(static_cast<uint32_t>(i), m_dives[i]);
+  m_dives.erase(m_dives.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
 bool Logbook::put(int n, const DiveRecord& r) {
   if (n < 1 || n > diveCount()) return false;
-  m_dives[static_cast<size_t>(n - 1)] = r;
+  setRecord(static_cast<size_t>(n - 1), r);
   modified = true;
   rebuildTotals(false);
   changes.changedPosition = n;
@@ -99,19 +130,21 @@ Result Logbook::insertAt(int p, const DiveRecord& r) {
   if (diveCount() >= MAX_DIVES)
     return Result::failure(format("Il logbook contiene già il numero massimo di %d immersioni.", MAX_DIVES));
   p = std::clamp(p, 1, diveCount() + 1);
+  const int before = diveCount();
+  // The new dive takes the number of the dive it pushes back, and every later dive moves up
+  // by one; at the end it follows the last dive.
+  DiveRecord added = r;
+  if (p <= before)
+    added.diveNumber = m_dives[static_cast<size_t>(p - 1)].diveNumber;
+  else
+    added.diveNumber = before == 0 ? 1 : static_cast<uint16_t>(m_dives[static_cast<size_t>(p - 2)].diveNumber + 1);
   try {
-    m_dives.insert(m_dives.begin() + (p - 1), r);
+    insertRecord(static_cast<size_t>(p - 1), added);
   } catch (const std::bad_alloc&) {
     return Result::failure("Memoria insufficiente per inserire l'immersione.");
   }
-  const int count = diveCount();
-  if (p < count) {
-    for (int i = p; i < count; ++i) ++m_dives[static_cast<size_t>(i)].diveNumber;
-    m_dives[static_cast<size_t>(p - 1)].diveNumber = static_cast<uint16_t>(m_dives[static_cast<size_t>(p)].diveNumber - 1);
-  } else {
-    m_dives[static_cast<size_t>(p - 1)].diveNumber =
-        count == 1 ? 1 : static_cast<uint16_t>(m_dives[static_cast<size_t>(p - 2)].diveNumber + 1);
-  }
+  for (int i = p; i <= before; ++i)
+    setNumber(static_cast<size_t>(i), static_cast<uint16_t>(m_dives[static_cast<size_t>(i)].diveNumber + 1));
   currentPosition = p;
   rebuildTotals(false);
   modified = true;
@@ -121,9 +154,13 @@ Result Logbook::insertAt(int p, const DiveRecord& r) {
 bool Logbook::remove(int n) {
   if (n < 1 || n > diveCount()) return false;
   // Numbers close up: each later dive takes the number of the place it moves to.
-  for (int i = diveCount(); i > n; --i)
-    m_dives[static_cast<size_t>(i - 1)].diveNumber = m_dives[static_cast<size_t>(i - 2)].diveNumber;
-  m_dives.erase(m_dives.begin() + (n - 1));
+  uint16_t previous = m_dives[static_cast<size_t>(n - 1)].diveNumber;
+  for (size_t i = static_cast<size_t>(n); i < m_dives.size(); ++i) {
+    const uint16_t own = m_dives[i].diveNumber;
+    setNumber(i, previous);
+    previous = own;
+  }
+  eraseRecord(static_cast<size_t>(n - 1));
   if (currentPosition > diveCount()) currentPosition = diveCount();
   rebuildTotals(true);
   modified = true;
@@ -144,19 +181,17 @@ int Logbook::positionForEdited(const DiveRecord& r, int current) const {
 void Logbook::move(const DiveRecord& r, int from, int to) {
   const int count = diveCount();
   if (from < 1 || from > count || to < 1 || to > count) return;
-  // Close the gap at `from`, open one at `to`.
-  for (int i = from; i < count; ++i) {
-    m_dives[static_cast<size_t>(i - 1)] = m_dives[static_cast<size_t>(i)];
-    --m_dives[static_cast<size_t>(i - 1)].diveNumber;
-  }
-  for (int i = count - 1; i >= to; --i) {
-    m_dives[static_cast<size_t>(i)] = m_dives[static_cast<size_t>(i - 1)];
-    ++m_dives[static_cast<size_t>(i)].diveNumber;
-  }
-  DiveRecord& slot = m_dives[static_cast<size_t>(to - 1)];
-  slot = r;
+  // Close the gap at `from` (later dives move down one number), open one at `to` (dives from
+  // there move up one number) and put the dive into it.
+  for (int i = from; i < count; ++i)
+    setNumber(static_cast<size_t>(i), static_cast<uint16_t>(m_dives[static_cast<size_t>(i)].diveNumber - 1));
+  eraseRecord(static_cast<size_t>(from - 1));
+  for (int i = to - 1; i < count - 1; ++i)
+    setNumber(static_cast<size_t>(i), static_cast<uint16_t>(m_dives[static_cast<size_t>(i)].diveNumber + 1));
+  DiveRecord slot = r;
   slot.diveNumber = to == 1 ? static_cast<uint16_t>(firstDiveNumber)
                             : static_cast<uint16_t>(m_dives[static_cast<size_t>(to - 2)].diveNumber + 1);
+  insertRecord(static_cast<size_t>(to - 1), slot);
   currentPosition = to;
   rebuildTotals(false);
   modified = true;
@@ -177,15 +212,17 @@ int Logbook::lastPositionOfNumber(int k) const {
 
 void Logbook::renumber(int first) {
   firstDiveNumber = first;
-  for (int i = 0; i < diveCount(); ++i) m_dives[static_cast<size_t>(i)].diveNumber = static_cast<uint16_t>(first + i);
+  for (int i = 0; i < diveCount(); ++i) setNumber(static_cast<size_t>(i), static_cast<uint16_t>(first + i));
   modified = true;
   changes.raise();
 }
 
 void Logbook::renumberRange(int from, int to, int start) {
   int next = start;
-  for (DiveRecord& d : m_dives)
-    if (d.diveNumber >= from && d.diveNumber <= to) d.diveNumber = static_cast<uint16_t>(next++);
+  for (size_t i = 0; i < m_dives.size(); ++i) {
+    const int n = m_dives[i].diveNumber;
+    if (n >= from && n <= to) setNumber(i, static_cast<uint16_t>(next++));
+  }
   modified = true;
   rebuildTotals(false);
 }
@@ -194,7 +231,7 @@ void Logbook::shiftTimes(int p, int q, int minutes) {
   p = std::max(p, 1);
   q = std::min(q, diveCount());
   for (int i = p; i <= q; ++i) {
-    DiveRecord& d = m_dives[static_cast<size_t>(i - 1)];
+    const DiveRecord& d = m_dives[static_cast<size_t>(i - 1)];
     if (d.date == -1 || d.timeOfDay == NO_VALUE) continue;
     time_t t;
     if (!toCalendar(d.date, d.timeOfDay, t)) continue;
@@ -202,8 +239,10 @@ void Logbook::shiftTimes(int p, int q, int minutes) {
     int16_t tod;
     // Dives that would leave the calendar's range stay as they are.
     if (!fromCalendar(t + static_cast<time_t>(minutes) * 60, date, tod)) continue;
-    d.date = date;
-    d.timeOfDay = tod;
+    DiveRecord shifted = d;
+    shifted.date = date;
+    shifted.timeOfDay = tod;
+    setRecord(static_cast<size_t>(i - 1), shifted);
   }
   modified = true;
   changes.raise();
@@ -224,11 +263,18 @@ Result SelectionBuffer::copyFrom(const Logbook& lb, int firstNumber, int lastNum
       lastNumber > lb.dives().back().diveNumber)
     return Result::failure(str(62502));
   records.clear();
-  const size_t room = static_cast<size_t>(lastNumber - firstNumber + 1);
-  records.reserve(room);
-  for (const DiveRecord& d : lb.dives()) {
-    if (records.size() >= room) break;
-    if (d.diveNumber >= firstNumber && d.diveNumber <= lastNumber) records.push_back(d);
+  // No more dives can match than the numbers in the range, nor than the logbook holds.
+  const size_t room = std::min(static_cast<size_t>(lastNumber - firstNumber + 1), lb.dives().size());
+  try {
+    records.reserve(room);
+    for (const DiveRecord& d : lb.dives()) {
+      if (records.size() >= room) break;
+      if (d.diveNumber >= firstNumber && d.diveNumber <= lastNumber) records.push_back(d);
+    }
+  } catch (const std::bad_alloc&) {
+    records.clear();
+    records.shrink_to_fit();
+    return Result::failure("Memoria insufficiente per copiare le immersioni selezionate.");
   }
   return Result::success();
 }

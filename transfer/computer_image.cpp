@@ -117,7 +117,8 @@ void ComputerImage::decodeSlot(int slot, int64_t now) {
   d.timeOfDay = static_cast<int16_t>(lt.hour * 60 + lt.minute);
   d.date = dayNumber(lt.day, lt.month, lt.year);
 
-  d.minWaterTemperature = static_cast<int16_t>(s[11] * 25);
+  // Quarter degrees, signed: under ice the sea is below 0 degC (0xF8 is -2.00 degC).
+  d.minWaterTemperature = static_cast<int16_t>(static_cast<int8_t>(s[11]) * 25);
   const int rawDepth = (s[2] << 8) | s[3];
   d.maxDepth = static_cast<int16_t>(std::floor(rawDepth * 0.24414061 + 0.5));
 

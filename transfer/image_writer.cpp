@@ -54,7 +54,9 @@ ImageResult writeImage(const ImageSettings& st, const std::vector<DownloadedDive
   }
 
   std::vector<uint8_t> mem(MEMORY_SIZE, 0);
-  mem[0] = 0xAA;  // reversed, the stream starts with 0x55
+  // The interface's header: the stream starts with 0x55 0x55 0x55 0x00 (bit-reversed here).
+  mem[0] = mem[1] = mem[2] = 0xAA;
+  mem[3] = 0x00;
   uint8_t* set = &mem[SETTINGS_OFFSET];
   set[0] = st.modelId;
   set[22] = static_cast<uint8_t>((st.imperialUnits ? 1 : 0) | (st.alarmSound ? 2 : 0));
@@ -115,8 +117,11 @@ ImageResult writeImage(const ImageSettings& st, const std::vector<DownloadedDive
       s[6] = static_cast<uint8_t>(std::clamp<long>(std::lround(d.airUsed / unit), 1, 255));
     }
     putBe32(s + 7, clock);
-    if (d.minWaterTemperature != NO_VALUE)
-      s[11] = static_cast<uint8_t>(std::clamp(d.minWaterTemperature / 25, 0, 255));
+    if (d.minWaterTemperature != NO_VALUE) {
+      // signed quarter degrees, rounded down: -32.00 .. +31.75 degC
+      const int quarters = static_cast<int>(std::floor(d.minWaterTemperature / 25.0));
+      s[11] = static_cast<uint8_t>(static_cast<int8_t>(std::clamp(quarters, -128, 127)));
+    }
   }
 
   // Profiles of the newest dives that all have one, as many as fit into the ring:

@@ -4,8 +4,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QUndoStack>
+#include <memory>
 #include <utility>
 
+#include "core/logbook_history.h"
 #include "core/settings.h"
 #include "core/strings.h"
 
@@ -54,11 +57,108 @@ void tellUser(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
   uiPrompts().message(parent, icon, text, QMessageBox::Ok);
 }
 
-CKelpDoc::CKelpDoc(QObject* parent) : QObject(parent) {}
+// One step of the history on the stack. It is pushed after its change was made, so its first
+// redo does nothing.
+class LogbookUndoCommand : public QUndoCommand {
+ public:
+  LogbookUndoCommand(CKelpDoc* doc, std::shared_ptr<const kelp::LogbookStep> step, bool applied)
+      : QUndoCommand(QString::fromStdString(step->text())), m_doc(doc), m_step(std::move(step)),
+        m_applied(applied) {}
+  void redo() override {
+    if (m_applied) {
+      m_applied = false;
+      return;
+    }
+    if (m_doc->m_replaying) return;
+    m_step->redo(m_doc->m_log);
+    m_doc->historyMoved();
+  }
+  void undo() override {
+    if (m_doc->m_replaying) return;
+    m_step->undo(m_doc->m_log);
+    m_doc->historyMoved();
+  }
+  const std::shared_ptr<const kelp::LogbookStep>& step() const { return m_step; }
 
-kelp::Result CKelpDoc::perform(const QString& /*text*/,
+ private:
+  CKelpDoc* m_doc;
+  std::shared_ptr<const kelp::LogbookStep> m_step;
+  bool m_applied;
+};
+
+CKelpDoc::CKelpDoc(QObject* parent) : QObject(parent), m_undo(new QUndoStack(this)) {
+  m_undo->setUndoLimit(static_cast<int>(kelp::HISTORY_MAX_STEPS));
+  // The modified flag follows the history: back at the state last saved, nothing is modified.
+  connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
+    if (!m_replaying) m_log.modified = !clean;
+  });
+}
+
+kelp::Result CKelpDoc::perform(const QString& text,
                               const std::function<kelp::Result(kelp::Logbook&)>& op) {
-  return op(m_log);
+  kelp::ChangeRecorder rec(m_log);
+  if (rec.nested()) return op(m_log);  // part of a step that is being performed
+  const bool wasModified = m_log.modified;
+  kelp::Result r;
+  try {
+    r = op(m_log);
+  } catch (const std::bad_alloc&) {
+    r = kelp::Result::failure("Memoria insufficiente.");
+  }
+  if (!r) {
+    rec.rollback();
+    emit divesChanged();
+    return r;
+  }
+  auto step = std::make_shared<const kelp::LogbookStep>(rec.finish(text.toStdString()));
+  if (step->empty()) {
+    m_log.modified = wasModified;  // nothing changed: nothing to save, nothing to undo
+    return r;
+  }
+  m_undo->push(new LogbookUndoCommand(this, step, true));
+  m_log.modified = !m_undo->isClean();
+  trimHistory(kelp::HISTORY_MAX_STEPS, kelp::HISTORY_MAX_BYTES);
+  emit divesChanged();
+  return r;
+}
+
+void CKelpDoc::historyMoved() {
+  m_log.modified = !m_undo->isClean();
+  emit divesChanged();
+}
+
+void CKelpDoc::clearHistory() {
+  m_replaying = true;
+  m_undo->clear();
+  m_replaying = false;
+}
+
+void CKelpDoc::trimHistory(size_t maxSteps, size_t maxBytes) {
+  std::vector<std::shared_ptr<const kelp::LogbookStep>> steps;
+  std::vector<size_t> bytes;
+  for (int i = 0; i < m_undo->count(); ++i) {
+    const auto* c = static_cast<const LogbookUndoCommand*>(m_undo->command(i));
+    steps.push_back(c->step());
+    bytes.push_back(c->step()->memoryBytes());
+  }
+  const size_t drop = kelp::oldestStepsToDrop(bytes, maxSteps, maxBytes);
+  if (drop == 0) return;
+  // The stack cannot let go of its oldest commands: build it again from the steps that stay,
+  // without touching the logbook, at the same index and with the same clean state.
+  const int index = m_undo->index() - static_cast<int>(drop);
+  const int clean = m_undo->cleanIndex() - static_cast<int>(drop);
+  m_replaying = true;
+  m_undo->clear();
+  for (size_t i = drop; i < steps.size(); ++i) m_undo->push(new LogbookUndoCommand(this, steps[i], true));
+  if (clean >= 0 && clean <= m_undo->count()) {
+    m_undo->setIndex(clean);
+    m_undo->setClean();
+  } else {
+    m_undo->resetClean();
+  }
+  m_undo->setIndex(std::max(index, 0));
+  m_replaying = false;
+  m_log.modified = !m_undo->isClean();
 }
 
 bool CKelpDoc::isUntitled() const {
@@ -87,6 +187,7 @@ void CKelpDoc::onNewDocument() {
     if (openFile(p)) return;
   }
   m_log.newLogbook();
+  clearHistory();
   emit documentChanged();
 }
 
@@ -143,6 +244,7 @@ bool CKelpDoc::openFile(const QString& path) {
     return false;
   }
   kelp::settings().lastLogbookPath = m_log.path;
+  clearHistory();
   emit fileUsed(abs);
   emit documentChanged();
   return true;
@@ -161,6 +263,9 @@ bool CKelpDoc::saveTo(const QString& p) {
     return false;
   }
   kelp::settings().lastLogbookPath = m_log.path;
+  m_replaying = true;  // the logbook is saved: this is its clean state
+  m_undo->setClean();
+  m_replaying = false;
   emit fileUsed(p);
   emit documentChanged();
   return true;
@@ -181,11 +286,13 @@ bool CKelpDoc::reload() {
   if (isUntitled()) {
     // Nothing on disk to read again: the same as a new logbook.
     m_log.newLogbook();
+    clearHistory();
     emit documentChanged();
     return true;
   }
   const QString p = fromUtf8(m_log.path);
   const kelp::Result r = m_log.reload();
+  if (r) clearHistory();  // a failed reload leaves the logbook, and so its history, as they were
   emit documentChanged();
   if (!r) {
     tellUser(m_window, QStringLiteral("Impossibile aprire il logbook\n%1\n\n%2")

@@ -8,6 +8,8 @@
 
 #include "core/logbook.h"
 
+class QUndoStack;
+
 // Questions and file choices go through these hooks so that tests can answer them.
 struct UiPrompts {
   // Shows a message box; returns the QMessageBox::StandardButton that was pressed.
@@ -60,6 +62,11 @@ class CKelpDoc : public QObject {
   // "Annulla"/"Ripeti" take back and repeat byte for byte. When op fails, whatever it changed
   // is taken back and its Result returned. Opening, "Nuovo" and reloading clear the history.
   kelp::Result perform(const QString& text, const std::function<kelp::Result(kelp::Logbook&)>& op);
+  // The history of performed steps ("Annulla"/"Ripeti" are its actions). Its clean state is the
+  // state last saved or loaded: the modified flag follows it.
+  QUndoStack* undoStack() const { return m_undo; }
+  // Keeps the history within its limits (steps and bytes), dropping the oldest steps.
+  void trimHistory(size_t maxSteps, size_t maxBytes);
 
   bool isModified() const { return m_log.modified; }
   // The logbook has never been saved (or its name was lost).
@@ -70,15 +77,23 @@ class CKelpDoc : public QObject {
  signals:
   // The logbook was replaced or reloaded (views rebuild everything).
   void documentChanged();
+  // Dives were changed by a performed step, or by its undo or redo (windows that show dives
+  // read them again; the change flags of the logbook say what changed).
+  void divesChanged();
   // A file was opened or saved under this path (recent file list).
   void fileUsed(const QString& path);
 
  private:
+  friend class LogbookUndoCommand;
   bool saveTo(const QString& path);  // saves, or tells the user why not
+  void clearHistory();
+  void historyMoved();
   kelp::Logbook m_log;
   kelp::CopyBuffer m_copy;
   kelp::SelectionBuffer m_selection;
   QWidget* m_window = nullptr;
   bool m_startUp = true;
   QString m_pendingOpen;
+  QUndoStack* m_undo = nullptr;
+  bool m_replaying = false;  // rebuilding the stack: its commands do not touch the logbook
 };

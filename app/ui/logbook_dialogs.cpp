@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <charconv>
 
+#include "app/command_rules.h"
 #include "app/ui/kelp_doc.h"
 #include "core/logbook.h"
 #include "core/strings.h"
@@ -145,6 +146,11 @@ int CSelectionLimitsDlg::last() const { return fieldValue(m_last); }
 
 namespace logbook_commands {
 
+QString commandText(int id) {
+  const kelp::CommandInfo* c = kelp::findCommand(id);
+  return c ? QString::fromUtf8(c->text).remove(QLatin1Char('&')) : QString();
+}
+
 bool deleteDive(QWidget* parent, CKelpDoc& doc) {
   kelp::Logbook& lb = doc.logbook();
   const int c = lb.currentPosition;
@@ -153,7 +159,9 @@ bool deleteDive(QWidget* parent, CKelpDoc& doc) {
   if (askUser(parent, QMessageBox::Question, q, QMessageBox::Ok | QMessageBox::Cancel) !=
       QMessageBox::Ok)
     return false;
-  return lb.remove(c);
+  return bool(doc.perform(commandText(kelp::cmd::DeleteDive), [c](kelp::Logbook& l) {
+    return l.remove(c) ? kelp::Result::success() : kelp::Result::failure("");
+  }));
 }
 
 bool renumber(QWidget* parent, CKelpDoc& doc) {
@@ -171,7 +179,10 @@ bool renumber(QWidget* parent, CKelpDoc& doc) {
   if (askUser(parent, QMessageBox::Question, q, QMessageBox::Ok | QMessageBox::Cancel) !=
       QMessageBox::Ok)
     return false;
-  lb.renumber(first);
+  doc.perform(commandText(kelp::cmd::Renumber), [first](kelp::Logbook& l) {
+    l.renumber(first);
+    return kelp::Result::success();
+  });
   return true;
 }
 
@@ -191,7 +202,11 @@ bool renumberRange(QWidget* parent, CKelpDoc& doc) {
     tellUser(parent, text(62611));  // the new numbers would wrap around
     return false;
   }
-  lb.renumberRange(dlg.first(), dlg.last(), dlg.start());
+  doc.perform(commandText(kelp::cmd::RenumberRange),
+              [from = dlg.first(), to = dlg.last(), start = dlg.start()](kelp::Logbook& l) {
+                l.renumberRange(from, to, start);
+                return kelp::Result::success();
+              });
   return true;
 }
 
@@ -223,7 +238,10 @@ bool timeZone(QWidget* parent, CKelpDoc& doc) {
   const int p = lb.lastPositionOfNumber(first);
   const int qpos = lb.lastPositionOfNumber(last);
   if (p == 0 || qpos == 0) return false;
-  lb.shiftTimes(p, qpos, m);
+  doc.perform(commandText(kelp::cmd::TimeZone), [p, qpos, m](kelp::Logbook& l) {
+    l.shiftTimes(p, qpos, m);
+    return kelp::Result::success();
+  });
   return true;
 }
 
@@ -242,7 +260,9 @@ bool selectionCopy(QWidget* parent, CKelpDoc& doc) {
 
 bool selectionPaste(QWidget* parent, CKelpDoc& doc) {
   if (doc.selectionBuffer().empty()) return false;
-  const kelp::Result r = doc.selectionBuffer().pasteInto(doc.logbook());
+  kelp::SelectionBuffer& sel = doc.selectionBuffer();
+  const kelp::Result r = doc.perform(QStringLiteral("Incolla immersioni selezionate"),
+                                     [&sel](kelp::Logbook& l) { return sel.pasteInto(l); });
   doc.logbook().changes.listChanged = true;
   if (!r) {
     tellUser(parent, QString::fromUtf8(r.error.c_str()));
@@ -261,12 +281,15 @@ bool pasteDive(QWidget* parent, CKelpDoc& doc) {
   if (!copy.filled) return false;
   kelp::Logbook& lb = doc.logbook();
   // Until the dive editor exists the copied dive goes in as it is.
-  const kelp::Result r = lb.insert(copy.record);
+  const kelp::Result r = doc.perform(commandText(kelp::cmd::Paste), [&copy](kelp::Logbook& l) {
+    kelp::Result res = l.insert(copy.record);
+    if (res) l.addTextsToLists(copy.record);
+    return res;
+  });
   if (!r) {
     tellUser(parent, QString::fromUtf8(r.error.c_str()));
     return false;
   }
-  lb.addTextsToLists(copy.record);
   lb.sitesAtLocationList.clear();
   return true;
 }

@@ -56,6 +56,8 @@ class CSelectionLimitsDlg : public QDialog {
 
 // The commands; each returns true when the logbook was changed.
 namespace logbook_commands {
+// The menu text of a command (the name of its step in the history), without its '&'.
+QString commandText(int id);
 bool deleteDive(QWidget* parent, CKelpDoc& doc);
 bool renumber(QWidget* parent, CKelpDoc& doc);
 bool renumberRange(QWidget* parent, CKelpDoc& doc);

@@ -12,9 +12,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrinter>
+#include <QPainterPath>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -23,6 +22,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "app/ui/about_dialog.h"
@@ -43,6 +43,7 @@ QString qtext(const std::string& s) { return QString::fromUtf8(s.data(), qsizety
 
 const char* kBarSection = "Status";
 const char* kBarKey = "BarState";
+const char* kStatusBarKey = "StatusBar";  // 1 shown, 0 hidden (not part of Qt's bar state)
 const char* kRecentSection = "Recent File List";
 
 QSize screenSize(const QWidget* w) {
@@ -65,6 +66,26 @@ QIcon letterIcon(const QString& letter, const QColor& tint) {
   p.setFont(f);
   p.setPen(Qt::white);
   p.drawText(QRect(0, 0, 16, 15), Qt::AlignCenter, letter);
+  return QIcon(pm);
+}
+
+// A curved arrow turning back (undo) or forward (redo).
+QIcon turnIcon(bool forward) {
+  QPixmap pm(16, 15);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  if (forward) p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+  const QColor c(40, 90, 150);
+  p.setPen(QPen(c, 2.0, Qt::SolidLine, Qt::RoundCap));
+  QPainterPath arc;
+  arc.moveTo(4.5, 6.5);
+  arc.cubicTo(7.5, 2.5, 14.0, 3.5, 13.5, 9.0);
+  arc.cubicTo(13.0, 12.0, 10.0, 13.0, 8.0, 12.5);
+  p.drawPath(arc);
+  p.setPen(Qt::NoPen);
+  p.setBrush(c);
+  p.drawPolygon(QPolygonF({QPointF(1.0, 4.0), QPointF(7.0, 3.0), QPointF(4.0, 9.5)}));
   return QIcon(pm);
 }
 
@@ -100,6 +121,7 @@ CMainFrame::CMainFrame(CKelpDoc* doc, QWidget* parent) : QMainWindow(parent), m_
 
   connect(m_doc, &CKelpDoc::documentChanged, this, &CMainFrame::onDocumentChanged);
   connect(m_doc, &CKelpDoc::fileUsed, this, &CMainFrame::addRecentFile);
+  connect(m_doc, &CKelpDoc::divesChanged, this, &CMainFrame::onDocumentChanged);
 
   // The enable rules are also evaluated while the program idles, like toolbar updates.
   auto* idle = new QTimer(this);
@@ -114,7 +136,6 @@ CMainFrame::CMainFrame(CKelpDoc* doc, QWidget* parent) : QMainWindow(parent), m_
 
 CMainFrame::~CMainFrame() {
   qApp->removeEventFilter(this);
-  delete m_printer;
 }
 
 QAction* CMainFrame::action(int commandId) const {
@@ -127,7 +148,11 @@ void CMainFrame::createActions() {
     if (c.id == 0 || c.id == kelp::cmd::RecentFiles) continue;
     QString label = c.id == kelp::cmd::TipOfTheDay ? qtext(kelp::str(106)) : QString::fromUtf8(c.text);
     if (*c.shownKey) label += QLatin1Char('\t') + QString::fromLatin1(c.shownKey);
-    auto* a = new QAction(label, this);
+    // "Annulla" and "Ripeti" belong to the history: it sets their texts ("Annulla Cancella
+    // immersione") and enables them.
+    QAction* a = c.id == kelp::cmd::Undo   ? m_doc->undoStack()->createUndoAction(this, label)
+                 : c.id == kelp::cmd::Redo ? m_doc->undoStack()->createRedoAction(this, label)
+                                           : new QAction(label, this);
     a->setObjectName(QString::number(c.id));
     QList<QKeySequence> keys;
     for (const QString& k : QString::fromLatin1(c.keys).split(QLatin1Char(','), Qt::SkipEmptyParts))
@@ -143,7 +168,10 @@ void CMainFrame::createActions() {
     a->setIcon(commandIcon(c.id));
     a->setIconVisibleInMenu(false);
     const int id = c.id;
-    connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+    if (id == kelp::cmd::Undo || id == kelp::cmd::Redo)
+      connect(a, &QAction::triggered, this, &CMainFrame::refresh);
+    else
+      connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
     addAction(a);  // shortcuts work even while the menu bar is hidden
     m_actions[c.id] = a;
   }
@@ -229,6 +257,8 @@ QIcon CMainFrame::commandIcon(int id) const {
     case DeleteDive: return letterIcon(QStringLiteral("X"), QColor(180, 50, 50));
     case Copy: return letterIcon(QStringLiteral("C"), QColor(90, 90, 90));
     case Paste: return letterIcon(QStringLiteral("V"), QColor(90, 90, 90));
+    case Undo: return turnIcon(false);
+    case Redo: return turnIcon(true);
     case Print: return letterIcon(QStringLiteral("P"), QColor(60, 60, 60));
     case ProfileWindow: return letterIcon(QStringLiteral("~"), QColor(20, 120, 160));
     case DiveList: return st->standardIcon(QStyle::SP_FileDialogDetailedView);
@@ -257,6 +287,7 @@ void CMainFrame::updateCommands() {
       a->setEnabled(!m_recent.isEmpty());
       continue;
     }
+    if (id == kelp::cmd::Undo || id == kelp::cmd::Redo) continue;  // the history enables them
     a->setEnabled(kelp::commandEnabled(id, s));
   }
   m_actions[kelp::cmd::ProfilePreview]->setChecked(kelp::commandChecked(kelp::cmd::ProfilePreview, s));
@@ -281,8 +312,9 @@ void CMainFrame::runCommand(int id) {
     case c::FileSave: m_doc->fileSave(); break;
     case c::FileSaveAs: m_doc->fileSaveAs(); break;
     case c::ReloadFile: m_doc->reload(); break;
-    case c::PrintSetup: printSetup(); break;
     case c::Exit: close(); break;
+    case c::Undo: m_doc->undoStack()->undo(); break;
+    case c::Redo: m_doc->undoStack()->redo(); break;
     case c::Copy: ops::copyDive(*m_doc); break;
     case c::Paste: ops::pasteDive(this, *m_doc); break;
     case c::SelectionCopy: ops::selectionCopy(this, *m_doc); break;
@@ -385,12 +417,6 @@ void CMainFrame::startExternalApp() {
     tellUser(this, QStringLiteral("Impossibile avviare\n%1").arg(QDir::toNativeSeparators(program)));
 }
 
-void CMainFrame::printSetup() {
-  if (!m_printer) m_printer = new QPrinter(QPrinter::HighResolution);
-  QPageSetupDialog dlg(m_printer, this);
-  dlg.exec();
-}
-
 // ---- recent files ----
 
 void CMainFrame::loadRecentFiles() {
@@ -481,11 +507,13 @@ void CMainFrame::storePlacement() {
 void CMainFrame::saveBarState() const {
   const QByteArray state = saveState().toBase64();
   kelp::settingsFile().setString(kBarSection, kBarKey, state.toStdString());
+  kelp::settingsFile().setInt(kBarSection, kStatusBarKey, statusBar()->isHidden() ? 0 : 1);
 }
 
 void CMainFrame::restoreBarState() {
   const std::string b64 = kelp::settingsFile().getString(kBarSection, kBarKey);
   if (!b64.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(b64)));
+  statusBar()->setVisible(kelp::settingsFile().getInt(kBarSection, kStatusBarKey, 1) != 0);
 }
 
 // ---- events ----

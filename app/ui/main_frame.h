@@ -11,7 +11,6 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
-class QPrinter;
 class CKelpDoc;
 class CKelpView;
 
@@ -71,7 +70,6 @@ class CMainFrame : public QMainWindow {
   void rebuildRecentMenu();
   void startExternalApp();
   void openSettings();
-  void printSetup();
 
   CKelpDoc* m_doc;
   CKelpView* m_view = nullptr;
@@ -82,5 +80,4 @@ class CMainFrame : public QMainWindow {
   QLabel *m_capsLabel = nullptr, *m_numLabel = nullptr, *m_scrollLabel = nullptr;
   bool m_caps = false, m_num = true, m_scroll = false;
   bool m_searchMade = false;
-  QPrinter* m_printer = nullptr;
 };

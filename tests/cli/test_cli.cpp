@@ -8,9 +8,12 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "core/version.h"
 
 namespace fs = std::filesystem;
 
@@ -220,6 +223,141 @@ TEST_F(Cli, ErrorsGoToStderrWithNonZeroExit) {
     EXPECT_EQ(r.out.find("Numero"), std::string::npos);
   }
   EXPECT_FALSE(fs::exists(dir / "out.log"));
+}
+
+// The parser refuses what a command does not take, names it, shows the usage and does nothing.
+TEST_F(Cli, ParserRefusesUnknownOptionsSurplusArgumentsAndBadValues) {
+  const std::string d = (dir / "d.log").string(), img = (dir / "img.bin").string(),
+                    csv = (dir / "o.csv").string();
+  const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+      {{"show", demo, "3", "--jsn"}, "--jsn"},
+      {{"show", demo, "3", "extra"}, "extra"},
+      {{"show", demo, "3", "info"}, "info"},  // a command's name is no second command
+      {{"show", demo}, "POSITION is required"},
+      {{"show", demo, "0"}, "0 is not a dive position"},
+      {{"show", demo, "+3"}, "+3 is not a dive position"},
+      {{"show", demo, "40000"}, "40000 is not a dive position"},
+      {{"show", demo, "99999999999999999999999"}, "is not a dive position"},
+      {{"show", demo, "3", "--imperial", "--metric"}, "--imperial excludes --metric"},
+      {{"demo", d, "--dives", "-3"}, "--dives"},
+      {{"demo", d, "--dives", "32768"}, "32768 is not a whole number from 0 to 32767"},
+      {{"demo", d, "--seed", "1.5"}, "--seed"},
+      {{"demo", d, "--dives"}, "--dives"},
+      {{"make-image", "--from", demo, img, "--model", "256"}, "--model"},
+      {{"make-image", "--from", demo, img, "--serial", "16777216"}, "--serial"},
+      {{"make-image", img}, "--from is required"},
+      {{"decode", img, "--now", "yesterday"}, "yesterday is not a time"},
+      {{"export-csv", demo, csv, "--fields", "1,26"}, "1,26 is not a field list"},
+      {{"export-csv", demo, csv, "--fields", "1,,2"}, "--fields"},
+      {{"export-csv", demo, csv, "--fields", "1", "--hms"}, "--hms requires --profile"},
+      {{"export-csv", demo, csv, "--fields", "1", "--first", "3x"}, "--first"},
+      {{"--bogus", "list", demo}, "--bogus"},
+      {{"--imperial"}, "subcommand is required"},
+  };
+  for (const auto& [args, says] : bad) {
+    const CliRun r = run(args);
+    std::string call;
+    for (const auto& a : args) call += a + " ";
+    EXPECT_EQ(r.code, 1) << call;
+    EXPECT_TRUE(r.out.empty()) << call;
+    EXPECT_NE(r.err.find(says), std::string::npos) << call << "\n" << r.err;
+    EXPECT_NE(r.err.find("usage: kelp-cli "), std::string::npos) << call;
+  }
+  EXPECT_FALSE(fs::exists(d));
+  EXPECT_FALSE(fs::exists(img));
+  EXPECT_FALSE(fs::exists(csv));
+  const CliRun none = run({});
+  EXPECT_EQ(none.code, 2);
+  EXPECT_NE(none.err.find("commands:"), std::string::npos);
+}
+
+TEST_F(Cli, OptionsTakeEitherSpellingAndUnitsStandAnywhere) {
+  const std::string a = (dir / "a.log").string(), b = (dir / "b.log").string();
+  ASSERT_EQ(run({"demo", a, "--dives=7", "--seed=3"}).code, 0);
+  ASSERT_EQ(run({"demo", b, "--seed", "3", "--dives", "7"}).code, 0);
+  EXPECT_EQ(readFile(a), readFile(b));
+  const std::string imperial = run({"show", demo, "2", "--imperial"}).out;
+  EXPECT_NE(imperial.find(" ft\n"), std::string::npos);
+  EXPECT_EQ(run({"--imperial", "show", demo, "2"}).out, imperial);
+  EXPECT_EQ(run({"show", "--imperial", demo, "2"}).out, imperial);
+  EXPECT_NE(run({"show", demo, "2", "--imperial"}).out, run({"show", demo, "2", "--metric"}).out);
+  // a file that bears a command's name is a file
+  fs::copy_file(demo, dir / "info");
+  const CliRun l = run({"list", "info"}, "cd '" + dir.string() + "' &&");
+  ASSERT_EQ(l.code, 0) << l.err;
+  EXPECT_EQ(l.out, run({"list", demo}).out);
+}
+
+TEST_F(Cli, HelpAndVersion) {
+  const CliRun v = run({"--version"});
+  EXPECT_EQ(v.code, 0);
+  EXPECT_NE(v.out.find(kelp::kVersionText), std::string::npos) << v.out;
+  const CliRun h = run({"show", "--help"});
+  EXPECT_EQ(h.code, 0);
+  EXPECT_TRUE(h.err.empty()) << h.err;
+  for (const char* s : {"LOGBOOK", "POSITION", "--json", "--imperial", "--metric"})
+    EXPECT_NE(h.out.find(s), std::string::npos) << s;
+  EXPECT_EQ(run({"help", "show"}).out, h.out);
+  EXPECT_EQ(run({"show", demo, "3", "--json", "--help"}).code, 0);
+  EXPECT_EQ(run({"--help"}).out, run({"help"}).out);
+}
+
+// "kelp-cli help" names every command with a usage line that matches the options the command
+// takes, and the README's table documents each of them.
+TEST_F(Cli, HelpAndReadmeTellTheTruthAboutEveryCommand) {
+  const CliRun h = run({"help"});
+  ASSERT_EQ(h.code, 0);
+  const std::string readme = readFile(KELP_README_PATH);
+  const std::regex option("--[a-z][a-z0-9-]*");
+  int commands = 0;
+  for (const std::string& l : lines(h.out.substr(h.out.find("commands:\n")))) {
+    if (l.size() < 3 || l[0] != ' ' || l[2] == ' ') continue;
+    const std::string usage = l.substr(2, l.find("  ", 2) - 2);
+    const std::string name = usage.substr(0, usage.find(' '));
+    ++commands;
+    const CliRun c = run({name, "--help"});
+    ASSERT_EQ(c.code, 0) << name;
+    std::set<std::string> inUsage, inHelp;
+    for (std::sregex_iterator i(usage.begin(), usage.end(), option), e; i != e; ++i) inUsage.insert(i->str());
+    for (std::sregex_iterator i(c.out.begin(), c.out.end(), option), e; i != e; ++i) inHelp.insert(i->str());
+    for (const char* global : {"--help", "--imperial", "--metric"}) inHelp.erase(global);
+    EXPECT_EQ(inUsage, inHelp) << name;
+    EXPECT_NE(readme.find("| `kelp-cli " + name + " "), std::string::npos) << name << " is not in README.md";
+  }
+  EXPECT_GE(commands, 10);
+}
+
+// A logbook file keeps no computer serial number: each run of decode --into a logbook with
+// dives meets "another computer" and inserts only with --force.
+TEST_F(Cli, DecodeIntoALogbookNeedsForceOnEveryRun) {
+  const std::string img = (dir / "img.bin").string(), into = (dir / "into.log").string();
+  ASSERT_EQ(run({"make-image", "--from", demo, img, "--serial", "4711", "--now", "2024-06-01 12:00"}).code, 0);
+  const CliRun first = run({"decode", img, "--into", into, "--now", "2024-06-01 12:00"});
+  ASSERT_EQ(first.code, 0) << first.err;
+  EXPECT_EQ(lines(first.out).back(), "37");
+  const std::string saved = readFile(into);
+  // the same computer with dives newer than the logbook's last (an image written earlier
+  // and read later gives later dates and other clock values)
+  auto later = [&](const std::string& serial, const std::string& written, const std::string& read,
+                   bool force) {
+    EXPECT_EQ(run({"make-image", "--from", demo, img, "--serial", serial, "--now", written}).code, 0);
+    std::vector<std::string> args = {"decode", img, "--into", into, "--now", read};
+    if (force) args.push_back("--force");
+    return run(args);
+  };
+  const CliRun again = later("4711", "2024-05-30 12:00", "2024-06-03 12:00", false);
+  EXPECT_EQ(again.code, 1) << again.out;
+  EXPECT_NE(again.err.find("does not keep the serial number"), std::string::npos) << again.err;
+  EXPECT_NE(again.err.find("--force"), std::string::npos);
+  EXPECT_EQ(readFile(into), saved);
+  const CliRun forced = later("4711", "2024-05-30 12:00", "2024-06-03 12:00", true);
+  ASSERT_EQ(forced.code, 0) << forced.err;
+  EXPECT_GT(std::stoi(lines(forced.out).back()), 0);
+  EXPECT_EQ(later("4711", "2024-05-29 12:00", "2024-06-05 12:00", false).code, 1);
+  // a computer of serial number 0 matches the logbook's unknown one
+  const CliRun zero = later("0", "2024-05-28 12:00", "2024-06-07 12:00", false);
+  EXPECT_EQ(zero.code, 0) << zero.err;
+  EXPECT_GT(std::stoi(lines(zero.out).back()), 0);
 }
 
 TEST_F(Cli, DemoIsDeterministicPerSeed) {

@@ -274,6 +274,15 @@ TEST(Operations, CopyAndSelectionBuffers) {
   EXPECT_EQ(numbers(other), (std::vector<int>{1, 2, 3}));
 }
 
+TEST(Operations, SelectionOfAWideNumberRangeReservesOnlyTheDives) {
+  Logbook lb = makeLogbook(3);
+  lb.renumberRange(3, 3, 65535);  // numbers 1, 2, 65535
+  SelectionBuffer sel;
+  ASSERT_TRUE(sel.copyFrom(lb, 1, 65535));
+  EXPECT_EQ(sel.records.size(), 3u);
+  EXPECT_LE(sel.records.capacity(), 3u);
+}
+
 TEST(Operations, PasteThatWouldOverflowChangesNothing) {
   Logbook lb = makeLogbook(3);
   SelectionBuffer sel;

@@ -60,6 +60,36 @@ TEST_F(ImageTest, ChecksumRules) {
   EXPECT_EQ(image.decode(z.data(), z.size(), kNow), 1);
 
   EXPECT_EQ(image.decode(good.data(), 2049, kNow), -1);  // short stream
+
+  // The written stream starts with an interface's header, and the checksum covers it.
+  EXPECT_EQ(std::vector<uint8_t>(good.begin(), good.begin() + 4), (std::vector<uint8_t>{0x55, 0x55, 0x55, 0x00}));
+  for (int i : {1, 3}) {
+    auto h = good;
+    h[i] ^= 0x01;
+    EXPECT_EQ(image.decode(h.data(), h.size(), kNow), -1) << i;
+  }
+}
+
+// The temperature byte is signed quarter degrees: ice water reads below zero, not near 62 degC.
+TEST_F(ImageTest, WaterTemperatureBelowZero) {
+  auto mem = memoryOf(write({sampleDive(1, 5, 2024, 600, 1500, 40)}));
+  uint8_t& t = mem[LOGBOOK_OFFSET + SLOT_SIZE * 36 + 11];
+  const std::pair<uint8_t, int> bytes[] = {{0xF8, -200}, {0xFF, -25}, {0x80, -3200}, {0x7F, 3175}, {0x00, 0}};
+  for (const auto& [byte, hundredths] : bytes) {
+    t = byte;
+    ASSERT_EQ(decodeMemory(mem), 1);
+    EXPECT_EQ(image.dive(0).minWaterTemperature, hundredths) << int(byte);
+  }
+  // Written values round down to a quarter degree and stay inside the byte's range.
+  const std::pair<int, int> written[] = {{-190, -200}, {-25, -25}, {-1, -25}, {1810, 1800},
+                                         {-4000, -3200}, {4000, 3175}};
+  for (const auto& [value, back] : written) {
+    DownloadedDive d = sampleDive(1, 5, 2024, 600, 1500, 40);
+    d.minWaterTemperature = static_cast<int16_t>(value);
+    auto s = write({d});
+    ASSERT_EQ(image.decode(s.data(), s.size(), kNow), 1);
+    EXPECT_EQ(image.dive(0).minWaterTemperature, back) << value;
+  }
 }
 
 TEST_F(ImageTest, WriterRoundTripWithWrappedSlotsAndSettings) {

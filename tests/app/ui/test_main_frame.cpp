@@ -610,13 +610,20 @@ class TestMainFrame : public QObject {
       settings().savePositions = 1;
     }
 
-    // toolbar layout round trip
+    // toolbar layout and status bar round trip
     f.toolBar()->hide();
+    f.statusBar()->hide();
     f.saveBarState();
     CMainFrame g(&doc);
     QVERIFY(g.toolBar()->isHidden());
+    QVERIFY(g.statusBar()->isHidden());
+    g.updateCommands();
+    QVERIFY(!g.action(kelp::cmd::StatusBar)->isChecked());
     g.toolBar()->show();
+    g.statusBar()->show();
     g.saveBarState();
+    CMainFrame h(&doc);
+    QVERIFY(!h.statusBar()->isHidden());
   }
 };
 

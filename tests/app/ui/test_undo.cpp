@@ -1,0 +1,225 @@
+// "Annulla" and "Ripeti": the history of the document, its menu texts and enable states, the
+// modified flag across save points, and the history's limits.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QtTest>
+
+#include "app/command_rules.h"
+#include "app/ui/kelp_doc.h"
+#include "app/ui/main_frame.h"
+#include "core/demo_logbook.h"
+#include "core/settings.h"
+#include "core/texts.h"
+
+using namespace kelp;
+
+namespace {
+
+std::string bytesOf(const Logbook& lb) { return lb.serializeLog() + lb.serializeAdd(); }
+
+Result renumberTo(Logbook& lb, int first) {
+  lb.renumber(first);
+  return Result::success();
+}
+
+}  // namespace
+
+class TestUndo : public QObject {
+  Q_OBJECT
+ private:
+  QTemporaryDir m_dir;
+  QStringList m_messages;
+
+  QString writeDemo(const QString& name, int dives) {
+    Logbook lb = makeDemoLogbook(dives, 5);
+    const QString p = m_dir.filePath(name);
+    return lb.saveFile(p.toStdString()).ok ? p : QString();
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(m_dir.isValid());
+    qputenv("KELP_CONFIG_DIR", m_dir.filePath(QStringLiteral("config")).toUtf8());
+    QDir().mkpath(m_dir.filePath(QStringLiteral("config")));
+    loadAllSettings(1024, 768);
+    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text,
+                                 QMessageBox::StandardButtons buttons) {
+      m_messages << text;
+      return int(buttons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok);
+    };
+  }
+  void init() {
+    settings().lastLogbookPath.clear();
+    m_messages.clear();
+  }
+
+  void menuTextsAndEnableStatesFollowTheHistory() {
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(writeDemo(QStringLiteral("menu.log"), 12)));
+    QAction* undo = f.action(cmd::Undo);
+    QAction* redo = f.action(cmd::Redo);
+    QVERIFY(undo && redo);
+    QCOMPARE(undo->objectName(), QStringLiteral("57643"));
+    QVERIFY(undo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Z"))));
+    QVERIFY(undo->shortcuts().contains(QKeySequence(QStringLiteral("Alt+Backspace"))));
+    QVERIFY(redo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
+    QVERIFY(redo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
+    // At the top of "Crea", and on the toolbar beside "Incolla".
+    QMenu* crea = f.menuBar()->findChild<QMenu*>(QStringLiteral("Crea"));
+    QVERIFY(crea);
+    QCOMPARE(crea->actions().at(0), undo);
+    QCOMPARE(crea->actions().at(1), redo);
+    const QList<QAction*> bar = f.toolBar()->actions();
+    QCOMPARE(bar.indexOf(undo), bar.indexOf(f.action(cmd::Paste)) + 1);
+
+    f.updateCommands();
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("Annulla"));
+
+    doc.logbook().currentPosition = 3;
+    f.runCommand(cmd::DeleteDive);  // the question is answered OK
+    f.updateCommands();
+    QCOMPARE(doc.logbook().diveCount(), 11);
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("Annulla Cancella immersione"));
+    QVERIFY(!redo->isEnabled());
+
+    undo->trigger();
+    QCOMPARE(doc.logbook().diveCount(), 12);
+    QCOMPARE(doc.logbook().currentPosition, 3);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(redo->isEnabled());
+    QCOMPARE(redo->text(), QStringLiteral("Ripeti Cancella immersione"));
+    f.runCommand(cmd::Redo);
+    QCOMPARE(doc.logbook().diveCount(), 11);
+  }
+
+  void undoRestoresTheBytesAndRedoTheChange() {
+    CKelpDoc doc;
+    QVERIFY(doc.openFile(writeDemo(QStringLiteral("bytes.log"), 30)));
+    const std::string before = bytesOf(doc.logbook());
+    QVERIFY(doc.perform(QStringLiteral("Rinumera Logbook"), [](Logbook& lb) { return renumberTo(lb, 77); }));
+    QVERIFY(doc.perform(QStringLiteral("Sostituisci"), [](Logbook& lb) {
+      for (int i = 1; i <= lb.diveCount(); i += 2)
+        lb.modify(i, [](DiveRecord& d) { setText(d.location, utf8ToStored("Lago di Garda")); });
+      return Result::success();
+    }));
+    const std::string after = bytesOf(doc.logbook());
+    QVERIFY(after != before);
+    doc.undoStack()->undo();
+    doc.undoStack()->undo();
+    QVERIFY(bytesOf(doc.logbook()) == before);
+    doc.undoStack()->redo();
+    doc.undoStack()->redo();
+    QVERIFY(bytesOf(doc.logbook()) == after);
+    // Saving after an undo writes the bytes of the state before the change.
+    doc.undoStack()->undo();
+    doc.undoStack()->undo();
+    const QString out = m_dir.filePath(QStringLiteral("undone.log"));
+    QVERIFY(doc.fileSaveAs(out));
+    Logbook back;
+    QVERIFY(back.loadFile(out.toStdString()));
+    QVERIFY(bytesOf(back) == before);
+  }
+
+  void theModifiedFlagFollowsTheSavePoint() {
+    CKelpDoc doc;
+    QVERIFY(doc.openFile(writeDemo(QStringLiteral("flag.log"), 10)));
+    QVERIFY(!doc.isModified());
+    QVERIFY(doc.perform(QStringLiteral("Rinumera Logbook"), [](Logbook& lb) { return renumberTo(lb, 5); }));
+    QVERIFY(doc.isModified());
+    doc.undoStack()->undo();
+    QVERIFY(!doc.isModified());  // back where it was saved: no save question
+    QVERIFY(doc.fileNew());
+    QVERIFY(m_messages.isEmpty());
+    QVERIFY(doc.openFile(m_dir.filePath(QStringLiteral("flag.log"))));
+    QVERIFY(doc.perform(QStringLiteral("Rinumera Logbook"), [](Logbook& lb) { return renumberTo(lb, 5); }));
+    QVERIFY(doc.fileSave());
+    QVERIFY(!doc.isModified());
+    doc.undoStack()->undo();
+    QVERIFY(doc.isModified());  // before the save point
+    doc.undoStack()->redo();
+    QVERIFY(!doc.isModified());
+    // A change after undoing past the save point can never come back to it.
+    doc.undoStack()->undo();
+    QVERIFY(doc.perform(QStringLiteral("Rinumera Logbook"), [](Logbook& lb) { return renumberTo(lb, 9); }));
+    doc.undoStack()->undo();
+    QVERIFY(doc.isModified());
+  }
+
+  void openingNewAndReloadClearTheHistory() {
+    CKelpDoc doc;
+    const QString p = writeDemo(QStringLiteral("clear.log"), 8);
+    QVERIFY(doc.openFile(p));
+    auto change = [&doc] {
+      QVERIFY(doc.perform(QStringLiteral("Rinumera Logbook"), [](Logbook& lb) { return renumberTo(lb, 3); }));
+      QVERIFY(doc.undoStack()->canUndo());
+    };
+    change();
+    QVERIFY(doc.reload());
+    QVERIFY(!doc.undoStack()->canUndo());
+    QVERIFY(!doc.isModified());
+    change();
+    QVERIFY(doc.openFile(p));
+    QVERIFY(!doc.undoStack()->canUndo());
+    change();
+    doc.onNewDocument();
+    QVERIFY(!doc.undoStack()->canUndo());
+    QVERIFY(!doc.isModified());
+  }
+
+  void aFailedChangeLeavesNothingBehind() {
+    CKelpDoc doc;
+    QVERIFY(doc.openFile(writeDemo(QStringLiteral("fail.log"), 8)));
+    const std::string before = bytesOf(doc.logbook());
+    const Result r = doc.perform(QStringLiteral("Unisci immersione"), [](Logbook& lb) {
+      lb.remove(2);
+      return Result::failure("no");
+    });
+    QVERIFY(!r);
+    QVERIFY(bytesOf(doc.logbook()) == before);
+    QVERIFY(!doc.isModified());
+    QVERIFY(!doc.undoStack()->canUndo());
+    // A change that changes nothing is no step and modifies nothing.
+    QVERIFY(doc.perform(QStringLiteral("Crea immersione"), [](Logbook& lb) {
+      lb.put(1, lb.get(1));
+      return Result::success();
+    }));
+    QVERIFY(!doc.isModified());
+    QVERIFY(!doc.undoStack()->canUndo());
+  }
+
+  void theOldestStepsGoFirst() {
+    CKelpDoc doc;
+    QVERIFY(doc.openFile(writeDemo(QStringLiteral("limit.log"), 6)));
+    const std::string saved = bytesOf(doc.logbook());
+    for (int i = 1; i <= 5; ++i)
+      QVERIFY(doc.perform(QStringLiteral("Rinumera Logbook %1").arg(i),
+                          [i](Logbook& lb) { return renumberTo(lb, 100 * i); }));
+    doc.undoStack()->undo();  // at 4 of 5
+    doc.trimHistory(3, 1u << 30);
+    QCOMPARE(doc.undoStack()->count(), 3);
+    QCOMPARE(doc.undoStack()->index(), 2);
+    QCOMPARE(doc.logbook().get(1).diveNumber, uint16_t(400));  // the logbook was not touched
+    QCOMPARE(doc.undoStack()->undoText(), QStringLiteral("Rinumera Logbook 4"));
+    doc.undoStack()->undo();
+    doc.undoStack()->undo();
+    QCOMPARE(doc.logbook().get(1).diveNumber, uint16_t(200));
+    QVERIFY(!doc.undoStack()->canUndo());
+    QVERIFY(doc.isModified());  // the saved state is no longer reachable
+    doc.undoStack()->redo();
+    doc.undoStack()->redo();
+    doc.undoStack()->redo();
+    QCOMPARE(doc.logbook().get(1).diveNumber, uint16_t(500));
+    QVERIFY(bytesOf(doc.logbook()) != saved);
+  }
+};
+
+QTEST_MAIN(TestUndo)
+#include "test_undo.moc"
