@@ -58,7 +58,7 @@ BookPrintout equipmentPrintout(const std::vector<EquipmentItem>& book, const std
   p.title = "Attrezzatura";
   p.file = file;
   p.columns = {{str(62494), 24},         {"Designazione", 46},      {str(62496), 24}, {"Comperato", 22},
-               {"Acquistato a", 18, true}, {"Revisioni", 18, true}, {"Prossima revisione", 18}};
+               {"Prezzo", 18, true}, {"Revisioni", 18, true}, {"Prossima revisione", 18}};
   for (const EquipmentItem& e : book) {
     const std::string what =
         join({t(e.designation), join({t(e.component1), t(e.serialNumber1)}, " "),

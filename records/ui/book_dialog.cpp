@@ -12,7 +12,9 @@
 
 #include "app/ui/kelp_doc.h"
 #include "core/strings.h"
-#include "records/ui/book_pages.h"
+#include "core/texts.h"
+#include "profile/ui/print_job.h"
+#include "records/print/book_pages.h"
 
 namespace {
 
@@ -28,10 +30,16 @@ QString defaultBookFile(QWidget* parent, const QString& pattern, const QString& 
   return dlg.selectedFiles().front();
 }
 
+// The books print through the print job: the system print dialog, then the printer.
+void printThroughJob(QWidget* parent, const kelp::BookPrintout& printout) {
+  kelp::print::BookPages pages(printout, kelp::todayDayNumber());
+  PrintJob(pages, parent).print();
+}
+
 }  // namespace
 
 BookPrompts& bookPrompts() {
-  static BookPrompts p{defaultBookFile, printBookWithDialog};
+  static BookPrompts p{defaultBookFile, printThroughJob};
   return p;
 }
 

@@ -28,7 +28,6 @@
 #include "records/book_date.h"
 #include "records/ui/activity_dialog.h"
 #include "records/ui/address_dialogs.h"
-#include "records/ui/book_pages.h"
 #include "records/ui/equipment_dialogs.h"
 #include "records/ui/trip_owner_dialogs.h"
 
