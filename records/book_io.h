@@ -76,10 +76,17 @@ int compareStored(const char* a, const char* b);
 // order it leaves among equal entries is part of how the books have always sorted.
 template <class T, class Greater>
 void exchangeSort(std::vector<T>& v, Greater greater) {
+  // The exchanges move indexes, not the records; the records move once at the end.
   const size_t n = v.size();
+  std::vector<size_t> at(n);
+  for (size_t i = 0; i < n; ++i) at[i] = i;
   for (size_t i = 0; i + 1 < n; ++i)
     for (size_t j = i + 1; j < n; ++j)
-      if (greater(v[i], v[j])) std::swap(v[i], v[j]);
+      if (greater(v[at[i]], v[at[j]])) std::swap(at[i], at[j]);
+  std::vector<T> sorted;
+  sorted.reserve(n);
+  for (size_t i : at) sorted.push_back(v[i]);
+  v.swap(sorted);
 }
 
 }  // namespace kelp

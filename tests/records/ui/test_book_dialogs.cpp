@@ -23,6 +23,8 @@
 #include "app/ui/kelp_app.h"
 #include "app/ui/kelp_doc.h"
 #include "app/ui/kelp_view.h"
+#include "app/ui/main_frame.h"
+#include "core/demo_logbook.h"
 #include "core/dive_record.h"
 #include "core/settings.h"
 #include "records/book_date.h"
@@ -507,6 +509,35 @@ class TestBookDialogs : public QObject {
     QVERIFY(!wasOld);
     QCOMPARE(QByteArray(saved.owner.name), QByteArray("Marta Bianchi"));
     QCOMPARE(saved.entries.size(), size_t(1));
+  }
+
+  void extraMenuOpensTheBooksThroughTheMainWindow() {
+    const QString log = path("menu.log");
+    kelp::Logbook demo = kelp::makeDemoLogbook(5, 1);
+    QVERIFY(demo.saveFile(log.toStdString()).ok);
+    CKelpDoc doc;
+    CMainFrame frame(&doc);
+    QVERIFY(doc.openFile(log));
+    // A damaged trips file beside the logbook: reported, not opened, left as it is.
+    const std::string damaged("\x05\x00\x00\x00\x00\x40", 6);
+    writeFile(path("menu.trp"), damaged);
+    frame.runCommand(kelp::cmd::Trips);
+    QCOMPARE(told_.size(), 1);
+    QVERIFY(told_[0].contains(path("menu.trp")));
+    QCOMPARE(readFile(path("menu.trp")), damaged);
+    // The address book without a file: the file choice, cancelled, opens nothing.
+    told_.clear();
+    fileAnswers_ = {QString()};
+    frame.runCommand(kelp::cmd::BuddyAddresses);
+    QVERIFY(told_.isEmpty());  // and no "not yet available"
+    QVERIFY(fileAnswers_.isEmpty());
+    // The owner book opens on the logbook's .inf (closed again at once).
+    onNextModal<COwnerDlg>([](COwnerDlg* d) {
+      QVERIFY(child<QLabel>(d, "1111")->text().endsWith(QStringLiteral("/menu.inf")));
+      d->reject();
+    });
+    frame.runCommand(kelp::cmd::Certifications);
+    QVERIFY(told_.isEmpty());
   }
 };
 
