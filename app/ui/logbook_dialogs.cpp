@@ -15,6 +15,7 @@
 #include "app/ui/kelp_doc.h"
 #include "core/logbook.h"
 #include "core/strings.h"
+#include "profile/ui/edit_commands.h"
 
 namespace {
 
@@ -276,22 +277,7 @@ bool copyDive(CKelpDoc& doc) {
   return doc.copyBuffer().filled;
 }
 
-bool pasteDive(QWidget* parent, CKelpDoc& doc) {
-  kelp::CopyBuffer& copy = doc.copyBuffer();
-  if (!copy.filled) return false;
-  kelp::Logbook& lb = doc.logbook();
-  // Until the dive editor exists the copied dive goes in as it is.
-  const kelp::Result r = doc.perform(commandText(kelp::cmd::Paste), [&copy](kelp::Logbook& l) {
-    kelp::Result res = l.insert(copy.record);
-    if (res) l.addTextsToLists(copy.record);
-    return res;
-  });
-  if (!r) {
-    tellUser(parent, QString::fromUtf8(r.error.c_str()));
-    return false;
-  }
-  lb.sitesAtLocationList.clear();
-  return true;
-}
+// "Incolla" goes through the dive editor.
+bool pasteDive(QWidget* parent, CKelpDoc& doc) { return pasteDiveThroughEditor(parent, doc); }
 
 }  // namespace logbook_commands

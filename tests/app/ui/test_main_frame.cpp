@@ -187,6 +187,7 @@ class TestMainFrame : public QObject {
     QVERIFY(doc.fileOpen(b));
     QCOMPARE(doc.logbook().diveCount(), 3);
     QVERIFY(enabled(f, cmd::Paste));  // the copy survives opening another logbook
+    onNextDialog([](QDialog* d) { d->accept(); });  // "Incolla" shows the dive editor
     f.runCommand(cmd::Paste);
     QCOMPARE(doc.logbook().diveCount(), 4);
     const int pos = doc.logbook().currentPosition;
