@@ -169,10 +169,10 @@ const std::vector<CommandInfo>& commandTable() {
       {cmd::Settings, "Vista", "Impostazioni", "", "", true},
       {ComputerTypes, "Vista", "Tipi di computers subaquei", "", "", false},
 
-      {Statistics, "Statistiche", "Statistiche", "F6", "", false},
-      {StatLocations, "Statistiche", "Località", "", "", false},
-      {StatBuddies, "Statistiche", "Compagni", "", "", false},
-      {StatPerMonth, "Statistiche", "Imm. al mese", "", "", false},
+      {Statistics, "Statistiche", "Statistiche", "F6", "", true},
+      {StatLocations, "Statistiche", "Località", "", "", true},
+      {StatBuddies, "Statistiche", "Compagni", "", "", true},
+      {StatPerMonth, "Statistiche", "Imm. al mese", "", "", true},
 
       {FindDive, "Cerca", "Immersioni", "Ctrl+F", "", false},
       {SearchNext, "Cerca", "Cerca avanti", "", "", false},
