@@ -102,9 +102,20 @@ void Logbook::eraseRecord(size_t i) {
 
 bool Logbook::put(int n, const DiveRecord& r) {
   if (n < 1 || n > diveCount()) return false;
+  const DiveRecord& old = m_dives[static_cast<size_t>(n - 1)];
+  // The totals follow dive times, air consumption and the first number only: a dive written
+  // back with those unchanged needs no pass over the whole logbook (replacing a text in
+  // thousands of dives stays linear).
+  const bool totals = old.diveTime != r.diveTime || old.sac != r.sac ||
+                      (n == 1 && old.diveNumber != r.diveNumber);
   setRecord(static_cast<size_t>(n - 1), r);
   modified = true;
-  rebuildTotals(false);
+  if (totals) {
+    rebuildTotals(false);
+  } else {
+    changes.raise();
+    if (averageSac != 0) averageSacUpdated = 1;
+  }
   changes.changedPosition = n;
   return true;
 }
@@ -114,6 +125,22 @@ bool Logbook::modify(int n, const std::function<void(DiveRecord&)>& f) {
   if (!get(n, r)) return false;
   f(r);
   return put(n, r);
+}
+
+int Logbook::modifyEach(const std::function<bool(int, DiveRecord&)>& f) {
+  int changed = 0;
+  DiveRecord r;
+  for (size_t i = 0; i < m_dives.size(); ++i) {
+    r = m_dives[i];
+    if (!f(static_cast<int>(i) + 1, r)) continue;
+    setRecord(i, r);
+    ++changed;
+  }
+  if (changed) {
+    modified = true;
+    rebuildTotals(false);
+  }
+  return changed;
 }
 
 int Logbook::insertPosition(const DiveRecord& r) const {

@@ -70,6 +70,12 @@ TEST(Deco92Request, DepthRoundsUpTimeFollowsTheCursorAltitudeIsTwoClasses) {
   EXPECT_EQ(q.bottomTime, 1);
   EXPECT_EQ(q.altitudeClass, 0);
 
+  // Above 1500 m neither table holds.
+  r.altitudeClass = 3;
+  EXPECT_EQ(deco92RequestFor(r, 4).altitudeClass, 2);
+  r.altitudeClass = 4;
+  EXPECT_EQ(deco92RequestFor(r, 4).altitudeClass, 2);
+
   // Without an entered depth the profile's depth counts.
   r.maxDepth = NO_VALUE;
   r.profileMaxDepth = 12.2f;

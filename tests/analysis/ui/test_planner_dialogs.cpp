@@ -1,0 +1,339 @@
+// The calculator, the no-stop comparison and the forecast driven through their controls.
+// Set KELP_SHOT_DIR to get a PNG of every window.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+
+#include "analysis/deco_plan.h"
+#include "analysis/dive_tables.h"
+#include "analysis/ui/deco_calc_dialog.h"
+#include "analysis/ui/forecast_dialog.h"
+#include "analysis/ui/nostop_dialog.h"
+#include "app/ui/color_dialogs.h"
+#include "app/ui/kelp_doc.h"
+#include "core/logbook.h"
+#include "core/settings.h"
+#include "core/texts.h"
+#include "analysis/print/deco_page.h"
+#include "profile/print/page_source.h"
+#include "profile/profile_clip.h"
+#include "profile/ui/profile_plot.h"
+
+namespace {
+
+const std::string kTablesFile =
+    (std::filesystem::path(KELP_TEST_DATA_DIR).parent_path().parent_path() / "data" / "dive_tables.txt").string();
+
+template <class T = QWidget>
+T* child(QWidget* w, const char* name) {
+  T* c = w->findChild<T*>(QString::fromLatin1(name));
+  if (!c) qWarning("missing control %s", name);
+  return c;
+}
+
+void shot(QWidget* w, const char* name) {
+  const QByteArray dir = qgetenv("KELP_SHOT_DIR");
+  if (dir.isEmpty()) return;
+  w->show();
+  QApplication::processEvents();
+  w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
+
+// Pixels of a colour in a column range of an image.
+int pixelsOf(const QImage& img, const QColor& c, int fromX, int toX) {
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = std::max(0, fromX); x < std::min(img.width(), toX); ++x)
+      if (img.pixelColor(x, y) == c) ++n;
+  return n;
+}
+
+}  // namespace
+
+class TestPlannerDialogs : public QObject {
+  Q_OBJECT
+  QTemporaryDir dir_;
+  QStringList told_;
+  std::deque<int> answers_;
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    kelp::settings().profileColors = kelp::defaultProfileColors();
+    kelp::settings().noStopColors = kelp::defaultNoStopColors();
+    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
+      told_ << text;
+      if (answers_.empty()) return static_cast<int>(QMessageBox::Ok);
+      const int a = answers_.front();
+      answers_.pop_front();
+      return a;
+    };
+  }
+
+  void init() {
+    told_.clear();
+    kelp::setDiveTablesPath(kTablesFile);
+  }
+
+  void calculatorPlansFromItsControls() {
+    kelp::Logbook lb;
+    CDecoCalcDlg dlg(lb);
+    child<QLineEdit>(&dlg, "1009")->setText("24");
+    child<QLineEdit>(&dlg, "1010")->setText("45");
+    child<QLineEdit>(&dlg, "1007")->setText("15");
+    child<QLineEdit>(&dlg, "1008")->setText("0");
+    child<QLineEdit>(&dlg, "1006")->setText("0");
+    QVERIFY(!child<QLineEdit>(&dlg, "1004")->isEnabled());
+    child<QPushButton>(&dlg, "1")->click();
+    const QString text = child<CDecoResultBox>(&dlg, "1014")->text();
+    QVERIFY(text.startsWith("\n tempo imm:\t\t63 min\n Tempo di desaturazione:\t18 min\n Gruppo imm.ripetitive:\tG\n"));
+    QVERIFY(text.contains(" Consumo aria:\t3594 barl\n"));
+    QCOMPARE(child<QLineEdit>(&dlg, "1008")->text(), QString("200"));
+    QCOMPARE(child<QLineEdit>(&dlg, "1006")->text(), QString("20.0"));
+    QVERIFY(child<QGroupBox>(&dlg, "1018")->isEnabled());
+    QVERIFY(child<QPushButton>(&dlg, "1021") && !child<QPushButton>(&dlg, "1021")->isEnabled());
+    shot(&dlg, "deco_calc_24m_45min");
+
+    // The state outlives the dialog.
+    CDecoCalcDlg again(lb);
+    QCOMPARE(child<QLineEdit>(&again, "1009")->text(), QString("24"));
+    QCOMPARE(child<CDecoResultBox>(&again, "1014")->text(), text);
+
+    // A repetitive dive: the group is upper case.
+    child<QCheckBox>(&again, "1003")->setChecked(true);
+    QVERIFY(child<QLineEdit>(&again, "1004")->isEnabled());
+    QTest::keyClicks(child<QLineEdit>(&again, "1004"), "d");
+    QCOMPARE(child<QLineEdit>(&again, "1004")->text(), QString("D"));
+    child<QLineEdit>(&again, "1005")->setText("20");
+    child<QLineEdit>(&again, "1009")->setText("18");
+    child<QLineEdit>(&again, "1010")->setText("20");
+    child<QPushButton>(&again, "1")->click();
+    QVERIFY(child<CDecoResultBox>(&again, "1014")->text().contains(" tempo di azoto residuo:\t22 min\n in curva:\t\t? min\n"));
+    shot(&again, "deco_calc_repetitive");
+
+    // Nothing happens for a depth of 0 or less; the tables' limit shows in the box.
+    child<QLineEdit>(&again, "1009")->setText("-5");
+    child<QPushButton>(&again, "1")->click();
+    QVERIFY(child<CDecoResultBox>(&again, "1014")->text().contains("azoto residuo:\t22 min"));
+    child<QCheckBox>(&again, "1003")->setChecked(false);
+    child<QLineEdit>(&again, "1009")->setText("12");
+    child<QLineEdit>(&again, "1010")->setText("91");
+    child<QPushButton>(&again, "1")->click();
+    QCOMPARE(child<CDecoResultBox>(&again, "1014")->text(), QString("\n Tabelle nicht ausreichend"));
+    QVERIFY(!child<QGroupBox>(&again, "1018")->isEnabled());
+    shot(&again, "deco_calc_not_sufficient");
+  }
+
+  void calculatorCopiesItsProfileAndLaysTheClipOverIt() {
+    kelp::Logbook lb;
+    kelp::profileClip().clear();
+    auto* dlg = new CDecoCalcDlg(lb);
+    child<QLineEdit>(dlg, "1009")->setText("24");
+    child<QLineEdit>(dlg, "1010")->setText("45");
+    child<QPushButton>(dlg, "1")->click();
+    auto* copy = child<QPushButton>(dlg, "1019");
+    auto* paste = child<QPushButton>(dlg, "1020");
+    auto* cut = child<QPushButton>(dlg, "1021");
+    QVERIFY(copy->isEnabled() && !paste->isEnabled() && !cut->isEnabled());
+    QVERIFY(child<QPushButton>(dlg, "11")->isEnabled());
+    copy->click();
+    QCOMPARE(kelp::profileClip().count, 190);
+    QCOMPARE(kelp::profileClip().depths[3], -24.0);
+    QVERIFY(paste->isEnabled());
+
+    // A shallower plan with the first one laid over it.
+    child<QLineEdit>(dlg, "1009")->setText("12");
+    child<QLineEdit>(dlg, "1010")->setText("50");
+    child<QPushButton>(dlg, "1")->click();
+    paste->click();
+    QVERIFY(kelp::profileClip().shown);
+    QVERIFY(!paste->isEnabled() && cut->isEnabled());
+    shot(dlg, "deco_calc_with_clip");
+    const QColor clipColor = kelp::toQColor(kelp::settings().profileColors[kelp::kColClipProfile]);
+    auto* view = dlg->findChild<CDecoProfileView*>();
+    QVERIFY(view);
+    QVERIFY(pixelsOf(view->grab().toImage(), clipColor, 0, view->width()) > 50);
+    cut->click();
+    QVERIFY(!kelp::profileClip().shown);
+    QCOMPARE(pixelsOf(view->grab().toImage(), clipColor, 0, view->width()), 0);
+
+    // The crosshair follows the mouse over the plot area only.
+    dlg->show();
+    QTest::mouseMove(view, QPoint(100, 60));
+    QVERIFY(view->crossHair().verticalOn());
+    QCOMPARE(view->crossHair().position(), QPoint(100, 60));
+    QTest::mouseMove(view, QPoint(5, 5));
+    QVERIFY(!view->crossHair().verticalOn());
+
+    // Closing the calculator takes the overlay away.
+    paste->click();
+    QVERIFY(kelp::profileClip().shown);
+    dlg->reject();
+    QVERIFY(!kelp::profileClip().shown);
+    delete dlg;
+  }
+
+  void calculatorPageShowsSettingsResultsAndProfile() {
+    kelp::DecoPlan p;
+    p.maxDepth = 24;
+    p.bottomTime = 45;
+    p.tankVolume = 15;
+    kelp::PlannedProfile prof;
+    QCOMPARE(kelp::runDecoCalculation(kelp::diveTables(), "", p, prof), kelp::DecoOutcome::Planned);
+    kelp::print::DecoPlanPage page(p, prof, "", kelp::dayNumber(8, 12, 2026));
+    const QString pdf = dir_.path() + "/deco.pdf";
+    const kelp::Result r = kelp::print::writePdf(page, pdf.toStdString());
+    QVERIFY2(r.ok, r.error.c_str());
+    if (!qgetenv("KELP_SHOT_DIR").isEmpty()) QFile::copy(pdf, qgetenv("KELP_SHOT_DIR") + "/deco_page.pdf");
+    const QString txt = dir_.path() + "/deco.txt";
+    QCOMPARE(std::system(("pdftotext -layout '" + pdf + "' '" + txt + "'").toLocal8Bit().constData()), 0);
+    QFile f(txt);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    for (const char* expected : {"Calcolo imm", "con tabelle DECO ´92", "Settaggi", "Prof. max", "24 m",
+                                 "Livello mare", "Dati aria", "Cons. aria. 20.0 l/min", "Bombola 15.0 200 bar",
+                                 "Risultati", "63 min", "36 Std.", "6 m:", "13 min", "3594 barl",
+                                 "-39 bar", "239 bar", "Profilo", "Ausgedruckt am: 08.12.2026"})
+      QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    QVERIFY(!text.contains("15 m:"));  // only the stops owed
+
+    // Without a result there is nothing to print.
+    kelp::DecoPlan none;
+    kelp::print::DecoPlanPage empty(none, prof, "", 0);
+    QVERIFY(!kelp::print::writePdf(empty, (dir_.path() + "/none.pdf").toStdString()).ok);
+  }
+
+  void calculatorWithoutTablesSaysWhy() {
+    kelp::setDiveTablesPath((dir_.path() + "/missing.txt").toStdString());
+    kelp::Logbook lb;
+    CDecoCalcDlg dlg(lb);
+    child<QLineEdit>(&dlg, "1009")->setText("24");
+    child<QLineEdit>(&dlg, "1010")->setText("45");
+    child<QPushButton>(&dlg, "1")->click();
+    const QString text = child<CDecoResultBox>(&dlg, "1014")->text();
+    QVERIFY(text.startsWith("\n Tabelle nicht ausreichend\n Tabelle DECO 92: il file "));
+    QVERIFY(text.contains("missing.txt non esiste."));
+    shot(&dlg, "deco_calc_no_tables");
+  }
+
+  void planDrawsTheProfileWithItsDecompressionLine() {
+    kelp::DecoPlan p;
+    p.maxDepth = 24;
+    p.bottomTime = 45;
+    kelp::PlannedProfile prof;
+    QVERIFY(kelp::computeDecoPlan(*kelp::diveTables(), p, prof));
+    QImage img(600, 300, QImage::Format_RGB32);
+    QPainter painter(&img);
+    CDecoProfileView::drawPlan(painter, img.rect(), prof);
+    painter.end();
+    const QColor deco = kelp::toQColor(kelp::settings().profileColors[kelp::kColDecoLine]);
+    const QColor curve = kelp::toQColor(kelp::settings().profileColors[kelp::kColProfile]);
+    // The decompression line starts where a stop is first owed: 21 minutes read the
+    // entry 25 -> E 1.
+    const int x21 = 24 + 63 * (600 - 48) / 189;
+    QCOMPARE(pixelsOf(img, deco, 0, x21 - 2), 0);
+    QVERIFY(pixelsOf(img, deco, x21 + 2, 600) > 100);
+    QVERIFY(pixelsOf(img, curve, 0, 600) > 500);
+    if (!qgetenv("KELP_SHOT_DIR").isEmpty()) img.save(qgetenv("KELP_SHOT_DIR") + "/deco_plan_drawing.png");
+  }
+
+  void noStopCurvesFollowTheirCheckBoxes() {
+    CNoStopTableDlg::curvesShown() = {true, true, true, true, true};
+    CNoStopTableDlg dlg;
+    shot(&dlg, "nostop_all");
+    for (int id = 1025; id <= 1029; ++id) child<QCheckBox>(&dlg, QByteArray::number(id).constData())->setChecked(false);
+    QCOMPARE(CNoStopTableDlg::curvesShown(), (std::array<bool, 5>{false, false, false, false, false}));
+
+    const std::array<bool, 5> none{}, navy{false, false, true, false, false};
+    QImage img(600, 400, QImage::Format_RGB32);
+    {
+      QPainter p(&img);
+      CNoStopView::draw(p, img.rect(), kelp::diveTables(), none);
+    }
+    const QColor navyColor = kelp::toQColor(kelp::settings().noStopColors[kelp::kNsCurve3]);
+    QCOMPARE(pixelsOf(img, navyColor, 0, 600), 0);
+    {
+      QPainter p(&img);
+      CNoStopView::draw(p, img.rect(), kelp::diveTables(), navy);
+    }
+    // The US Navy curve ends at the 45 m position (index 11 of 0..17).
+    const int x45 = 42 + 11 * (600 - 60) / 17;
+    QVERIFY(pixelsOf(img, navyColor, 0, x45 + 4) > 100);
+    QCOMPARE(pixelsOf(img, navyColor, x45 + 5, 600), 0);
+
+    // A dialog opened later keeps the states of the run.
+    CNoStopTableDlg later;
+    QVERIFY(!child<QCheckBox>(&later, "1027")->isChecked());
+    CNoStopTableDlg::curvesShown() = {true, true, true, true, true};
+  }
+
+  void forecastCalculatesInsertsAndDeletes() {
+    std::vector<kelp::DiveRecord> dives;
+    for (int m = 1; m <= 12; ++m)
+      for (int k = 0; k < 5; ++k) {
+        kelp::DiveRecord r = kelp::makeRecord();
+        r.date = kelp::dayNumber(1 + 5 * k, m, 2023);
+        r.diveNumber = static_cast<uint16_t>(dives.size() + 1);
+        dives.push_back(r);
+      }
+    kelp::Logbook lb;
+    lb.assignDives(dives);
+    lb.formCompanionNames((dir_.path() + "/forecast.log").toStdString());
+    CForecastDlg dlg(lb);
+    QCOMPARE(child<QLabel>(&dlg, "1170")->text(), QString("60"));
+    QCOMPARE(child<QLineEdit>(&dlg, "1173")->text(), QString("100"));
+    QCOMPARE(child<QLineEdit>(&dlg, "1174")->text(), QString("01.2023"));
+    QVERIFY(!child<QPushButton>(&dlg, "1178")->isEnabled());
+    QVERIFY(!child<QPushButton>(&dlg, "1179")->isEnabled());
+    QCOMPARE(child<QLabel>(&dlg, "1339")->text(), QString());
+
+    dlg.calculate({1, 1, 2024});
+    // 5 dives a month: 40 more from 1 January 2024 take eight months, a little less as the
+    // leap February has 29 days at February's rate of 5/28.
+    QCOMPARE(child<QLabel>(&dlg, "1176")->text(), QString("30.08.2024"));
+    QCOMPARE(child<QLabel>(&dlg, "1339")->text(), QString("0.161"));
+    QCOMPARE(child<QLabel>(&dlg, "1351")->text(), QString("Imm al giorno"));
+    child<QRadioButton>(&dlg, "1026")->setChecked(true);
+    QCOMPARE(child<QLabel>(&dlg, "1340")->text(), QString("5.00"));
+    QCOMPARE(child<QLabel>(&dlg, "1351")->text(), QString("Imm al mese"));
+    QVERIFY(child<QPushButton>(&dlg, "1178")->isEnabled());
+    child<QPushButton>(&dlg, "1178")->click();
+    QVERIFY(!child<QPushButton>(&dlg, "1178")->isEnabled());
+    auto* list = child<QListWidget>(&dlg, "1039");
+    QCOMPARE(list->count(), 2);
+    QVERIFY(list->item(0)->text().contains("Calcola: da  1.2023 (senza mese in corso)"));
+    QVERIFY(list->item(1)->text().contains("100 arriva all´immersione 30.08.2024"));
+    QCOMPARE(list->currentRow(), 1);
+    shot(&dlg, "forecast");
+
+    // A target already reached changes nothing.
+    child<QLineEdit>(&dlg, "1173")->setText("50");
+    dlg.calculate({1, 1, 2024});
+    QCOMPARE(child<QLabel>(&dlg, "1176")->text(), QString("30.08.2024"));
+
+    answers_ = {QMessageBox::No};
+    child<QPushButton>(&dlg, "1179")->click();
+    QCOMPARE(list->count(), 2);
+    answers_ = {QMessageBox::Yes};
+    child<QPushButton>(&dlg, "1179")->click();
+    QCOMPARE(told_.last(), QString("Cancella questo dato?"));
+    QCOMPARE(list->count(), 0);
+    QVERIFY(!child<QPushButton>(&dlg, "1179")->isEnabled());
+  }
+};
+
+QTEST_MAIN(TestPlannerDialogs)
+#include "test_planner_dialogs.moc"

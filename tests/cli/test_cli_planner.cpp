@@ -1,0 +1,148 @@
+// kelp-cli deco, nostop and forecast: the texts the calculator and the forecast show.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+  int code = -1;
+  std::string out, err;
+};
+
+std::string slurp(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+class CliPlanner : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (fs::temp_directory_path() / "kelp-cli-planner-XXXXXX").string();
+    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+    dir = tmpl;
+    fs::create_directories(dir / "config");
+    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  Outcome run(const std::vector<std::string>& args) {
+    std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
+    for (const auto& a : args) cmd += " '" + a + "'";
+    cmd += " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
+    Outcome r;
+    const int st = std::system(cmd.c_str());
+    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    r.out = slurp(dir / "out");
+    r.err = slurp(dir / "err");
+    return r;
+  }
+
+  fs::path dir;
+};
+
+}  // namespace
+
+TEST_F(CliPlanner, DecoPrintsTheResultBox) {
+  Outcome r = run({"deco", "--depth", "24", "--time", "45", "--tank", "15"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "\n tempo imm:\t\t63 min\n Tempo di desaturazione:\t18 min\n Gruppo imm.ripetitive:\tG\n"
+            " tempo di azoto residuo:\t0 min\n in curva:\t\t23 min\n Tempo di non volo:\t\t36 ore\n"
+            " Deco stop\t15 m:\t0 min\n Dekostufe\t12 m:\t0 min\n Deco stop\t 9 m:\t0 min\n"
+            " Deco stop\t 6 m:\t2 min\n Deco stop\t 3 m:\t13 min\n Pressione restante:\t-39 bar\n"
+            " Delta pressione:\t\t239 bar\n Consumo aria:\t3594 barl\n");
+
+  r = run({"deco", "--depth", "12", "--time", "91"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.out, "\n Tabelle nicht ausreichend\n");
+
+  r = run({"deco", "--depth", "19", "--time", "30"});
+  ASSERT_EQ(r.code, 0);
+  EXPECT_NE(r.out.find("\n tabella 24 m usata per 21 m\n"), std::string::npos) << r.out;
+}
+
+TEST_F(CliPlanner, DecoJsonHoldsEveryResultField) {
+  Outcome r = run({"deco", "--depth", "18", "--time", "20", "--group", "d", "--interval", "20", "--json"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["residualNitrogen"], 22);
+  EXPECT_EQ(j["groupResult"], "F");
+  EXPECT_EQ(j["stop3"], 2);
+  EXPECT_EQ(j["diveTime"], 24);
+  EXPECT_EQ(j["ascentTime"], 4);
+  EXPECT_TRUE(j["noStopLimit"].is_null());
+  EXPECT_EQ(j["tableDepth"], 18);
+  EXPECT_EQ(j["sampleCount"], 72);
+  for (const char* k : {"ascentOnly", "endTime", "noFlyHours", "stop15", "stop12", "stop9", "stop6",
+                        "remainingPressure", "deltaPressure", "airUsed", "resultValid", "resultText"})
+    EXPECT_TRUE(j.contains(k)) << k;
+}
+
+TEST_F(CliPlanner, DecoRefusesWhatCannotBePlanned) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"deco", "--depth", "0", "--time", "20"},
+           {"deco", "--depth", "-3", "--time", "20"},
+           {"deco", "--depth", "20", "--time", "-1"},
+           {"deco", "--depth", "x", "--time", "20"},
+           {"deco", "--depth", "20", "--time", "20", "--altitude", "2"},
+           {"deco", "--depth", "20"}}) {
+    Outcome r = run(args);
+    EXPECT_EQ(r.code, 1) << args[2];
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("kelp-cli: "), std::string::npos);
+  }
+  Outcome r = run({"deco", "--depth", "20", "--time", "20", "--tables", (dir / "none.txt").string()});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("none.txt non esiste"), std::string::npos) << r.err;
+}
+
+TEST_F(CliPlanner, NoStopPrintsTheKnownPointsOfEachCurve) {
+  Outcome r = run({"nostop"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::istringstream in(r.out);
+  std::vector<std::string> ls;
+  for (std::string l; std::getline(in, l);) ls.push_back(l);
+  ASSERT_EQ(ls.size(), 5u);
+  EXPECT_EQ(ls[0], "Deco 92 0-700 m: 12 m 142 min, 24 m 23 min, 63 m 2 min");
+  EXPECT_EQ(ls[1], "Deco 92 701-1500 m: 12 m 116 min, 18 m 39 min, 63 m 1 min");
+  EXPECT_EQ(ls[2].rfind("US Navy: 12 m 200 min, 15 m 100 min,", 0), 0u);
+  EXPECT_NE(ls[2].find("45 m 5 min"), std::string::npos);
+  EXPECT_EQ(ls[2].find("48 m"), std::string::npos);
+}
+
+TEST_F(CliPlanner, ForecastPrintsTheDateAndTwelveRates) {
+  const std::string log = (dir / "demo.log").string();
+  ASSERT_EQ(run({"demo", log, "--dives", "60"}).code, 0);
+  Outcome r = run({"forecast", log, "--today", "01.01.2040", "--start", "01.1990"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::istringstream in(r.out);
+  std::vector<std::string> ls;
+  for (std::string l; std::getline(in, l);) ls.push_back(l);
+  ASSERT_EQ(ls.size(), 13u) << r.out;
+  EXPECT_TRUE(std::regex_match(ls[0], std::regex("[0-9]{1,2}\\.[0-9]{2}\\.[0-9]{4}"))) << ls[0];
+  EXPECT_TRUE(std::regex_match(ls[1], std::regex("Gen\t[0-9]+\\.[0-9]{3}")));
+  EXPECT_TRUE(std::regex_match(ls[12], std::regex("Dic\t[0-9]+\\.[0-9]{3}")));
+  // The same day gives the same forecast.
+  EXPECT_EQ(run({"forecast", log, "--today", "01.01.2040", "--start", "01.1990"}).out, r.out);
+
+  r = run({"forecast", log, "--target", "10", "--today", "01.01.2040"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("nothing to forecast"), std::string::npos);
+  r = run({"forecast", log, "--start", "13.2020", "--today", "01.01.2040"});
+  EXPECT_EQ(r.code, 1);
+  r = run({"forecast", (dir / "missing.log").string()});
+  EXPECT_EQ(r.code, 1);
+}
