@@ -1,5 +1,8 @@
 #include "transfer/transfer_files.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/texts.h"
 #include "transfer/computer_image.h"
 #include "transfer/file_write.h"
@@ -7,6 +10,10 @@
 namespace kelp {
 
 Result writeDebugCopy(const std::string& path, const std::vector<uint8_t>& stream) {
+  // The config folder is made when something is first written into it.
+  std::error_code ec;
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  if (!parent.empty()) std::filesystem::create_directories(parent, ec);
   return replaceFile(path, std::string(stream.begin(), stream.end()));
 }
 

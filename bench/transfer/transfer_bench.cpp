@@ -1,6 +1,7 @@
 // Decoding a full memory image and exporting a large logbook as a table.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -9,6 +10,7 @@
 #include "transfer/computer_image.h"
 #include "transfer/csv_export.h"
 #include "transfer/image_writer.h"
+#include "transfer/receive_state.h"
 
 namespace {
 
@@ -49,7 +51,23 @@ void BM_DecodeFullImage(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeFullImage);
 
-void BM_ExportTable10000(benchmark::State& state) {
+// What the transfer dialog does with one stream as the port delivers it: batches of
+// 32 bytes fed to the receive state machine, a handler call per batch.
+void BM_ReceiveStreamInBatches(benchmark::State& state) {
+  auto stream = fullImage();
+  stream.push_back(0);
+  stream.push_back(0);
+  for (auto _ : state) {
+    ReceiveStateMachine m;
+    double t = 0;
+    for (size_t i = 0; i < stream.size() && !m.done(); i += 32, t += 0.017)
+      m.feed(stream.data() + i, std::min<size_t>(32, stream.size() - i), t);
+    benchmark::DoNotOptimize(m.storedCount());
+  }
+}
+BENCHMARK(BM_ReceiveStreamInBatches)->Unit(benchmark::kMicrosecond);
+
+Logbook exportLogbook() {
   Logbook lb;
   std::vector<DiveRecord> dives;
   dives.reserve(10000);
@@ -70,6 +88,11 @@ void BM_ExportTable10000(benchmark::State& state) {
     dives.push_back(r);
   }
   lb.assignDives(std::move(dives));
+  return lb;
+}
+
+void BM_ExportTable10000(benchmark::State& state) {
+  const Logbook lb = exportLogbook();
   CsvOptions o;
   for (int bit : kCsvFieldOrder) o.fields |= 1u << bit;
   o.firstNumber = 1;
@@ -83,5 +106,18 @@ void BM_ExportTable10000(benchmark::State& state) {
   state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_ExportTable10000)->Unit(benchmark::kMillisecond);
+
+// The export file's text turned into Windows-1252, as the export writes it.
+void BM_ExportTableTo1252(benchmark::State& state) {
+  const Logbook lb = exportLogbook();
+  CsvOptions o;
+  for (int bit : kCsvFieldOrder) o.fields |= 1u << bit;
+  o.firstNumber = 1;
+  o.lastNumber = 10000;
+  const std::string text = csvTable(lb, o);
+  for (auto _ : state) benchmark::DoNotOptimize(utf8ToCp1252(text));
+  state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_ExportTableTo1252)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -116,7 +116,7 @@ TEST(Simulator, PlaysIntoAPseudoTerminalAtTheInterfacePace) {
 
 TEST(TransferFiles, OnlyAWholeImageIsReplayed) {
   const auto dir = tempDir("kelp_replay_test");
-  const std::string path = (dir / kReplayName).string();
+  const std::string path = (dir / "config" / kReplayName).string();  // folder not made yet
   std::vector<uint8_t> stream = fakeImage();
   stream.push_back(0xEE);  // a longer file gives its first 2050 bytes
   ASSERT_TRUE(writeDebugCopy(path, stream));
