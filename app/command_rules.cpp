@@ -61,6 +61,7 @@ bool commandEnabled(int id, const CommandState& s) {
   switch (id) {
     case cmd::CreateSelectedFile:
     case cmd::ExportCsv:
+    case cmd::ExportUddf:
     case cmd::Copy:
     case cmd::SelectionCopy:
     case cmd::EditDive:
@@ -125,6 +126,7 @@ const std::vector<CommandInfo>& commandTable() {
       {CreateSelectedFile, "File", "Crea file selezionato", "", "", false},
       {0, "File", "", "", "", true},
       {ExportCsv, "File", "Invia a CSV", "", "", false},
+      {ExportUddf, "File", "Esporta UDDF...", "", "", true},
       {ImportCitizen, "File", "Importa Citizen", "", "", false},
       {ImportGuardian, "File", "Importa Mares Guardian", "", "", false},
       {0, "File", "", "", "", true},
