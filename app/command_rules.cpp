@@ -7,6 +7,7 @@
 #include "core/dive_record.h"
 #include "core/logbook.h"
 #include "core/settings.h"
+#include "profile/hand_profile.h"
 
 namespace kelp {
 namespace {
@@ -43,6 +44,7 @@ CommandState makeCommandState(const Logbook& lb, const CopyBuffer& copy,
                                 r.diveTime > 0;
     st.currentHasProfile = r.profileLength != 0;
     st.currentHandMadeProfile = st.currentHasProfile && isHandMadeProfile(r);
+    st.currentDiveTimeFits = r.diveTime <= maxHandMadeMinutes(profileLayout(r.computerType, models));
     st.currentGasKind = models.gasKind(r.computerType);
     if (c < st.diveCount) {
       const DiveRecord& n = lb.dives()[c];
@@ -86,13 +88,14 @@ bool commandEnabled(int id, const CommandState& s) {
     case cmd::SelectionClear:
       return s.selectionBufferFilled;
     case cmd::CreateProfile:
-      return current && s.currentHasDepthAndTime &&
+      return current && s.currentHasDepthAndTime && s.currentDiveTimeFits &&
              (!s.currentHasProfile || s.currentHandMadeProfile);
     case cmd::SplitDive:
       return current && s.currentHasProfile;
     case cmd::MergeDive:
       if (!current || !s.hasNext) return false;
-      if (s.currentGasKind == 2) return s.nextGasKind == 2;
+      // Oxygen models merge only with each other, under the same conditions as the others.
+      if (s.currentGasKind == 2 && s.nextGasKind != 2) return false;
       return s.currentHasProfile && s.nextHasProfile && s.nextSurfaceInterval != NO_VALUE &&
              s.nextSurfaceInterval < 121;
     case cmd::SearchNext:
@@ -157,15 +160,15 @@ const std::vector<CommandInfo>& commandTable() {
       {TimeZone, "Crea", "Regola fuso orario", "", "", true},
       {FillDives, "Crea", "Crea alcune immersioni", "", "", true},
       {0, "Crea", "", "", "", true},
-      {CreateProfile, "Crea", "Crea profilo immersione", "", "", false},
-      {SplitDive, "Crea", "Separa immersione", "", "", false},
-      {MergeDive, "Crea", "Unisci immersione", "", "", false},
+      {CreateProfile, "Crea", "Crea profilo immersione", "", "", true},
+      {SplitDive, "Crea", "Separa immersione", "", "", true},
+      {MergeDive, "Crea", "Unisci immersione", "", "", true},
 
       {ToolBar, "Vista", "Barra utensili", "", "", true},
       {StatusBar, "Vista", "Barra di stato", "", "", true},
       {ProfilePreview, "Vista", "Anteprima profilo", "", "", true},
       {0, "Vista", "", "", "", true},
-      {ProfileWindow, "Vista", "Profilo", "F9", "", false},
+      {ProfileWindow, "Vista", "Profilo", "F9", "", true},
       {DiveList, "Vista", "Lista immersioni", "Alt+T", "", false},
       {0, "Vista", "", "", "", true},
       {cmd::Settings, "Vista", "Impostazioni", "", "", true},
@@ -183,11 +186,11 @@ const std::vector<CommandInfo>& commandTable() {
       {ExtendedSearch, "Cerca", "Estendi ricerca", "", "", false},
       {SearchReplace, "Cerca", "Cerca e sostituisci", "", "", false},
 
-      {Certifications, "Extra", "Brevetti", "F1", "", false},
-      {Equipment, "Extra", "Attrezzatura", "F10", "", false},
-      {BuddyAddresses, "Extra", "Indirizzo compagni", "F11", "", false},
-      {Trips, "Extra", "Viaggi", "", "", false},
-      {InstructorDemos, "Extra", "Dimostrazioni istruttore", "", "", false},
+      {Certifications, "Extra", "Brevetti", "F1", "", true},
+      {Equipment, "Extra", "Attrezzatura", "F10", "", true},
+      {BuddyAddresses, "Extra", "Indirizzo compagni", "F11", "", true},
+      {Trips, "Extra", "Viaggi", "", "", true},
+      {InstructorDemos, "Extra", "Dimostrazioni istruttore", "", "", true},
       {Forecast, "Extra", "Previsioni", "", "", true},
       {0, "Extra", "", "", "", true},
       {CalcDives, "Extra", "Calcolo immersioni", "", "", true},

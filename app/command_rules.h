@@ -92,6 +92,7 @@ struct CommandState {
   bool currentHasDepthAndTime = false;
   bool currentHasProfile = false;
   bool currentHandMadeProfile = false;
+  bool currentDiveTimeFits = true;  // a hand-made profile of the dive time fits the record
   int currentGasKind = 0;
   // next dive (position current + 1), when there is one
   bool hasNext = false;

@@ -1,5 +1,6 @@
 // kelp-cli commands on a whole logbook: info, list, show, save-as, demo.
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -154,6 +155,7 @@ struct ShowArgs {
   std::string logbook;
   int position = 0;
   bool json = false;
+  bool samples = false;  // with --json: the expanded samples too
 };
 
 int cmdShow(const ShowArgs& a) {
@@ -172,6 +174,16 @@ int cmdShow(const ShowArgs& a) {
     j["sampleCount"] = r.sampleCount;
     j["profileMaxDepth"] = r.profileMaxDepth;
     j["profileAvgDepth"] = r.profileAvgDepth;
+    if (a.samples) {
+      // Depth in metres, positive down, and the flag bytes of every expanded sample.
+      nlohmann::ordered_json list = nlohmann::ordered_json::array();
+      for (int i = 0; i < r.sampleCount && i < MAX_SAMPLES; ++i) {
+        // Readings are multiples of 10/64 m: five decimals keep them exact.
+        const double d = std::round(-static_cast<double>(r.samples[i].depth) * 1e5) / 1e5;
+        list.push_back({{"depth", d == 0 ? 0.0 : d}, {"flags", r.samples[i].sampleFlags}});
+      }
+      j["samples"] = std::move(list);
+    }
     out(j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
     return 0;
   }
@@ -233,7 +245,8 @@ Run setupShow(CLI::App& cmd) {
   cmd.add_option("POSITION", a->position, "1-based position of the dive in the logbook")
       ->required()
       ->check(number(1, MAX_DIVES, "a dive position"));
-  cmd.add_flag("--json", a->json, "one JSON object instead of the form's lines");
+  CLI::Option* json = cmd.add_flag("--json", a->json, "one JSON object instead of the form's lines");
+  cmd.add_flag("--samples", a->samples, "with --json: the expanded samples (depth in metres, flag bytes)")->needs(json);
   return [a] { return cmdShow(*a); };
 }
 
@@ -257,7 +270,8 @@ Run setupDemo(CLI::App& cmd) {
 
 REGISTER_CLI_COMMAND({"info", "info LOGBOOK", "path, dive count, totals", setupInfo});
 REGISTER_CLI_COMMAND({"list", "list LOGBOOK", "one line per dive, as in the dive list", setupList});
-REGISTER_CLI_COMMAND({"show", "show LOGBOOK POSITION [--json]", "the dive at a 1-based position", setupShow});
+REGISTER_CLI_COMMAND({"show", "show LOGBOOK POSITION [--json [--samples]]", "the dive at a 1-based position",
+                      setupShow});
 REGISTER_CLI_COMMAND({"save-as", "save-as LOGBOOK OUT.log", "load and save under another name", setupSaveAs});
 REGISTER_CLI_COMMAND({"demo", "demo OUT.log [--dives N] [--seed S]", "write a demo logbook (120 dives)",
                       setupDemo});

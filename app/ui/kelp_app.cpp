@@ -18,6 +18,7 @@
 #include "app/ui/warning_dialog.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "records/equipment_book.h"
 
 CKelpApp::CKelpApp(QObject* parent) : QObject(parent) {}
 
@@ -26,7 +27,8 @@ CKelpApp::~CKelpApp() { delete m_frame; }
 QString CKelpApp::tipsFilePath() { return QString::fromStdString(kelp::tipsFilePath()); }
 
 void CKelpApp::checkEquipment() {
-  // The equipment book checks its service dates here once it exists.
+  // A due service makes the main view warn once, at its first paint.
+  if (kelp::serviceDueInFile(kelp::settings().equipmentFile, kelp::currentYearMonth())) CKelpView::setDueService(true);
 }
 
 bool CKelpApp::initInstance(const QStringList& args, const Options& options) {

@@ -27,7 +27,7 @@ class CKelpApp : public QObject {
 
   // The tips file: "tips.txt" beside the program, else in the installed data folder.
   static QString tipsFilePath();
-  // Checks the service dates of the equipment when asked to (filled in with the equipment book).
+  // Checks the service dates of the equipment file (start-up, when "Autocheck" is on).
   static void checkEquipment();
 
  private:

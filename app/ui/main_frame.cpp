@@ -107,7 +107,7 @@ CMainFrame::CMainFrame(CKelpDoc* doc, QWidget* parent) : QMainWindow(parent), m_
   scroller->setWidget(m_view);
   setCentralWidget(scroller);
   connect(m_view, &CKelpView::commandRequested, this, &CMainFrame::runCommand);
-  connect(m_view, &CKelpView::profileWindowRequested, this, &CMainFrame::notAvailable);
+  connect(m_view, &CKelpView::profileWindowRequested, this, [this] { runCommand(kelp::cmd::ProfileWindow); });
 
   createActions();
   createMenus();

@@ -131,6 +131,10 @@ TEST(CommandRules, ProfileCommandsFollowTheCurrentDive) {
   lb.modify(1, [&](DiveRecord& d) { giveProfile(d, false); });
   EXPECT_FALSE(commandEnabled(cmd::CreateProfile, state()));  // never over a computer profile
   lb.modify(1, [&](DiveRecord& d) { d.profileLength = 0; });
+  lb.modify(1, [&](DiveRecord& d) { d.diveTime = 209; });
+  EXPECT_TRUE(commandEnabled(cmd::CreateProfile, state()));
+  lb.modify(1, [&](DiveRecord& d) { d.diveTime = 210; });  // more than a record holds
+  EXPECT_FALSE(commandEnabled(cmd::CreateProfile, state()));
   lb.modify(1, [&](DiveRecord& d) { d.diveTime = NO_VALUE; });
   EXPECT_FALSE(commandEnabled(cmd::CreateProfile, state()));
 }
@@ -150,11 +154,16 @@ TEST(CommandRules, MergeNeedsANextDiveCloseEnough) {
   s.nextSurfaceInterval = 30;
   s.nextHasProfile = false;
   EXPECT_FALSE(commandEnabled(cmd::MergeDive, s));
-  // Oxygen computers merge with each other whatever their profiles and interval.
+  // Oxygen computers merge only with each other, and under the same conditions.
   s.currentGasKind = 2;
   s.nextGasKind = 2;
   s.nextSurfaceInterval = NO_VALUE;
+  s.nextHasProfile = true;
+  EXPECT_FALSE(commandEnabled(cmd::MergeDive, s));
+  s.nextSurfaceInterval = 30;
   EXPECT_TRUE(commandEnabled(cmd::MergeDive, s));
+  s.nextHasProfile = false;
+  EXPECT_FALSE(commandEnabled(cmd::MergeDive, s));
   s.nextGasKind = 0;
   s.nextHasProfile = true;
   s.nextSurfaceInterval = 10;

@@ -1,0 +1,179 @@
+#include "records/book_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/texts.h"
+
+namespace kelp {
+
+uint8_t ByteIn::u8() {
+  if (left() < 1) return 0;
+  return static_cast<uint8_t>(b_[pos_++]);
+}
+
+uint16_t ByteIn::u16() {
+  if (left() < 2) {
+    pos_ = b_.size();
+    return 0;
+  }
+  const auto* p = reinterpret_cast<const unsigned char*>(b_.data() + pos_);
+  pos_ += 2;
+  return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+int32_t ByteIn::i32() {
+  if (left() < 4) {
+    pos_ = b_.size();
+    return 0;
+  }
+  const auto* p = reinterpret_cast<const unsigned char*>(b_.data() + pos_);
+  pos_ += 4;
+  const uint32_t v = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+  return static_cast<int32_t>(v);
+}
+
+float ByteIn::f32() {
+  const int32_t bits = i32();
+  float f;
+  std::memcpy(&f, &bits, 4);
+  return f;
+}
+
+void ByteIn::bytes(void* out, size_t n) {
+  const size_t have = n <= left() ? n : left();
+  if (have) std::memcpy(out, b_.data() + pos_, have);
+  if (have < n) std::memset(static_cast<char*>(out) + have, 0, n - have);
+  pos_ += have;
+}
+
+void ByteIn::text(char* out, size_t n) {
+  bytes(out, n);
+  if (n && !std::memchr(out, 0, n)) out[n - 1] = '\0';
+}
+
+void ByteOut::u16(uint16_t v) {
+  b_.push_back(static_cast<char>(v & 0xFF));
+  b_.push_back(static_cast<char>(v >> 8));
+}
+
+void ByteOut::i32(int32_t v) {
+  const auto u = static_cast<uint32_t>(v);
+  for (int s = 0; s < 32; s += 8) b_.push_back(static_cast<char>((u >> s) & 0xFF));
+}
+
+void ByteOut::f32(float v) {
+  int32_t bits;
+  std::memcpy(&bits, &v, 4);
+  i32(bits);
+}
+
+Result readBookFile(const std::string& path, std::string& bytes, bool& missing) {
+  bytes.clear();
+  missing = false;
+  std::error_code ec;
+  const auto st = std::filesystem::status(path, ec);
+  if (ec || !std::filesystem::exists(st)) {
+    missing = true;
+    return Result::success();
+  }
+  if (!std::filesystem::is_regular_file(st))
+    return Result::failure(format("Il file %s non può essere letto.", path.c_str()));
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Result::failure(format("Il file %s non può essere letto.", path.c_str()));
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    bytes.clear();
+    return Result::failure(format("Errore di lettura del file %s.", path.c_str()));
+  }
+  return Result::success();
+}
+
+namespace {
+
+// Permissions for a file that replaces `target`: those of the file it replaces, else
+// what a new file gets under the current umask.
+mode_t modeFor(const std::string& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+Result cannotWrite(const std::string& path) {
+  return Result::failure(format("Impossibile scrivere il file %s.", path.c_str()));
+}
+
+}  // namespace
+
+Result writeBookFile(const std::string& path, const std::string& bytes) {
+  if (path.empty()) return Result::failure("Nessun file indicato.");
+  const mode_t mode = modeFor(path);
+  std::string tmpl = path + ".XXXXXX";
+  std::vector<char> name(tmpl.begin(), tmpl.end());
+  name.push_back('\0');
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return cannotWrite(path);
+  const std::string tmp(name.data());
+  bool ok = true;
+  size_t done = 0;
+  while (ok && done < bytes.size()) {
+    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (w < 0) {
+      if (errno != EINTR) ok = false;
+      continue;
+    }
+    done += static_cast<size_t>(w);
+  }
+  if (ok && ::fsync(fd) != 0) ok = false;
+  if (::close(fd) != 0) ok = false;
+  if (ok) ::chmod(tmp.c_str(), mode);
+  if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    return cannotWrite(path);
+  }
+  return Result::success();
+}
+
+Result keepOldLayoutCopy(const std::string& path) {
+  std::string bytes;
+  bool missing = false;
+  Result r = readBookFile(path, bytes, missing);
+  if (!r) return r;
+  if (missing) return Result::success();
+  return writeBookFile(path + ".bak", bytes);
+}
+
+Result shortBookFile(const std::string& path) {
+  return Result::failure(
+      format("Errore di lettura: il file %s è incompleto (termina prima delle voci che annuncia).", path.c_str()));
+}
+
+Result unknownBookLayout(const std::string& path) {
+  return Result::failure(format("Errore di lettura: il formato del file %s è sconosciuto.", path.c_str()));
+}
+
+Result tooManyEntries(const std::string& path) {
+  return Result::failure(format("Impossibile salvare il file %s: più di %zu voci.", path.c_str(), MAX_BOOK_ENTRIES));
+}
+
+int compareStored(const char* a, const char* b) {
+  const auto* x = reinterpret_cast<const unsigned char*>(a);
+  const auto* y = reinterpret_cast<const unsigned char*>(b);
+  while (*x && *x == *y) {
+    ++x;
+    ++y;
+  }
+  return int(*x) - int(*y);
+}
+
+}  // namespace kelp

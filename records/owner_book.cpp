@@ -1,0 +1,146 @@
+#include "records/owner_book.h"
+
+#include <cstring>
+
+#include "core/dive_record.h"
+#include "records/book_date.h"
+#include "records/book_io.h"
+
+namespace kelp {
+namespace {
+
+void readEntry(ByteIn& in, Certification& c) {
+  in.text(c.category);
+  in.text(c.designation);
+  c.date = in.i32();
+  in.text(c.instructor);
+  c.cost = in.f32();
+  in.text(c.note);
+}
+
+void writeEntry(ByteOut& out, const Certification& c) {
+  out.text(c.category);
+  out.text(c.designation);
+  out.i32(c.date);
+  out.text(c.instructor);
+  out.f32(c.cost);
+  out.text(c.note);
+}
+
+std::string entryBytes(const Certification& c) {
+  std::string b;
+  ByteOut out(b);
+  writeEntry(out, c);
+  return b;
+}
+
+// A text of the older layout: up to its NUL, never past `size` bytes.
+std::string oldText(const std::string& bytes, size_t at, size_t size) {
+  size_t n = 0;
+  while (n < size && bytes[at + n]) ++n;
+  return bytes.substr(at, n);
+}
+
+void convertOldLayout(const std::string& bytes, OwnerBook& out) {
+  setText(out.owner.name, oldText(bytes, 0, OLD_OWNER_SLOTS_AT));
+  for (int i = 0; i < OLD_OWNER_SLOTS; ++i) {
+    const std::string d = oldText(bytes, OLD_OWNER_SLOTS_AT + size_t(i) * OLD_OWNER_SLOT_SIZE, OLD_OWNER_SLOT_SIZE);
+    if (d.empty()) continue;
+    Certification c = makeCertification();
+    setText(c.designation, d);
+    out.entries.push_back(c);
+  }
+}
+
+}  // namespace
+
+Certification makeCertification() {
+  Certification c;
+  std::memset(&c, 0, sizeof c);
+  return c;
+}
+
+Certification makeNewCertification() {
+  Certification c = makeCertification();
+  c.date = todayBookDate();
+  return c;
+}
+
+const std::vector<std::string>& certificationCategories() {
+  static const std::vector<std::string> k = {"Certificazioni", "Specialita'", "Seminari", "Conferenze"};
+  return k;
+}
+
+Result readOwnerBook(const std::string& path, const std::string& bytes, OwnerBook& out, bool* oldLayout) {
+  out = OwnerBook{};
+  if (oldLayout) *oldLayout = false;
+  if (bytes.empty()) return Result::success();
+  ByteIn in(bytes);
+  const uint16_t fmt = in.u16();
+  const size_t n = in.u16();
+  const size_t expected = OWNER_HEADER_SIZE + n * CERTIFICATION_SIZE;
+  if (bytes.size() >= OWNER_HEADER_SIZE && fmt == OWNER_FILE_FORMAT && bytes.size() == expected) {
+    in.text(out.owner.name);
+    in.text(out.owner.club);
+    out.entries.resize(n);
+    for (Certification& c : out.entries) {
+      c = makeCertification();
+      readEntry(in, c);
+    }
+    return Result::success();
+  }
+  if (bytes.size() == OLD_OWNER_FILE_SIZE) {
+    convertOldLayout(bytes, out);
+    if (oldLayout) *oldLayout = true;
+    return Result::success();
+  }
+  if (fmt == OWNER_FILE_FORMAT && bytes.size() < expected) return shortBookFile(path);
+  return unknownBookLayout(path);
+}
+
+std::string serializeOwnerBook(const OwnerBook& book) {
+  std::string bytes;
+  bytes.reserve(OWNER_HEADER_SIZE + book.entries.size() * CERTIFICATION_SIZE);
+  ByteOut out(bytes);
+  out.u16(OWNER_FILE_FORMAT);
+  out.u16(static_cast<uint16_t>(book.entries.size()));
+  out.text(book.owner.name);
+  out.text(book.owner.club);
+  for (const Certification& c : book.entries) writeEntry(out, c);
+  return bytes;
+}
+
+Result loadOwnerFile(const std::string& path, OwnerBook& out, bool* oldLayout) {
+  out = OwnerBook{};
+  if (oldLayout) *oldLayout = false;
+  std::string bytes;
+  bool missing = false;
+  Result r = readBookFile(path, bytes, missing);
+  if (!r || missing) return r;
+  return readOwnerBook(path, bytes, out, oldLayout);
+}
+
+Result saveOwnerFile(const std::string& path, const OwnerBook& book, bool keepOldCopy) {
+  if (book.entries.size() > MAX_BOOK_ENTRIES) return tooManyEntries(path);
+  if (keepOldCopy) {
+    Result r = keepOldLayoutCopy(path);
+    if (!r) return r;
+  }
+  return writeBookFile(path, serializeOwnerBook(book));
+}
+
+bool sameCertification(const Certification& a, const Certification& b) { return entryBytes(a) == entryBytes(b); }
+
+void sortCertifications(std::vector<Certification>& entries) {
+  exchangeSort(entries, [](const Certification& a, const Certification& b) {
+    return bookDateOrder(a.date) > bookDateOrder(b.date);
+  });
+}
+
+double certificationCostTotal(const std::vector<Certification>& entries) {
+  double sum = 0;
+  for (const Certification& c : entries) sum += c.cost;
+  return sum;
+}
+
+}  // namespace kelp

@@ -1,0 +1,425 @@
+#include "records/ui/trip_owner_dialogs.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/ui/kelp_doc.h"
+#include "core/settings.h"
+#include "core/strings.h"
+#include "core/texts.h"
+#include "records/book_date.h"
+
+using bookui::named;
+using bookui::q;
+using bookui::u;
+
+namespace {
+
+QString shown(const std::string& stored) { return q(kelp::storedToUtf8(stored)); }
+
+QLabel* label(QWidget* parent, const char* text) { return new QLabel(QString::fromUtf8(text), parent); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- dialog 154
+
+CTripsDlg::CTripsDlg(QWidget* parent, const std::string& path, std::vector<kelp::DiveTrip> book, bool oldLayout,
+                     const kelp::Logbook& logbook, std::function<void(int)> goTo)
+    : CBookDlg(parent, QStringLiteral("Viaggi sub"), 62743),
+      m_fields(
+          this, [this] { return m_book.current(); }, [this](int id) { onFieldChanged(id); }),
+      m_oldLayout(oldLayout),
+      m_logbook(logbook),
+      m_goTo(std::move(goTo)) {
+  setBookPath(path);
+  m_book.open(std::move(book), false);
+  auto* top = new QVBoxLayout(this);
+  top->addWidget(pathLabel());
+  auto* body = new QHBoxLayout;
+  auto* list = makeList({{q(kelp::str(62473)), 63, QStringLiteral("00.00.0000")},
+                         {q(kelp::str(62742)), 228},
+                         {q(kelp::str(62650)), 77, QStringLiteral("00000-00000")}},
+                        kelp::settings().urlCols.data());
+  list->setMinimumHeight(320);
+  body->addWidget(list, 1);
+
+  auto* right = new QVBoxLayout;
+  auto* grid = new QGridLayout;
+  auto* start = named(new QLineEdit(this), 1155);
+  auto* end = named(new QLineEdit(this), 1156);
+  auto* first = named(new QLineEdit(this), 1158);
+  auto* last = named(new QLineEdit(this), 1159);
+  auto* destination = bookui::textEdit(this, 1157, 60);
+  auto* note = named(new QPlainTextEdit(this), 1133);
+  for (QLineEdit* e : {first, last}) e->setValidator(new QIntValidator(e));
+  for (QLineEdit* e : {start, end, first, last}) e->setMaximumWidth(100);
+  grid->addWidget(label(this, "Data:"), 0, 0);
+  grid->addWidget(start, 0, 1);
+  grid->addWidget(label(this, "A:"), 0, 2, Qt::AlignRight);
+  grid->addWidget(end, 0, 3);
+  grid->addWidget(label(this, "Imm:"), 1, 0);
+  grid->addWidget(first, 1, 1);
+  grid->addWidget(label(this, "A:"), 1, 2, Qt::AlignRight);
+  grid->addWidget(last, 1, 3);
+  grid->addWidget(label(this, "Destinazione:"), 2, 0);
+  grid->addWidget(destination, 2, 1, 1, 3);
+  grid->addWidget(label(this, "Note:"), 3, 0, Qt::AlignTop);
+  grid->addWidget(note, 3, 1, 1, 3);
+  destination->setMinimumWidth(280);
+  note->setMinimumHeight(120);
+  right->addLayout(grid);
+  auto* buttons = new QGridLayout;
+  const std::pair<int, const char*> kButtons[] = {{7, "Nuovo"}, {8, "Cancella"}, {9, "Seleziona"},
+                                                  {11, "Vai a:"}, {10, "Salva"},  {12, "Stampa"}};
+  int b = 0;
+  for (const auto& [id, text] : kButtons) {
+    buttons->addWidget(makeButton(id, QString::fromUtf8(text)), b / 3, b % 3);
+    ++b;
+  }
+  buttons->addWidget(makeButton(1, QStringLiteral("Chiudi")), 2, 2);
+  right->addLayout(buttons);
+  body->addLayout(right);
+  top->addLayout(body);
+
+  m_fields.addDate(start, &kelp::DiveTrip::startDate);
+  m_fields.addDate(end, &kelp::DiveTrip::endDate);
+  m_fields.addNumber(first, &kelp::DiveTrip::firstDive);
+  m_fields.addNumber(last, &kelp::DiveTrip::lastDive);
+  m_fields.addText(destination, &kelp::DiveTrip::destination);
+  m_fields.addNote(note, &kelp::DiveTrip::note);
+
+  connect(button(7), &QPushButton::clicked, this, &CTripsDlg::addNew);
+  connect(button(8), &QPushButton::clicked, this, &CTripsDlg::deleteSelected);
+  connect(button(9), &QPushButton::clicked, this, &CTripsDlg::sortBook);
+  connect(button(11), &QPushButton::clicked, this, &CTripsDlg::goToFirstDive);
+  connect(button(10), &QPushButton::clicked, this, &CTripsDlg::onSave);
+  connect(button(12), &QPushButton::clicked, this, &CTripsDlg::onPrint);
+  connect(button(1), &QPushButton::clicked, this, &CTripsDlg::reject);
+  connect(list, &QTreeWidget::currentItemChanged, this, &CTripsDlg::onSelectionChanged);
+  fillList();
+}
+
+void CTripsDlg::fillList() {
+  m_syncing = true;
+  list()->clear();
+  for (int i = 0; i < m_book.count(); ++i) new QTreeWidgetItem(list());
+  for (int i = 0; i < m_book.count(); ++i) setRow(i);
+  selectRow(m_book.selected);
+  m_syncing = false;
+  m_fields.show();
+  refreshState();
+}
+
+void CTripsDlg::setRow(int i) {
+  if (i < 0 || i >= m_book.count()) return;
+  const kelp::DiveTrip& t = m_book.entries[size_t(i)];
+  QTreeWidgetItem* it = list()->topLevelItem(i);
+  it->setText(0, q(kelp::formatBookDate(t.startDate)));
+  it->setText(1, shown(kelp::getText(t.destination)));
+  it->setText(2, q(kelp::tripDivesText(t)));
+}
+
+void CTripsDlg::onSelectionChanged() {
+  if (m_syncing) return;
+  m_fields.checkDates();
+  m_book.selected = currentRow();
+  m_fields.show();
+}
+
+void CTripsDlg::onFieldChanged(int id) {
+  m_book.modified = true;
+  if (id == 1155 || id == 1157 || id == 1158 || id == 1159) setRow(m_book.selected);
+  refreshState();
+}
+
+void CTripsDlg::updateButtons() {
+  const bool any = m_book.entryCommandsEnabled();
+  for (int id : {8, 9, 11, 12}) button(id)->setEnabled(any);
+  button(7)->setEnabled(m_book.canAdd());
+}
+
+void CTripsDlg::addNew() {
+  m_fields.checkDates();
+  if (m_book.append(kelp::makeNewTrip())) fillList();
+}
+
+void CTripsDlg::deleteSelected() {
+  const int i = m_book.selected;
+  if (i < 0 || i >= m_book.count()) return;
+  const std::string question =
+      kelp::strf(62469, kelp::storedToUtf8(kelp::getText(m_book.entries[size_t(i)].destination)).c_str());
+  if (askUser(this, QMessageBox::Question, q(question), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return;
+  m_book.remove(i);
+  fillList();
+}
+
+void CTripsDlg::sortBook() {
+  m_fields.checkDates();
+  m_book.sort(kelp::sortTrips);
+  fillList();
+}
+
+void CTripsDlg::goToFirstDive() {
+  const kelp::DiveTrip* t = m_book.current();
+  if (!t) return;
+  const int position = kelp::tripGoToPosition(*t, m_logbook);
+  if (position > 0 && m_goTo) m_goTo(position);
+}
+
+kelp::Result CTripsDlg::saveBook() {
+  const kelp::Result r = kelp::saveTripFile(bookPath(), m_book.entries, m_oldLayout);
+  if (r) {
+    m_book.modified = false;
+    m_oldLayout = false;  // the old form is kept once, before the first save
+  }
+  return r;
+}
+
+kelp::BookPrintout CTripsDlg::printout() const { return kelp::tripPrintout(m_book.entries, bookPath()); }
+
+// ---------------------------------------------------------------- dialog 150
+
+COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook book, bool oldLayout)
+    : CBookDlg(parent, QStringLiteral("Questo Logbook appartiene a:"), 62526),
+      m_owner(book.owner),
+      m_fields(
+          this, [this] { return m_book.current(); }, [this](int id) { onFieldChanged(id); }),
+      m_oldLayout(oldLayout) {
+  setBookPath(path);
+  m_book.open(std::move(book.entries), false);
+  auto* top = new QVBoxLayout(this);
+  top->addWidget(pathLabel());
+
+  auto* ownerGrid = new QGridLayout;
+  auto* name = bookui::textEdit(this, 1133, 60);
+  auto* club = bookui::textEdit(this, 1134, 60);
+  name->setText(shown(kelp::getText(m_owner.name)));
+  club->setText(shown(kelp::getText(m_owner.club)));
+  ownerGrid->addWidget(label(this, "Titolare"), 0, 0);
+  ownerGrid->addWidget(name, 0, 1);
+  ownerGrid->addWidget(label(this, "Club"), 1, 0);
+  ownerGrid->addWidget(club, 1, 1);
+  top->addLayout(ownerGrid);
+  auto ownerText = [this](QLineEdit* e, char* field, size_t size) {
+    connect(e, &QLineEdit::textEdited, this, [this, e, field, size] {
+      const std::string stored = kelp::utf8ToStored(u(e->text()));
+      if (stored != std::string(field, strnlen(field, size))) {
+        std::memset(field, 0, size);
+        kelp::setText(field, size, stored);
+      }
+      m_book.modified = true;
+      refreshState();
+    });
+  };
+  ownerText(name, m_owner.name, sizeof m_owner.name);
+  ownerText(club, m_owner.club, sizeof m_owner.club);
+
+  auto* body = new QHBoxLayout;
+  auto* list = makeList({{q(kelp::str(62494)), 76}, {q(kelp::str(62473)), 70, QStringLiteral("00.00.0000")}, {q(kelp::str(62495)), 230}},
+                        kelp::settings().inhCols.data());
+  list->setMinimumHeight(280);
+  body->addWidget(list, 1);
+  auto* right = new QVBoxLayout;
+  auto* grid = new QGridLayout;
+  m_category = named(new QComboBox(this), 1135);
+  for (const std::string& c : kelp::certificationCategories()) m_category->addItem(q(c));
+  auto* designation = bookui::textEdit(this, 1136, 60);
+  auto* date = named(new QLineEdit(this), 1042);
+  auto* instructor = bookui::textEdit(this, 1138, 30);
+  auto* cost = named(new QLineEdit(this), 4);
+  auto* note = bookui::textEdit(this, 1145, 60);
+  date->setMaximumWidth(100);
+  cost->setMaximumWidth(100);
+  grid->addWidget(label(this, "Categoria:"), 0, 0);
+  grid->addWidget(m_category, 0, 1, 1, 2);
+  grid->addWidget(label(this, "Designazione:"), 1, 0);
+  grid->addWidget(designation, 1, 1, 1, 2);
+  grid->addWidget(label(this, "Data"), 2, 0);
+  grid->addWidget(date, 2, 1);
+  grid->addWidget(label(this, "Istruttore:"), 3, 0);
+  grid->addWidget(instructor, 3, 1, 1, 2);
+  grid->addWidget(label(this, "Costi"), 4, 0);
+  grid->addWidget(cost, 4, 1);
+  grid->addWidget(named(new QLabel(q(kelp::settings().currency), this), 1176), 4, 2);
+  grid->addWidget(label(this, "Note:"), 5, 0);
+  grid->addWidget(note, 5, 1, 1, 2);
+  designation->setMinimumWidth(280);
+  right->addLayout(grid);
+  auto* totalRow = new QHBoxLayout;
+  totalRow->addWidget(label(this, "Costo totale attività:"));
+  m_total = named(new QLabel(this), 1137);
+  m_total->setFrameShape(QFrame::StyledPanel);
+  m_total->setMinimumWidth(120);
+  m_total->setAlignment(Qt::AlignRight);
+  totalRow->addWidget(m_total);
+  totalRow->addStretch();
+  right->addLayout(totalRow);
+  right->addStretch();
+  auto* buttons = new QGridLayout;
+  const std::pair<int, const char*> kButtons[] = {{7, "Nuovo"}, {8, "Cancella"}, {9, "Ordina"},
+                                                  {10, "Salva"}, {11, "Stampa"}, {1, "Chiudi"}};
+  int b = 0;
+  for (const auto& [id, text] : kButtons) {
+    buttons->addWidget(makeButton(id, QString::fromUtf8(text)), b / 3, b % 3);
+    ++b;
+  }
+  right->addLayout(buttons);
+  body->addLayout(right);
+  top->addLayout(body);
+
+  m_fields.addText(designation, &kelp::Certification::designation);
+  m_fields.addDate(date, &kelp::Certification::date);
+  m_fields.addText(instructor, &kelp::Certification::instructor);
+  m_fields.addMoney(cost, &kelp::Certification::cost);
+  m_fields.addText(note, &kelp::Certification::note);
+  connect(m_category, &QComboBox::activated, this, [this](int index) {
+    kelp::Certification* c = m_book.current();
+    if (!c || index < 0) return;
+    const std::string stored = kelp::utf8ToStored(u(m_category->itemText(index)));
+    if (stored == kelp::getText(c->category)) return;
+    std::memset(c->category, 0, sizeof c->category);
+    kelp::setText(c->category, stored);
+    onFieldChanged(1135);
+  });
+
+  connect(button(7), &QPushButton::clicked, this, &COwnerDlg::addNew);
+  connect(button(8), &QPushButton::clicked, this, &COwnerDlg::deleteSelected);
+  connect(button(9), &QPushButton::clicked, this, &COwnerDlg::sortBook);
+  connect(button(10), &QPushButton::clicked, this, &COwnerDlg::onSave);
+  connect(button(11), &QPushButton::clicked, this, &COwnerDlg::onPrint);
+  connect(button(1), &QPushButton::clicked, this, &COwnerDlg::reject);
+  connect(list, &QTreeWidget::currentItemChanged, this, &COwnerDlg::onSelectionChanged);
+  fillList();
+}
+
+void COwnerDlg::fillList() {
+  m_syncing = true;
+  list()->clear();
+  for (int i = 0; i < m_book.count(); ++i) new QTreeWidgetItem(list());
+  for (int i = 0; i < m_book.count(); ++i) setRow(i);
+  selectRow(m_book.selected);
+  m_syncing = false;
+  showEntry();
+  showTotal();
+  refreshState();
+}
+
+void COwnerDlg::setRow(int i) {
+  if (i < 0 || i >= m_book.count()) return;
+  const kelp::Certification& c = m_book.entries[size_t(i)];
+  QTreeWidgetItem* it = list()->topLevelItem(i);
+  it->setText(0, shown(kelp::getText(c.category)));
+  it->setText(1, q(kelp::formatBookDate(c.date)));
+  it->setText(2, shown(kelp::getText(c.designation)));
+}
+
+void COwnerDlg::showEntry() {
+  m_fields.show();
+  const kelp::Certification* c = m_book.current();
+  m_category->setEnabled(c != nullptr);
+  int index = -1;
+  if (c) {
+    // The list's texts compare in stored form ("Specialita'" is shown with an acute accent).
+    const std::string stored = kelp::getText(c->category);
+    for (int i = 0; i < m_category->count(); ++i)
+      if (kelp::utf8ToStored(u(m_category->itemText(i))) == stored) index = i;
+  }
+  m_category->setCurrentIndex(index);
+}
+
+void COwnerDlg::onSelectionChanged() {
+  if (m_syncing) return;
+  m_fields.checkDates();
+  m_book.selected = currentRow();
+  showEntry();
+}
+
+void COwnerDlg::onFieldChanged(int id) {
+  m_book.modified = true;
+  if (id == 1135 || id == 1042 || id == 1136) setRow(m_book.selected);
+  if (id == 4) showTotal();
+  refreshState();
+}
+
+void COwnerDlg::showTotal() {
+  m_total->setText(q(kelp::format("%.2f %s", kelp::certificationCostTotal(m_book.entries),
+                                  kelp::settings().currency.c_str())));
+}
+
+void COwnerDlg::updateButtons() {
+  const bool any = m_book.entryCommandsEnabled();
+  for (int id : {8, 9}) button(id)->setEnabled(any);
+  button(7)->setEnabled(m_book.canAdd());
+}
+
+void COwnerDlg::addNew() {
+  m_fields.checkDates();
+  if (m_book.append(kelp::makeNewCertification())) fillList();
+}
+
+void COwnerDlg::deleteSelected() {
+  const int i = m_book.selected;
+  if (i < 0 || i >= m_book.count()) return;
+  const std::string question =
+      kelp::strf(62469, kelp::storedToUtf8(kelp::getText(m_book.entries[size_t(i)].designation)).c_str());
+  if (askUser(this, QMessageBox::Question, q(question), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return;
+  m_book.remove(i);
+  fillList();
+}
+
+void COwnerDlg::sortBook() {
+  m_fields.checkDates();
+  m_book.sort(kelp::sortCertifications);
+  fillList();
+}
+
+kelp::Result COwnerDlg::saveBook() {
+  kelp::OwnerBook book{m_owner, m_book.entries};
+  const kelp::Result r = kelp::saveOwnerFile(bookPath(), book, m_oldLayout);
+  if (r) {
+    m_book.modified = false;
+    m_oldLayout = false;
+  }
+  return r;
+}
+
+kelp::BookPrintout COwnerDlg::printout() const {
+  return kelp::ownerPrintout(kelp::OwnerBook{m_owner, m_book.entries}, bookPath(), kelp::settings().currency);
+}
+
+// ---------------------------------------------------------------- commands
+
+void openTrips(QWidget* parent, const kelp::Logbook& logbook, std::function<void(int)> goTo) {
+  std::vector<kelp::DiveTrip> trips;
+  bool old = false;
+  const kelp::Result r = kelp::loadTripFile(logbook.trpPath, trips, &old);
+  if (!r) {
+    tellUser(parent, q(r.error));
+    return;
+  }
+  CTripsDlg dlg(parent, logbook.trpPath, std::move(trips), old, logbook, std::move(goTo));
+  dlg.exec();
+}
+
+void openOwnerBook(QWidget* parent, const kelp::Logbook& logbook) {
+  kelp::OwnerBook book;
+  bool old = false;
+  const kelp::Result r = kelp::loadOwnerFile(logbook.infPath, book, &old);
+  if (!r) {
+    tellUser(parent, q(r.error));
+    return;
+  }
+  COwnerDlg dlg(parent, logbook.infPath, std::move(book), old);
+  dlg.exec();
+}
