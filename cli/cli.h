@@ -16,7 +16,8 @@
 // The parser refuses unknown options, surplus arguments, missing required ones and values the
 // checks reject, and answers "foo --help"; --imperial and --metric are added to every command.
 // The returned work gives the exit status: 0 or, through fail(), 1. Document the command in
-// README.md's kelp-cli table with the same usage line.
+// README.md's kelp-cli table with the same usage line; tests/cli checks that the usage line
+// names exactly the command's options and that the README has a row for it.
 #include <CLI/CLI.hpp>
 
 #include <functional>

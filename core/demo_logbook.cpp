@@ -232,7 +232,11 @@ struct Plan {
   int underwaterReadings = 0;
 };
 
-// Descent, bottom, multilevel, ascent, safety stop (and deco stops), sampled every 20 s.
+// One reading every 20 s, as a dive computer records a dive: a descent at 10..20 m/min, a
+// bottom phase that follows a few legs (the deepest part first, then shallower levels) with
+// gentle changes, an ascent at 6..9 m/min, decompression stops on a decompression dive, a
+// safety stop of about three minutes at 3..5 m on a dive deeper than 10 m, and the surface.
+// A fast ascent, when asked for, is two readings at 12..15 m/min, flagged as the computer does.
 Plan planDive(Rng& rng, double maxDepth, int minutes, bool deco, bool fastAscent,
               bool radio, bool drift) {
   Plan p;
@@ -241,62 +245,93 @@ Plan planDive(Rng& rng, double maxDepth, int minutes, bool deco, bool fastAscent
     p.depths.push_back(d);
     p.flags.push_back(f);
   };
-  const int total = std::max(9, minutes * 3);
-  // descent at 12..18 m/min
-  double rate = rng.real(4.0, 6.0);
-  double d = rng.real(0.8, 2.0);
-  while (d < maxDepth - 0.5) {
-    add(d, 0);
-    d += rate;
-  }
-  // time reserved for the way up: ascent at ~9 m/min, safety stop, deco stops
-  const int stop6 = deco ? rng.range(6, 15) : 0;
-  const int stop3 = deco ? rng.range(12, 30) : rng.range(8, 10);
-  const int ascentSamples = static_cast<int>(maxDepth / 3.0) + 3;
-  int bottom = std::max(3, total - static_cast<int>(p.depths.size()) - stop6 - stop3 - ascentSamples);
-  // bottom: a deep part, then two shallower levels (multilevel profile)
-  const double level1 = maxDepth * rng.real(0.6, 0.8);
-  const double level2 = std::max(5.0, maxDepth * rng.real(0.3, 0.5));
-  const int deepPart = std::max(2, bottom * rng.range(25, 40) / 100);
-  const int midPart = std::max(1, (bottom - deepPart) / 2);
-  int decoFrom = deco ? static_cast<int>(p.depths.size()) + deepPart * 2 / 3 : -1;
-  for (int i = 0; i < bottom; ++i) {
-    double target = i < deepPart ? maxDepth - rng.real(0.0, 1.5)
-                    : i < deepPart + midPart ? level1 + rng.real(-1.0, 1.0)
-                                             : level2 + rng.real(-1.0, 1.0);
-    if (i == 0) target = maxDepth;  // the deepest point right after the descent
-    // move towards the level at most 1.5 m per reading
-    double prev = p.depths.back();
-    double next = i == 0 ? target : std::clamp(target, prev - 1.5, prev + 1.5);
-    uint8_t f = 0;
-    if (decoFrom >= 0 && static_cast<int>(p.depths.size()) >= decoFrom) f |= 0x01;
-    if (drift && rng.chance(0.08)) f |= 0x10;  // workload while finning against the current
-    add(std::min(next, maxDepth), f);
-  }
-  // ascent to the stops
-  double cur = p.depths.back();
-  const double firstStop = deco ? 6.0 : rng.real(4.5, 5.5);
-  const bool obligation = deco;
-  int fastFrom = fastAscent ? rng.range(0, 2) : -1;
-  int step = 0;
-  while (cur > firstStop + 0.5) {
-    bool fast = fastFrom >= 0 && step >= fastFrom && step < fastFrom + 3;
-    cur -= fast ? rng.real(5.5, 7.0) : rng.real(2.5, 3.3);
-    cur = std::max(cur, firstStop);
-    uint8_t f = obligation ? 0x01 : 0;
-    if (fast) { f |= 0x04; p.ascentWarning = true; }
-    add(cur, f);
-    ++step;
-  }
+  constexpr double kPerMinute = 3.0;  // readings
+  const int total = std::max(12, static_cast<int>(minutes * kPerMinute));
+
+  // Descent: n readings down to the deepest point, the rate held within 10..20 m/min.
+  const double rate = rng.real(12.0, 18.0);
+  const int fewest = std::max(1, static_cast<int>(std::ceil(maxDepth * kPerMinute / 20.0)));
+  const int most = std::max(fewest, static_cast<int>(std::floor(maxDepth * kPerMinute / 10.0)));
+  const int descent = std::clamp(static_cast<int>(std::lround(maxDepth * kPerMinute / rate)), fewest, most);
+  for (int i = 1; i < descent; ++i) add(maxDepth * i / descent + rng.real(-0.2, 0.2), 0);
+  add(maxDepth, 0);
+
+  // The way up and its stops, in readings.
+  const double ascentRate = rng.real(2.0, 2.9);  // metres per reading: 6..8.7 m/min
+  std::vector<std::pair<double, int>> stops;     // depth, readings
   if (deco) {
-    for (int i = 0; i < stop6; ++i) add(6.0 + rng.real(-0.3, 0.3), 0x01);
-    for (int i = 0; i < stop3; ++i) add(3.0 + rng.real(-0.3, 0.4), i < stop3 - 6 ? 0x01 : 0);
-    p.decoObligation = true;
-  } else {
-    for (int i = 0; i < stop3; ++i) add(firstStop + rng.real(-0.6, 0.4), 0);
+    if (maxDepth > 40.0) stops.push_back({9.0, rng.range(3, 9)});
+    stops.push_back({6.0, rng.range(6, 18)});
+    stops.push_back({3.2, rng.range(12, 30)});
+  } else if (maxDepth > 10.0 || rng.chance(0.5)) {
+    stops.push_back({rng.real(3.6, 4.4), rng.range(9, 11)});  // safety stop, about 3 minutes
   }
-  add(1.4, 0);
-  // a few shallow readings while reaching the surface, then the surface
+  int stopReadings = 0;
+  for (const auto& st : stops) stopReadings += st.second;
+  const double lastLevel = std::max(4.0, maxDepth * rng.real(0.3, 0.5));
+  const int ascent = static_cast<int>(lastLevel / ascentRate) + 3;
+  const int bottom = std::max(6, total - descent - ascent - stopReadings);
+
+  // Bottom legs: the deep part, then one or two shallower levels (a multilevel dive).
+  struct Leg {
+    double depth;
+    int readings;
+  };
+  std::vector<Leg> legs;
+  const int deepPart = std::max(2, bottom * rng.range(25, 40) / 100);
+  const double level1 = maxDepth * rng.real(0.6, 0.8);
+  const int midPart = std::max(1, (bottom - deepPart) / 2);
+  legs.push_back({maxDepth - rng.real(0.4, 1.2), deepPart});
+  legs.push_back({std::min(level1, maxDepth - 0.5), midPart});
+  legs.push_back({std::min(lastLevel, maxDepth - 0.5), bottom - deepPart - midPart});
+  const int decoFrom = deco ? static_cast<int>(p.depths.size()) + deepPart * 2 / 3 : -1;
+  const double jitter = std::min(1.2, 0.15 + maxDepth * 0.04);  // gentler on shallow dives
+  double d = maxDepth, v = 0;
+  for (const Leg& leg : legs) {
+    // within a leg the diver follows the ground: a target that moves a little now and then
+    double target = leg.depth;
+    for (int i = 0; i < leg.readings; ++i) {
+      if (i % 6 == 5) target = std::min(leg.depth + rng.real(-jitter, jitter), maxDepth - 0.2);
+      const bool onLevel = std::abs(target - d) < 1.5;
+      v = 0.7 * v + 0.12 * (target - d) + rng.real(-0.1, 0.1);
+      v = std::clamp(v, onLevel ? -0.4 : -1.8, onLevel ? 0.4 : 1.2);  // up at most 5.4 m/min
+      d = std::clamp(d + v, 1.5, maxDepth);
+      uint8_t f = 0;
+      if (decoFrom >= 0 && static_cast<int>(p.depths.size()) >= decoFrom) f |= 0x01;
+      if (drift && rng.chance(0.08)) f |= 0x10;  // workload while finning against the current
+      add(d, f);
+    }
+  }
+
+  // Ascent to the first stop (or to the surface), two readings fast when asked for.
+  const uint8_t obligation = deco ? 0x01 : 0;
+  const double firstStop = stops.empty() ? 1.5 : stops.front().first;
+  int fastAt = fastAscent && d - firstStop > 12.0 ? rng.range(0, 1) : -1;
+  for (int step = 0; d - ascentRate > firstStop; ++step) {
+    const bool fast = fastAt >= 0 && step >= fastAt && step < fastAt + 2;
+    d -= fast ? rng.real(4.0, 5.0) : ascentRate;
+    d = std::max(d, firstStop);
+    add(d, static_cast<uint8_t>(obligation | (fast ? 0x04 : 0)));
+    if (fast) p.ascentWarning = true;
+  }
+  // The stops: a level held within a few decimetres; the obligation ends during the last stop.
+  double level = d;
+  for (size_t k = 0; k < stops.size(); ++k) {
+    const auto [depth, readings] = stops[k];
+    if (level - depth > 2.6) add((level + depth) / 2, obligation);  // 9 m to 6 m in two steps
+    for (int i = 0; i < readings; ++i) {
+      level = i == 0 ? depth : std::clamp(level + rng.real(-0.15, 0.15), depth - 0.25, depth + 0.25);
+      const bool owed = deco && (k + 1 < stops.size() || i < readings - 6);
+      add(level, owed ? 0x01 : 0);
+    }
+  }
+  p.decoObligation = deco;
+  // Up from the last stop or the last level and the surface.
+  d = p.depths.back();
+  while (d > 2.2) {
+    d = std::max(d - ascentRate, 1.5);
+    add(d, 0);
+  }
   add(0.0, 0);
   while (p.depths.size() % 3 != 0) add(0.0, 0);
   for (size_t i = 0; i < p.depths.size(); ++i) {
@@ -522,7 +557,10 @@ Logbook makeDemoLogbook(int dives, unsigned seed) {
       if (computer) {
         const bool fast = rng.chance(0.06);
         const bool radio = computerModels().airIntegrated(static_cast<uint32_t>(type));
-        Plan p = planDive(rng, maxD, minutes, deco, fast, radio, (site.flags & kDrift) != 0);
+        // each profile draws from its own generator, so the rest of the logbook does not
+        // depend on how its readings are made
+        Rng profileRng(seed * 2654435761u + static_cast<unsigned>(n));
+        Plan p = planDive(profileRng, maxD, minutes, deco, fast, radio, (site.flags & kDrift) != 0);
         RawProfileInput in;
         in.depths = p.depths;
         in.flags = p.flags;

@@ -102,9 +102,20 @@ void Logbook::eraseRecord(size_t i) {
 
 bool Logbook::put(int n, const DiveRecord& r) {
   if (n < 1 || n > diveCount()) return false;
+  const DiveRecord& old = m_dives[static_cast<size_t>(n - 1)];
+  // The totals follow dive times, air consumption and the first number only: a dive written
+  // back with those unchanged needs no pass over the whole logbook (replacing a text in
+  // thousands of dives stays linear).
+  const bool totals = old.diveTime != r.diveTime || old.sac != r.sac ||
+                      (n == 1 && old.diveNumber != r.diveNumber);
   setRecord(static_cast<size_t>(n - 1), r);
   modified = true;
-  rebuildTotals(false);
+  if (totals) {
+    rebuildTotals(false);
+  } else {
+    changes.raise();
+    if (averageSac != 0) averageSacUpdated = 1;
+  }
   changes.changedPosition = n;
   return true;
 }

@@ -4,6 +4,7 @@
 #   scripts/dev.sh test   install what is missing, build, run every test
 #   scripts/dev.sh build  build only
 #   scripts/dev.sh bench  build and run the benchmarks
+#   scripts/dev.sh package  build the Debian package build/kelp_<version>_<arch>.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
@@ -12,7 +13,7 @@ BUILD=${KELP_BUILD_DIR:-$ROOT/build}
 PACKAGES=(cmake ninja-build clang libclang-rt-14-dev g++ libgtest-dev libbenchmark-dev
           nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
           fonts-liberation xvfb xauth poppler-utils locales qt6-translations-l10n libcli11-dev
-          libpugixml-dev libxml2-utils)
+          dpkg-dev file libpugixml-dev libxml2-utils)
 
 install_deps() {
   local missing=()
@@ -39,6 +40,27 @@ build() {
   cmake --build "$BUILD" -j "$(nproc)"
 }
 
+# The Debian package from the install rules; checks that it holds what a desktop needs.
+package() {
+  rm -f "$BUILD"/kelp_*.deb
+  (cd "$BUILD" && cpack -G DEB >/dev/null)
+  local deb
+  deb=$(ls "$BUILD"/kelp_*.deb)
+  local contents
+  contents=$(dpkg-deb --contents "$deb")
+  for f in ./usr/bin/kelp ./usr/bin/kelp-cli ./usr/share/applications/kelp.desktop \
+           ./usr/share/mime/packages/kelp-logbook.xml ./usr/share/kelp/tips.txt \
+           ./usr/share/icons/hicolor/scalable/apps/kelp.svg; do
+    grep -q " $f\$" <<<"$contents" || { echo "package: $deb lacks $f" >&2; return 1; }
+  done
+  local depends
+  depends=$(dpkg-deb --field "$deb" Depends)
+  for p in libqt6widgets6 libqt6serialport6 qt6-qpa-plugins fonts-liberation; do
+    grep -q "$p" <<<"$depends" || { echo "package: $deb does not depend on $p" >&2; return 1; }
+  done
+  echo "package: $deb"
+}
+
 case "${1:-}" in
   run)
     install_deps; build
@@ -49,6 +71,7 @@ case "${1:-}" in
     ;;
   test)
     install_deps; build
+    package
     export KELP_CONFIG_DIR="$BUILD/test-config" QT_QPA_PLATFORM=offscreen
     cd "$BUILD" && ctest --output-on-failure -j "$(nproc)" --timeout 600
     ;;
@@ -61,7 +84,10 @@ case "${1:-}" in
       if [ -x "$b" ]; then "$b" --benchmark_min_time=0.2; fi
     done
     ;;
+  package)
+    install_deps; build; package
+    ;;
   *)
-    echo "usage: $0 run|test|build|bench" >&2; exit 2
+    echo "usage: $0 run|test|build|bench|package" >&2; exit 2
     ;;
 esac

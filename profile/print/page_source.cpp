@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include "core/texts.h"
+#include "profile/print_layout.h"
 
 namespace kelp::print {
 
@@ -56,7 +57,7 @@ int drawPageHeader(QPainter& p, const PageArea& area, const QString& title, cons
   return y + mm(2);
 }
 
-int footerTop(const PageArea& area) { return area.height - mm(5); }
+int footerTop(const PageArea& area) { return area.height - kFooterHeight; }
 
 void drawPageFooter(QPainter& p, const PageArea& area, const std::string& logbookPath, int32_t today) {
   p.save();

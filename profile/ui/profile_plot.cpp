@@ -1,6 +1,7 @@
 #include "profile/ui/profile_plot.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 #include <QString>
@@ -157,7 +158,9 @@ void CProfilePlot::drawTimeAxes(QPainter& p, int tickCount, bool grid) const {
       p.drawLine(x0_ - 4, py, x0_, py);
     const int digits = digitCount(v);
     int offset = digits == 1 ? 12 : digits == 2 ? 20 : 28;
-    if (upward) offset = digits == 1 ? 24 : digits == 2 ? 40 : 28;
+    // On paper every digit takes twice the room; three digits (feet) start 5.6 mm to the
+    // left, so that they end before the axis as the shorter labels do.
+    if (upward) offset = digits == 1 ? 24 : digits == 2 ? 40 : 56;
     p.setPen(label_);
     textAt(p, x0_ - offset, upward ? py + 8 : py - 8, QString::number(v));
   }
@@ -193,7 +196,8 @@ void CProfilePlot::drawLaneAxes(QPainter& p, int tickCount, bool fiveLanes) cons
   p.setFont(axisFont());
   drawFrame(p);
   const int bottom = y0_ + h_;
-  const int dir = h_ < 0 ? -1 : 1;
+  const bool upward = h_ < 0;
+  const int dir = upward ? -1 : 1;
   const QPen thin = solidPen(axis_, 1);
   p.setPen(thin);
   for (int i = 0; i < tickCount; ++i) {
@@ -210,14 +214,19 @@ void CProfilePlot::drawLaneAxes(QPainter& p, int tickCount, bool fiveLanes) cons
     switch (k) {
       case 0:
       case 1: {
-        const int tip = k == 0 ? 5 : -5;  // down for lane 0, up for lane 1
-        const int cx = mx + 7;
+        // Down for lane 0, up for lane 1, as seen on the screen or the page. On paper
+        // (upward axis) the arrows are as tall as the marks' text where the lanes leave room.
+        const int len = upward ? std::max(5, std::min(p.fontMetrics().ascent() / 2, -h_ / 10 - 4)) : 5;
+        const int wing = upward ? std::max(4, len * 2 / 3) : 4;
+        int tip = k == 0 ? len : -len;
+        if (upward) tip = -tip;
+        const int cx = mx + (upward ? wing + 2 : 7);
         p.setPen(solidPen(label_, 1));
         p.drawLine(cx, cy - tip, cx, cy + tip);
         p.setBrush(label_);
         QPolygon head;
-        head << QPoint(cx - 4, cy + tip - (tip > 0 ? 4 : -4)) << QPoint(cx + 4, cy + tip - (tip > 0 ? 4 : -4))
-             << QPoint(cx, cy + tip);
+        head << QPoint(cx - wing, cy + tip - (tip > 0 ? wing : -wing))
+             << QPoint(cx + wing, cy + tip - (tip > 0 ? wing : -wing)) << QPoint(cx, cy + tip);
         p.drawPolygon(head);
         p.setBrush(Qt::NoBrush);
         break;
@@ -228,7 +237,10 @@ void CProfilePlot::drawLaneAxes(QPainter& p, int tickCount, bool fiveLanes) cons
         // ends just left of the axis where the margin allows, so it does not cross it
         const int tx = std::max(2, x0_ - 3 - p.fontMetrics().horizontalAdvance(mark));
         p.setPen(label_);
-        textAt(p, std::min(mx, tx), cy - 6, mark);
+        // On paper the text stands centred on its lane's line as seen on the page.
+        const QFontMetrics fm = p.fontMetrics();
+        const int top = upward ? cy + fm.ascent() - fm.capHeight() / 2 : cy - 6;
+        textAt(p, std::min(mx, tx), top, mark);
         break;
       }
     }
@@ -351,7 +363,8 @@ void CProfilePlot::drawWarningLanes(QPainter& p, const QColor& warn, const QColo
 }
 
 template <class FlagAt>
-void CProfilePlot::drawDeco(QPainter& p, const QColor& c, int count, FlagAt flagAt) const {
+void CProfilePlot::drawDeco(QPainter& p, const QColor& c, int count, FlagAt flagAt,
+                            int width) const {
   int a = -1;
   for (int i = 0; i < count; ++i) {
     if (flagAt(i) & 0x01) {
@@ -365,13 +378,13 @@ void CProfilePlot::drawDeco(QPainter& p, const QColor& c, int count, FlagAt flag
   for (int i = a + 1; i < count; ++i)
     if (!(flagAt(i) & 0x01)) lastClear = i;
   if (lastClear >= 0) b = lastClear;
-  drawLine(p, c, 2, a, 0, b, 0);
+  drawLine(p, c, width, a, 0, b, 0);
 }
 
 void CProfilePlot::drawDecoLine(QPainter& p, const QColor& c, const kelp::ProfileSample* samples,
-                                int count) const {
+                                int count, int width) const {
   if (!samples) return;
-  drawDeco(p, c, count, [samples](int i) { return samples[i].sampleFlags; });
+  drawDeco(p, c, count, [samples](int i) { return samples[i].sampleFlags; }, width);
 }
 
 void CProfilePlot::drawDecoLine(QPainter& p, const QColor& c, const uint8_t* flags,

@@ -89,9 +89,10 @@ class CProfilePlot {
   void drawWarningLanes(QPainter& p, const QColor& warn, const QColor& radio, int width,
                         const kelp::ProfileSample* samples, int count, bool fiveLanes) const;
   // Along depth 0 from the first sample with the decompression bit to the last
-  // later sample without it (the last sample when it never clears).
+  // later sample without it (the last sample when it never clears); 2 wide unless
+  // the caller asks otherwise (paper).
   void drawDecoLine(QPainter& p, const QColor& c, const kelp::ProfileSample* samples,
-                    int count) const;
+                    int count, int width = 2) const;
   // The same over plain flag bytes (the clip buffer, the calculator's planned profile).
   void drawDecoLine(QPainter& p, const QColor& c, const uint8_t* flags, int count) const;
   // Polyline of point i at (i, ymax - value); values above the maximum are drawn at
@@ -102,7 +103,7 @@ class CProfilePlot {
  private:
   void drawFrame(QPainter& p) const;
   template <class FlagAt>
-  void drawDeco(QPainter& p, const QColor& c, int count, FlagAt flagAt) const;
+  void drawDeco(QPainter& p, const QColor& c, int count, FlagAt flagAt, int width = 2) const;
   template <class DepthAt, class WarnAt>
   void drawCurve(QPainter& p, const QColor& c, const QColor& warn, int width, int count,
                  DepthAt depthAt, WarnAt warnAt) const;

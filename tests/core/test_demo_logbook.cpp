@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/computer_models.h"
 #include "core/demo_logbook.h"
@@ -154,6 +155,78 @@ TEST(DemoLogbook, ContentIsVariedAndConsistent) {
   EXPECT_GE(y1 - y0, 3);
   EXPECT_GT(lb.averageSac, 8.0f);
   EXPECT_GT(lb.locationList.count(), 5);
+}
+
+// The dive computer profiles read like dives: a descent at 10..20 m/min, no ascent faster
+// than 10 m/min unless the computer flagged it, no zig-zag, a safety stop of about three
+// minutes at 3..5 m on dives deeper than 10 m, and stops at 6 m on decompression dives.
+TEST(DemoLogbook, ComputerProfilesLookLikeDives) {
+  constexpr double kReading = 1.0 / 3.0;        // minutes
+  constexpr double kStep = 10.0 / 64.0;          // resolution of a reading, metres
+  int checked = 0, stopsSeen = 0, decoSeen = 0, fastSeen = 0;
+  for (unsigned seed : {2u, 13u}) {
+    const Logbook lb = makeDemoLogbook(250, seed);
+    for (const DiveRecord& r : lb.dives()) {
+      if (profileKind(r) != ProfileKind::Computer) continue;
+      SCOPED_TRACE(testing::Message() << "seed " << seed << " dive " << r.diveNumber);
+      std::vector<double> d;
+      std::vector<uint8_t> f;
+      for (int i = 1; i < r.sampleCount && r.samples[i].depth != 0; ++i) {
+        d.push_back(-r.samples[i].depth);
+        f.push_back(r.samples[i].sampleFlags);
+      }
+      ASSERT_GE(d.size(), 6u);
+      const double maxDepth = *std::max_element(d.begin(), d.end());
+      const size_t deepest = std::max_element(d.begin(), d.end()) - d.begin();
+      // descent: from the surface to the first reading near the deepest point
+      size_t bottom = 0;
+      while (d[bottom] < maxDepth - 0.5) ++bottom;
+      if (maxDepth >= 5.0) {
+        const double rate = d[bottom] / ((bottom + 1) * kReading);
+        EXPECT_GE(rate, 10.0 - 0.5);
+        EXPECT_LE(rate, 20.0 + 0.5);
+      }
+      for (size_t i = 1; i < d.size(); ++i) {
+        // ascent: no more than 10 m/min between readings unless flagged as too fast
+        const double up = d[i - 1] - d[i];
+        if (up > 10.0 * kReading + kStep) {
+          EXPECT_TRUE(f[i] & 0x04) << "reading " << i << " rises " << up << " m";
+          EXPECT_TRUE(r.warningFlags & (1u << kWarnAscent));
+          ++fastSeen;
+        }
+        // no zig-zag: no turn between two moves of half a metre or more
+        if (i + 1 < d.size()) {
+          const double a = d[i] - d[i - 1], b = d[i + 1] - d[i];
+          EXPECT_FALSE(a * b < 0 && std::abs(a) >= 0.5 && std::abs(b) >= 0.5) << "reading " << i;
+        }
+      }
+      // the last stop: readings at 3..5 m (3 m stop of a decompression dive included),
+      // at most two readings before surfacing
+      size_t end = d.size();
+      while (end > deepest && d[end - 1] < 2.8) --end;
+      size_t stop = end;
+      while (stop > deepest && d[stop - 1] >= 2.8 && d[stop - 1] <= 5.2) --stop;
+      EXPECT_LE(d.size() - end, 2u);
+      if (maxDepth > 10.0) {
+        EXPECT_GE((end - stop) * kReading, 3.0) << "safety stop of " << (end - stop) << " readings";
+        ++stopsSeen;
+      }
+      const bool deco = r.warningFlags & (1u << kWarnDeco);
+      if (deco) {
+        ++decoSeen;
+        const auto atSix = std::count_if(d.begin() + deepest, d.end(),
+                                         [](double x) { return x >= 5.6 && x <= 6.4; });
+        EXPECT_GE(atSix, 6);
+        EXPECT_TRUE(std::any_of(f.begin(), f.end(), [](uint8_t x) { return x & 0x01; }));
+        EXPECT_FALSE(f.back() & 0x01);  // the obligation is cleared before surfacing
+      }
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 300);
+  EXPECT_GT(stopsSeen, 150);
+  EXPECT_GT(decoSeen, 3);
+  EXPECT_GT(fastSeen, 0);
 }
 
 TEST(RawProfileEncoding, ExpandsToTheEncodedReadings) {
