@@ -5,9 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <map>
@@ -15,10 +19,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/strings.h"
+#include "core/settings.h"
 #include "core/string_list.h"
+#include "core/strings.h"
 #include "core/texts.h"
 #include "core/version.h"
+#include "records/book_date.h"
 #include "transfer/xml_memory.h"
 
 namespace kelp {
@@ -29,8 +35,10 @@ using pugi::xml_node;
 
 // ---- values ----
 
-// The shortest decimal that reads back as the same value, never in exponent form.
+// The shortest decimal that reads back as the same value, never in exponent form; 0 for a
+// value that is no number.
 template <class F> std::string decimal(F v) {
+  if (!std::isfinite(v)) return "0";
   char buf[400];
   const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
   return r.ec == std::errc() ? std::string(buf, r.ptr) : std::string("0");
@@ -128,34 +136,72 @@ void personal(xml_node person, const std::string& name) {
 
 // ---- what the dives refer to ----
 
-// Sites and buddies get their ids in the order the exported dives first name them.
+// One buddy of the diver section: a name the dives give, an entry of the address book, or
+// both when they name the same person.
+struct Buddy {
+  std::string id;
+  std::string name;                      // as the dives write it; "" for an address alone
+  const BuddyAddress* address = nullptr;
+};
+
+// Sites and buddies get their ids in the order the exported dives first name them; entries of
+// the address book that no dive names follow.
 struct References {
   std::map<std::pair<std::string, std::string>, std::string> siteIds;  // (location, site) -> id
   std::vector<std::pair<std::string, std::string>> sites;              // in id order
-  std::map<std::string, std::string> buddyIds;                         // name -> id
-  std::vector<std::string> buddies;
+  std::map<std::string, size_t> buddyIndex;                            // name -> buddies[i]
+  std::vector<Buddy> buddies;
 
   const std::string* site(const DiveRecord& r) const {
     auto it = siteIds.find({textOf(r.location), textOf(r.site)});
     return it == siteIds.end() ? nullptr : &it->second;
   }
+  const std::string& buddyId(const std::string& name) const { return buddies[buddyIndex.at(name)].id; }
   void collect(const DiveRecord& r) {
     std::pair<std::string, std::string> key{textOf(r.location), textOf(r.site)};
     if ((!key.first.empty() || !key.second.empty()) && !siteIds.count(key)) {
       siteIds.emplace(key, "site" + std::to_string(sites.size() + 1));
       sites.push_back(std::move(key));
     }
-    for (const std::string& b : buddyNames(r))
-      if (!buddyIds.count(b)) {
-        buddyIds.emplace(b, "buddy" + std::to_string(buddies.size() + 1));
-        buddies.push_back(b);
-      }
+    for (std::string& b : buddyNames(r))
+      if (!buddyIndex.count(b)) addBuddy(std::move(b), nullptr);
+  }
+  // An address joins the buddy of its name ("first name surname", letters compared without
+  // case) when the dives know one that has no address yet; else it is a buddy of its own.
+  void addAddresses(const std::vector<BuddyAddress>& book) {
+    std::map<std::string, size_t> byName;
+    for (size_t i = 0; i < buddies.size(); ++i) byName.emplace(folded(buddies[i].name), i);
+    for (const BuddyAddress& a : book) {
+      auto it = byName.find(folded(textOf(a.firstName) + " " + textOf(a.surname)));
+      if (it != byName.end() && !buddies[it->second].address)
+        buddies[it->second].address = &a;
+      else
+        addBuddy({}, &a);
+    }
   }
   static std::vector<std::string> buddyNames(const DiveRecord& r) {
     std::vector<std::string> out;
     for (const std::string& b : splitEntries(getText(r.buddies))) {
       std::string name = trimmed(xmlText(storedToUtf8(b)));
       if (!name.empty()) out.push_back(std::move(name));
+    }
+    return out;
+  }
+
+ private:
+  void addBuddy(std::string name, const BuddyAddress* a) {
+    if (!name.empty()) buddyIndex.emplace(name, buddies.size());
+    buddies.push_back({"buddy" + std::to_string(buddies.size() + 1), std::move(name), a});
+  }
+  // A name for comparing: blanks collapsed, ASCII letters in lower case.
+  static std::string folded(const std::string& name) {
+    std::string out;
+    for (char c : trimmed(name)) {
+      if (c == ' ' || c == '\t') {
+        if (!out.empty() && out.back() != ' ') out += ' ';
+        continue;
+      }
+      out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
     return out;
   }
@@ -199,7 +245,7 @@ void writeDive(xml_node group, const DiveRecord& r, int position, const Referenc
 
   xml_node before = child(dive, "informationbeforedive");
   if (const std::string* site = refs.site(r)) link(before, *site);
-  for (const std::string& b : References::buddyNames(r)) link(before, refs.buddyIds.at(b));
+  for (const std::string& b : References::buddyNames(r)) link(before, refs.buddyId(b));
   if (r.diveNumber > 0) child(before, "divenumber", std::to_string(r.diveNumber));
   child(before, "datetime", uddfDateTime(r.date, r.timeOfDay));
   if (has(r.airTemperature)) child(before, "airtemperature", hundredths(r.airTemperature + 27315));
@@ -270,6 +316,224 @@ void writeDive(xml_node group, const DiveRecord& r, int position, const Referenc
   if (r.tankMaterial != 0) notes.line(str(62787), tankMaterialText(r.tankMaterial));
   notes.line("Allarmi", otherWarnings);
   notes.writeTo(after);
+}
+
+// ---- the books ----
+
+// A book date as the format's date and time; "" for no date.
+std::string bookDateTime(int32_t stamp) {
+  return stamp == NO_BOOK_DATE ? std::string() : uddfDateTime(bookDateDay(stamp), 0);
+}
+void encapsulatedDate(xml_node parent, const char* name, int32_t stamp) {
+  if (stamp != NO_BOOK_DATE) child(child(parent, name), "datetime", bookDateTime(stamp));
+}
+
+std::string money(float v, const std::string& currency) {
+  std::string t = format("%.2f", static_cast<double>(v));
+  const std::string c = trimmed(xmlText(currency));
+  return c.empty() ? t : t + " " + c;
+}
+
+// A web address as xs:anyURI takes it: blanks, characters beyond ASCII and a "%" that starts no
+// escape are escaped.
+std::string uri(const std::string& text) {
+  static const char* kHex = "0123456789ABCDEF";
+  auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto u = static_cast<unsigned char>(text[i]);
+    const bool escape = u <= 0x20 || u >= 0x7F || std::strchr("\"<>\\^`{|}[]", text[i]) ||
+                        (text[i] == '%' && !(i + 2 < text.size() && hex(text[i + 1]) && hex(text[i + 2])));
+    if (escape) {
+      out += '%';
+      out += kHex[u >> 4];
+      out += kHex[u & 15];
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+void writeAddress(xml_node person, const BuddyAddress& a) {
+  const std::string street = textOf(a.street), town = textOf(a.town), postcode = textOf(a.postalCode),
+                    province = textOf(a.province);
+  if (!street.empty() || !town.empty() || !postcode.empty() || !province.empty()) {
+    xml_node n = child(person, "address");
+    if (!street.empty()) child(n, "street", street);
+    if (!town.empty()) child(n, "city", town);
+    if (!postcode.empty()) child(n, "postcode", postcode);
+    child(n, "country", "");  // the format asks for one; the book has none
+    if (!province.empty()) child(n, "province", province);
+  }
+  const std::string phone1 = textOf(a.phone1), phone2 = textOf(a.phone2), mobile = textOf(a.mobile),
+                    fax = textOf(a.fax), email = textOf(a.email), home = uri(textOf(a.homePage));
+  if (!(phone1 + phone2 + mobile + fax + email + home).empty()) {
+    xml_node n = child(person, "contact");
+    for (const std::string* t : {&phone1, &phone2})
+      if (!t->empty()) child(n, "phone", *t);
+    if (!mobile.empty()) child(n, "mobilephone", mobile);
+    if (!fax.empty()) child(n, "fax", fax);
+    if (!email.empty()) child(n, "email", email);
+    if (!home.empty()) child(n, "homepage", home);
+  }
+}
+
+void writeBuddy(xml_node diver, const Buddy& b) {
+  xml_node n = withId(child(diver, "buddy"), b.id);
+  if (!b.address) {
+    personal(n, b.name);
+    return;
+  }
+  const BuddyAddress& a = *b.address;
+  xml_node p = child(n, "personal");
+  child(p, "firstname", textOf(a.firstName));
+  child(p, "lastname", textOf(a.surname));
+  const std::string title = textOf(a.title);
+  if (!title.empty()) child(p, "honorific", title);
+  writeAddress(n, a);
+  Notes notes;
+  notes.addText(textOf(a.note));
+  notes.writeTo(n);
+}
+
+// The equipment categories of the book and the elements the format has for them, in the
+// order the format lists its elements.
+struct PieceKind {
+  const char* element;
+  int category;  // -1: every category not listed before
+};
+constexpr PieceKind kPieceKinds[] = {{"buoyancycontroldevice", 2}, {"divecomputer", 3}, {"regulator", 0},
+                                     {"suit", 4},  {"tank", 1}, {"variouspieces", -1}};
+
+void writePiece(xml_node parent, const char* element, const EquipmentItem& e, const std::string& id,
+                const std::string& currency) {
+  xml_node n = withId(child(parent, element), id);
+  child(n, "name", textOf(e.designation));
+  const std::string model = textOf(e.component1), serial = textOf(e.serialNumber1);
+  if (!model.empty()) child(n, "model", model);
+  if (!serial.empty()) child(n, "serialnumber", serial);
+  const std::string bought = textOf(e.purchaseDate);
+  const BookDateEntry boughtOn = parseBookDate(bought);
+  const std::string code = uddfCurrency(currency);
+  const bool price = e.purchasePrice != 0 && std::isfinite(e.purchasePrice);
+  if (boughtOn.kind == BookDateEntry::Valid || price) {
+    xml_node purchase = child(n, "purchase");
+    if (boughtOn.kind == BookDateEntry::Valid) child(purchase, "datetime", bookDateTime(boughtOn.stamp));
+    if (price) {
+      xml_node pr = child(purchase, "price", format("%.2f", static_cast<double>(e.purchasePrice)));
+      if (!code.empty()) pr.append_attribute("currency").set_value(code.c_str());
+    }
+  }
+  if (e.nextServiceYear != 0) {
+    const int month = e.nextServiceMonth >= 1 && e.nextServiceMonth <= 12 ? e.nextServiceMonth : 1;
+    child(child(n, "nextservicedate"), "datetime", format("%04d-%02d-01T00:00:00", e.nextServiceYear, month));
+  }
+  Notes notes;
+  if (std::string(element) == "variouspieces")
+    notes.line("Categoria", equipmentCategoryText(equipmentCategory(e)));
+  notes.line("Utilizzatore", textOf(e.user));
+  if (boughtOn.kind != BookDateEntry::Valid) notes.line("Comperato", bought);
+  if (price && code.empty()) notes.line("Acquistato a", money(e.purchasePrice, currency));
+  notes.line("Comp2", textOf(e.component2));
+  notes.line("Numero di serie2", textOf(e.serialNumber2));
+  notes.line("Configurazione", textOf(e.configuration));
+  if (e.lastServiceYear != 0)
+    notes.line("Ultima revisione", format("%02u.%04u", unsigned(e.lastServiceMonth), unsigned(e.lastServiceYear)));
+  if (e.serviceCost != 0 && std::isfinite(e.serviceCost)) notes.line("Revisioni", money(e.serviceCost, currency));
+  if (e.remind) notes.add("Avvisa prossima revisione");
+  notes.addText(textOf(e.note));
+  notes.writeTo(n);
+}
+
+void writeEquipment(xml_node owner, const std::vector<EquipmentItem>& book, const std::string& currency) {
+  if (book.empty()) return;
+  xml_node equipment = child(owner, "equipment");
+  for (const PieceKind& kind : kPieceKinds)
+    for (size_t i = 0; i < book.size(); ++i) {
+      const int c = equipmentCategory(book[i]);
+      const bool listed = kind.category >= 0 ? c == kind.category : c > 4;  // protection, ABC, others
+      if (listed) writePiece(equipment, kind.element, book[i], "equipment" + std::to_string(i + 1), currency);
+    }
+}
+
+void writeOwner(xml_node diver, const UddfBooks* books, const std::string& currency) {
+  xml_node owner = withId(child(diver, "owner"), "owner");
+  if (!books) {
+    personal(owner, "");
+    return;
+  }
+  const OwnerBook& book = books->owner;
+  const PersonName name = splitPersonName(textOf(book.owner.name));
+  xml_node p = child(owner, "personal");
+  child(p, "firstname", name.first);
+  child(p, "lastname", name.last);
+  const std::string club = textOf(book.owner.club);
+  if (!club.empty()) p.append_child("membership").append_attribute("organisation").set_value(club.c_str());
+
+  writeEquipment(owner, books->equipment, currency);
+
+  Notes notes;
+  if (!book.entries.empty()) {
+    xml_node education = child(owner, "education");
+    int instructors = 0;
+    for (const Certification& c : book.entries) {
+      const std::string category = textOf(c.category), designation = textOf(c.designation);
+      const bool level = category == certificationCategories()[0];
+      xml_node n = child(education, "certification");
+      child(n, level ? "level" : "specialty", designation);
+      const std::string instructor = textOf(c.instructor);
+      if (!instructor.empty()) {
+        xml_node in = withId(child(n, "instructor"), "instructor" + std::to_string(++instructors));
+        personal(in, instructor);
+      }
+      encapsulatedDate(n, "issuedate", c.date);
+      // What a certification has no element for goes into the owner's notes.
+      std::string more;
+      auto add = [&](const std::string& label, const std::string& value) {
+        if (!value.empty()) more += (more.empty() ? "" : ", ") + label + ": " + value;
+      };
+      if (!level) add("Categoria", category);
+      if (c.cost != 0 && std::isfinite(c.cost)) add("Costi", money(c.cost, currency));
+      for (const std::string& l : linesOf(textOf(c.note))) add("Note", l);
+      if (!more.empty()) notes.add(designation + " (" + more + ")");
+    }
+  }
+  notes.writeTo(owner);
+}
+
+void writeTrips(xml_node uddf, const std::vector<DiveTrip>& trips, const Logbook& lb,
+                const std::vector<int>& positions) {
+  if (trips.empty()) return;
+  xml_node divetrip = child(uddf, "divetrip");
+  for (size_t i = 0; i < trips.size(); ++i) {
+    const DiveTrip& t = trips[i];
+    const std::string destination = textOf(t.destination);
+    xml_node trip = withId(child(divetrip, "trip"), "trip" + std::to_string(i + 1));
+    child(trip, "name", destination);
+    xml_node part = child(trip, "trippart");
+    child(part, "name", destination);
+    if (t.startDate != NO_BOOK_DATE || t.endDate != NO_BOOK_DATE) {
+      xml_node when = child(part, "dateoftrip");
+      const int32_t start = t.startDate != NO_BOOK_DATE ? t.startDate : t.endDate;
+      const int32_t end = t.endDate != NO_BOOK_DATE ? t.endDate : t.startDate;
+      when.append_attribute("startdate").set_value(bookDateTime(start).c_str());
+      when.append_attribute("enddate").set_value(bookDateTime(end).c_str());
+    }
+    // The exported dives whose numbers lie in the trip's range.
+    const int last = t.lastDive >= t.firstDive ? t.lastDive : t.firstDive;
+    xml_node related;
+    for (int p : positions) {
+      const int number = lb.dives()[p - 1].diveNumber;
+      if (t.firstDive <= 0 || number < t.firstDive || number > last) continue;
+      if (!related) related = child(part, "relateddives");
+      link(related, diveId(p));
+    }
+    Notes notes;
+    notes.addText(textOf(t.note));
+    if (t.firstDive != 0 || t.lastDive != 0) notes.line("Immersioni", tripDivesText(t));
+    notes.writeTo(part);
+  }
 }
 
 // Dives that follow each other with a surface interval belong to one repetition group.
@@ -376,6 +640,39 @@ std::string uddfDateTime(int32_t dayNumber, int minutes) {
   return format("%04d-%02d-%02dT%02d:%02d:00", y, m, d, minutes / 60, minutes % 60);
 }
 
+std::string uddfCurrency(const std::string& currency) {
+  std::string c;
+  for (char ch : trimmed(currency)) c += (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
+  static const std::pair<const char*, const char*> kKnown[] = {
+      {"DM", "DEM"}, {"\xE2\x82\xAC", "EUR"}, {"EURO", "EUR"}, {"LIRE", "ITL"}, {"LIT", "ITL"}, {"L.", "ITL"},
+      {"SFR", "CHF"}, {"FR.", "CHF"}, {"\xC2\xA3", "GBP"}, {"$", "USD"}, {"ATS", "ATS"}, {"\xC3\x96S", "ATS"}};
+  for (const auto& [text, code] : kKnown)
+    if (c == text) return code;
+  const bool letters = c.size() == 3 && std::all_of(c.begin(), c.end(), [](char ch) { return ch >= 'A' && ch <= 'Z'; });
+  return letters ? c : std::string();
+}
+
+UddfBookFiles uddfBookFiles(const Logbook& lb, const Settings& s) {
+  return {lb.infPath, lb.trpPath, s.addressFile, s.equipmentFile};
+}
+
+bool anyUddfBookFile(const UddfBookFiles& f) {
+  std::error_code ec;
+  for (const std::string* p : {&f.owner, &f.trips, &f.addresses, &f.equipment})
+    if (!p->empty() && std::filesystem::exists(*p, ec)) return true;
+  return false;
+}
+
+Result loadUddfBooks(const UddfBookFiles& f, UddfBooks& out) {
+  out = UddfBooks{};
+  Result r;
+  if (!f.owner.empty() && !(r = loadOwnerFile(f.owner, out.owner))) return r;
+  if (!f.trips.empty() && !(r = loadTripFile(f.trips, out.trips))) return r;
+  if (!f.addresses.empty() && !(r = loadAddressFile(f.addresses, out.addresses))) return r;
+  if (!f.equipment.empty() && !(r = loadEquipmentFile(f.equipment, out.equipment))) return r;
+  return Result::success();
+}
+
 PersonName splitPersonName(const std::string& name) {
   const std::string n = trimmed(name);
   const size_t blank = n.find_last_of(" \t");
@@ -418,12 +715,13 @@ void build(pugi::xml_document& doc, const Logbook& lb, const UddfOptions& o) {
     refs.collect(r);
   }
 
+  if (o.books) refs.addAddresses(o.books->addresses);
+
   // The buddies live beside the owner, whom the format needs first.
-  if (!refs.buddies.empty()) {
+  if (!refs.buddies.empty() || o.books) {
     xml_node diver = child(uddf, "diver");
-    personal(withId(child(diver, "owner"), "owner"), "");
-    for (size_t i = 0; i < refs.buddies.size(); ++i)
-      personal(withId(child(diver, "buddy"), "buddy" + std::to_string(i + 1)), refs.buddies[i]);
+    writeOwner(diver, o.books, o.currency);
+    for (const Buddy& b : refs.buddies) writeBuddy(diver, b);
   }
 
   if (!refs.sites.empty()) {
@@ -436,6 +734,8 @@ void build(pugi::xml_document& doc, const Logbook& lb, const UddfOptions& o) {
     }
   }
 
+  if (o.books) writeTrips(uddf, o.books->trips, lb, positions);
+
   if (!positions.empty()) {
     xml_node profiledata = child(uddf, "profiledata");
     xml_node group;
@@ -446,7 +746,6 @@ void build(pugi::xml_document& doc, const Logbook& lb, const UddfOptions& o) {
       writeDive(group, r, p, refs);
     }
   }
-
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/ui/area_commands.h"
 #include "app/ui/kelp_doc.h"
 #include "app/ui/main_frame.h"
+#include "core/settings.h"
 #include "transfer/uddf_export.h"
 
 namespace {
@@ -42,6 +43,18 @@ bool runUddfCommand(CMainFrame& frame, int id) {
   const QString path = uddfPrompts().file(&frame, suggestedName(lb));
   if (path.isEmpty()) return true;
   kelp::UddfOptions o;
+  o.currency = kelp::settings().currency;
+  // The books go with the dives when any of their files is there.
+  kelp::UddfBooks books;
+  const kelp::UddfBookFiles files = kelp::uddfBookFiles(lb, kelp::settings());
+  if (kelp::anyUddfBookFile(files)) {
+    const kelp::Result loaded = kelp::loadUddfBooks(files, books);
+    if (!loaded) {
+      tellUser(&frame, q(loaded.error));
+      return true;
+    }
+    o.books = &books;
+  }
   const kelp::Result r = kelp::exportUddf(lb, path.toStdString(), o);
   if (!r) {
     tellUser(&frame, q(r.error));
