@@ -245,7 +245,13 @@ void writeDive(xml_node group, const DiveRecord& r, int position, const Referenc
 
   xml_node before = child(dive, "informationbeforedive");
   if (const std::string* site = refs.site(r)) link(before, *site);
-  for (const std::string& b : References::buddyNames(r)) link(before, refs.buddyId(b));
+  std::vector<const std::string*> linked;  // a buddy named twice is linked once
+  for (const std::string& b : References::buddyNames(r)) {
+    const std::string& id = refs.buddyId(b);
+    if (std::find(linked.begin(), linked.end(), &id) != linked.end()) continue;
+    linked.push_back(&id);
+    link(before, id);
+  }
   if (r.diveNumber > 0) child(before, "divenumber", std::to_string(r.diveNumber));
   child(before, "datetime", uddfDateTime(r.date, r.timeOfDay));
   if (has(r.airTemperature)) child(before, "airtemperature", hundredths(r.airTemperature + 27315));

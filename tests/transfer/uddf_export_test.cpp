@@ -11,6 +11,7 @@
 #include "core/strings.h"
 #include "core/texts.h"
 #include "transfer/uddf_export.h"
+#include "transfer/xml_memory.h"
 #include "uddf_test_util.h"
 
 using namespace kelp;
@@ -73,7 +74,7 @@ class UddfExportTest : public ::testing::Test {
     b.timeOfDay = 10 * 60;
     setText(b.location, "Elba");
     setText(b.site, "Punta Nera");
-    setText(b.buddies, "Luca");
+    setText(b.buddies, "Luca & Luca");
     b.maxDepth = 1800;
     b.diveTime = 3;
     b.tankSize = 1000;  // no start pressure: the volume goes into the notes
@@ -135,6 +136,8 @@ TEST_F(UddfExportTest, EveryKindOfDiveExportsToAFileTheSchemaAccepts) {
   Logbook demo = makeDemoLogbook(150, 3);
   ASSERT_TRUE(exportUddf(demo, file("demo.uddf"), options()));
   EXPECT_EQ(uddfSchemaErrors(file("demo.uddf")), "");
+  // The memory of the tree is given back once the file is written.
+  EXPECT_EQ(xmlBlockBytes(), 0u);
 }
 
 TEST_F(UddfExportTest, TheDocumentNamesTheFormatAndTheProgram) {
