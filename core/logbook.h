@@ -96,6 +96,9 @@ class Logbook {
   bool put(int n, const DiveRecord& r);
   // Changes the dive at position n through f (a copy that is put back); false when outside.
   bool modify(int n, const std::function<void(DiveRecord&)>& f);
+  // Offers a copy of every dive, in logbook order, to f(position, copy); each copy for which
+  // f returns true is put back. Totals are rebuilt once. Returns the number of dives put back.
+  int modifyEach(const std::function<bool(int, DiveRecord&)>& f);
   Result insert(const DiveRecord& r);      // in date order; refused beyond MAX_DIVES
   // Inserts at position p (1..count+1) and numbers it as insert() does: later dives move up by
   // one, the new dive takes the number before the next one (or follows the previous one).

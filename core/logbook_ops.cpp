@@ -127,6 +127,22 @@ bool Logbook::modify(int n, const std::function<void(DiveRecord&)>& f) {
   return put(n, r);
 }
 
+int Logbook::modifyEach(const std::function<bool(int, DiveRecord&)>& f) {
+  int changed = 0;
+  DiveRecord r;
+  for (size_t i = 0; i < m_dives.size(); ++i) {
+    r = m_dives[i];
+    if (!f(static_cast<int>(i) + 1, r)) continue;
+    setRecord(i, r);
+    ++changed;
+  }
+  if (changed) {
+    modified = true;
+    rebuildTotals(false);
+  }
+  return changed;
+}
+
 int Logbook::insertPosition(const DiveRecord& r) const {
   if (r.date == -1) return 1;
   const uint32_t date = static_cast<uint32_t>(r.date);

@@ -64,17 +64,16 @@ Result fillDives(Logbook& lb, const FillTemplate& t, int* inRange, int* changed)
   if (inRange) *inRange = 0;
   if (changed) *changed = 0;
   if (t.first == 0 || t.last == 0) return Result::failure("Inserisci imm");
-  for (int pos = 1; pos <= lb.diveCount(); ++pos) {
+  int range = 0;
+  const int stored = lb.modifyEach([&](int pos, DiveRecord& r) {
     const DiveRecord& d = lb.dives()[static_cast<size_t>(pos - 1)];
-    if (d.diveNumber < t.first || d.diveNumber > t.last) continue;
-    if (inRange) ++*inRange;
-    DiveRecord r;
-    std::memcpy(&r, &d, sizeof r);
+    if (d.diveNumber < t.first || d.diveNumber > t.last) return false;
+    ++range;
     applyFillTemplate(r, t);
-    if (std::memcmp(&r, &d, sizeof r) == 0) continue;
-    lb.put(pos, r);
-    if (changed) ++*changed;
-  }
+    return std::memcmp(&r, &d, sizeof r) != 0;  // only dives whose bytes changed are stored
+  });
+  if (inRange) *inRange = range;
+  if (changed) *changed = stored;
   lb.changes.raise();
   return Result::success();
 }

@@ -1,11 +1,10 @@
 #include "profile/print_layout.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "core/logbook.h"
 #include "core/texts.h"
+#include "records/owner_book.h"
 
 namespace kelp {
 
@@ -109,36 +108,10 @@ PrintRange listPage(const PrintRange& r, int page, int pageHeight) {
   return p;
 }
 
-namespace {
-constexpr size_t kOwnerHeaderSize = 4;
-constexpr size_t kOwnerTextSize = 61;
-constexpr size_t kOldOwnerFileSize = 1396;
-
-// A text of a fixed field, up to its NUL and never past the field.
-std::string fieldText(const std::string& bytes, size_t offset, size_t size) {
-  if (offset >= bytes.size()) return {};
-  size = std::min(size, bytes.size() - offset);
-  size_t n = 0;
-  while (n < size && bytes[offset + n]) ++n;
-  return storedToUtf8(bytes.substr(offset, n));
-}
-}  // namespace
-
 CoverOwner readCoverOwner(const std::string& infPath) {
-  std::ifstream in(infPath, std::ios::binary);
-  if (!in) return {};
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  CoverOwner o;
-  const bool current = bytes.size() >= kOwnerHeaderSize + 2 * kOwnerTextSize &&
-                       static_cast<uint8_t>(bytes[0]) == 100 && bytes[1] == 0;
-  if (current) {
-    o.name = fieldText(bytes, kOwnerHeaderSize, kOwnerTextSize);
-    o.club = fieldText(bytes, kOwnerHeaderSize + kOwnerTextSize, kOwnerTextSize);
-  } else if (bytes.size() == kOldOwnerFileSize) {
-    // The older layout holds the owner's text at its start.
-    o.name = fieldText(bytes, 0, kOwnerTextSize);
-  }
-  return o;
+  OwnerBook book;
+  if (!loadOwnerFile(infPath, book)) return {};
+  return {storedToUtf8(getText(book.owner.name)), storedToUtf8(getText(book.owner.club))};
 }
 
 }  // namespace kelp

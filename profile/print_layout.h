@@ -107,8 +107,8 @@ int listPageCount(int dives, int pageHeight);
 PrintRange listPage(const PrintRange& r, int page, int pageHeight);
 
 // ---- cover ----
-// The owner's name and club for the cover, from the owner file beside the logbook (.inf);
-// empty texts when the file is missing or unreadable. Texts in UTF-8.
+// The owner's name and club for the cover, from the owner file beside the logbook (.inf,
+// read by the owner book); empty texts when the file is missing or unreadable. UTF-8.
 struct CoverOwner {
   std::string name;
   std::string club;

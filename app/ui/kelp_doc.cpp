@@ -32,6 +32,8 @@ QString defaultLogbookFile(QWidget* parent, bool save, const QString& suggested)
     QFileDialog dlg(parent, QStringLiteral("Salva come"), suggested, filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(QStringLiteral("log"));
+    // The callers ask about an existing file themselves, in the program's words.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
     return dlg.selectedFiles().first();
   }
@@ -279,7 +281,13 @@ bool CKelpDoc::fileSaveAs(const QString& path) {
     if (p.isEmpty()) return false;
   }
   if (QFileInfo(p).suffix().isEmpty()) p += QStringLiteral(".log");
-  return saveTo(QFileInfo(p).absoluteFilePath());
+  p = QFileInfo(p).absoluteFilePath();
+  if (path.isEmpty() && QFileInfo::exists(p) && p != QFileInfo(fromUtf8(m_log.path)).absoluteFilePath() &&
+      askUser(m_window, QMessageBox::Question,
+              QStringLiteral("´%1´ esiste già\nsovrasciverlo?").arg(QDir::toNativeSeparators(p)),
+              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return false;
+  return saveTo(p);
 }
 
 bool CKelpDoc::reload() {

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/ui/kelp_doc.h"
 #include "app/view_layout.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -587,7 +588,7 @@ void CKelpView::paintEvent(QPaintEvent* e) {
     s_dueService = false;
     QTimer::singleShot(0, this, [this] {
       emit dueServiceShown();
-      QMessageBox::warning(this, QStringLiteral("Kelp"), q(str(kStrDueService)));
+      tellUser(this, q(str(kStrDueService)));
     });
   }
 }

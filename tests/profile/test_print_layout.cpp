@@ -200,10 +200,10 @@ TEST(CoverOwner, ReadFromBothOwnerFileLayouts) {
   EXPECT_EQ(o.name, "Luca Verdi\xC3\xA8");
   EXPECT_EQ(o.club, "Sub Club");
 
-  // A name filling its field without a terminating NUL stops at the field's end.
+  // A name filling its field without a terminating NUL ends inside its field.
   std::fill(cur.begin() + 4, cur.begin() + 65, 'x');
   write(cur);
-  EXPECT_EQ(readCoverOwner(path).name, std::string(61, 'x'));
+  EXPECT_EQ(readCoverOwner(path).name, std::string(60, 'x'));
 
   // The older layout of exactly 1396 bytes: the owner's text at its start.
   std::string old(1396, '\0');

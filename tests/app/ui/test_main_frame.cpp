@@ -161,6 +161,31 @@ class TestMainFrame : public QObject {
              path(QStringLiteral("saved.log")));
   }
 
+  void saveAsOntoAnExistingFileAsksOnce() {
+    const QString other = writeDemo(QStringLiteral("other.log"), 2, 3);
+    const QByteArray before = [&] {
+      QFile f(other);
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    settings().lastLogbookPath.clear();  // start with a new logbook, not the one just written
+    CKelpDoc doc;
+    doc.onNewDocument();
+    for (const DiveRecord& r : makeDemoLogbook(4, 9).dives()) doc.logbook().insert(r);
+    auto chooser = uiPrompts().logbookFile;
+    uiPrompts().logbookFile = [&](QWidget*, bool, const QString&) { return other; };
+    m_answers.queue = {QMessageBox::No};
+    QVERIFY(!doc.fileSaveAs());
+    QCOMPARE(m_answers.texts.size(), 1);
+    QVERIFY(m_answers.texts[0].contains(QStringLiteral("esiste già")));
+    QFile f(other);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);  // left alone
+    m_answers.queue = {QMessageBox::Yes};
+    QVERIFY(doc.fileSaveAs());
+    QCOMPARE(doc.logbook().path, other.toStdString());
+    uiPrompts().logbookFile = chooser;
+  }
+
   void disabledCommandsDoNothing() {
     CKelpDoc doc;
     CMainFrame f(&doc);
