@@ -93,7 +93,7 @@ std::string localNow() {
 xml_node child(xml_node parent, const char* name) { return parent.append_child(name); }
 xml_node child(xml_node parent, const char* name, const std::string& text) {
   xml_node n = parent.append_child(name);
-  n.append_child(pugi::node_pcdata).set_value(text.c_str());
+  if (!text.empty()) n.append_child(pugi::node_pcdata).set_value(text.c_str());
   return n;
 }
 void link(xml_node parent, const std::string& ref) {
