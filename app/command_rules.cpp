@@ -63,6 +63,7 @@ bool commandEnabled(int id, const CommandState& s) {
   switch (id) {
     case cmd::CreateSelectedFile:
     case cmd::ExportCsv:
+    case cmd::ExportUddf:
     case cmd::Copy:
     case cmd::SelectionCopy:
     case cmd::EditDive:
@@ -128,6 +129,7 @@ const std::vector<CommandInfo>& commandTable() {
       {CreateSelectedFile, "File", "Crea file selezionato", "", "", true},
       {0, "File", "", "", "", true},
       {ExportCsv, "File", "Invia a CSV", "", "", true},
+      {ExportUddf, "File", "Esporta UDDF...", "", "", true},
       {ImportCitizen, "File", "Importa Citizen", "", "", true},
       {ImportGuardian, "File", "Importa Mares Guardian", "", "", true},
       {0, "File", "", "", "", true},

@@ -13,7 +13,7 @@ BUILD=${KELP_BUILD_DIR:-$ROOT/build}
 PACKAGES=(cmake ninja-build clang libclang-rt-14-dev g++ libgtest-dev libbenchmark-dev
           nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
           fonts-liberation xvfb xauth poppler-utils locales qt6-translations-l10n libcli11-dev
-          dpkg-dev file)
+          dpkg-dev file libpugixml-dev libxml2-utils)
 
 install_deps() {
   local missing=()

@@ -9,6 +9,7 @@ bool runSearchCommand(CMainFrame& frame, int id);      // profile/ui/search_comm
 bool runProfileCommand(CMainFrame& frame, int id);     // profile/ui/profile_commands.cpp
 bool runPrintCommand(CMainFrame& frame, int id);       // profile/ui/print_commands.cpp
 bool runTransferCommand(CMainFrame& frame, int id);    // transfer/ui/transfer_commands.cpp
+bool runUddfCommand(CMainFrame& frame, int id);        // transfer/ui/uddf_commands.cpp
 bool runStatisticsCommand(CMainFrame& frame, int id);  // analysis/ui/statistics_commands.cpp
 bool runPlannerCommand(CMainFrame& frame, int id);     // analysis/ui/planner_commands.cpp
 bool runRecordsCommand(CMainFrame& frame, int id);     // records/ui/records_commands.cpp

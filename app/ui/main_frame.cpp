@@ -352,7 +352,8 @@ void CMainFrame::runCommand(int id) {
       // The windows of the other areas.
       static bool (*const areas[])(CMainFrame&, int) = {
           runEditCommand,      runSearchCommand,     runProfileCommand, runPrintCommand,
-          runTransferCommand,  runStatisticsCommand, runPlannerCommand, runRecordsCommand};
+          runTransferCommand,  runStatisticsCommand, runPlannerCommand, runRecordsCommand,
+          runUddfCommand};
       bool taken = false;
       for (auto run : areas)
         if ((taken = run(*this, id))) break;

@@ -1,0 +1,65 @@
+// "Esporta UDDF..." in the File menu.
+#include "transfer/ui/uddf_commands.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStatusBar>
+
+#include "app/command_rules.h"
+#include "app/ui/area_commands.h"
+#include "app/ui/kelp_doc.h"
+#include "app/ui/main_frame.h"
+#include "core/settings.h"
+#include "transfer/uddf_export.h"
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+QString chooseFile(QWidget* parent, const QString& suggested) {
+  QFileDialog dlg(parent, QStringLiteral("Esporta UDDF"), suggested, QStringLiteral("UDDF (*.uddf)"));
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setDefaultSuffix(QStringLiteral("uddf"));
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+  return dlg.selectedFiles().first();
+}
+
+// The logbook's own name with the extension .uddf, beside it.
+QString suggestedName(const kelp::Logbook& lb) {
+  const QFileInfo log(q(lb.path.empty() ? std::string("Senzanome.log") : lb.path));
+  return log.dir().filePath(log.completeBaseName() + QStringLiteral(".uddf"));
+}
+
+}  // namespace
+
+UddfPrompts& uddfPrompts() {
+  static UddfPrompts p{chooseFile};
+  return p;
+}
+
+bool runUddfCommand(CMainFrame& frame, int id) {
+  if (id != kelp::cmd::ExportUddf) return false;
+  const kelp::Logbook& lb = frame.document()->logbook();
+  const QString path = uddfPrompts().file(&frame, suggestedName(lb));
+  if (path.isEmpty()) return true;
+  kelp::UddfOptions o;
+  o.currency = kelp::settings().currency;
+  // The books go with the dives when any of their files is there.
+  kelp::UddfBooks books;
+  const kelp::UddfBookFiles files = kelp::uddfBookFiles(lb, kelp::settings());
+  if (kelp::anyUddfBookFile(files)) {
+    const kelp::Result loaded = kelp::loadUddfBooks(files, books);
+    if (!loaded) {
+      tellUser(&frame, q(loaded.error));
+      return true;
+    }
+    o.books = &books;
+  }
+  const kelp::Result r = kelp::exportUddf(lb, path.toStdString(), o);
+  if (!r) {
+    tellUser(&frame, q(r.error));
+    return true;
+  }
+  frame.statusBar()->showMessage(QStringLiteral("File UDDF scritto: %1").arg(path), 5000);
+  return true;
+}
