@@ -12,6 +12,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/file_write.h"
 #include "core/strings.h"
 #include "core/texts.h"
 
@@ -41,13 +42,6 @@ void putU32(std::string& b, uint32_t v) {
   putU16(b, static_cast<uint16_t>(v >> 16));
 }
 
-mode_t existingMode(const std::string& path) {
-  struct stat st{};
-  if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
 
 }  // namespace
 
@@ -259,31 +253,7 @@ Result loadForecastFile(const std::string& path, ForecastFile& out) {
 }
 
 Result saveForecastFile(const std::string& path, const ForecastFile& f) {
-  const Result failed = Result::failure(format("Impossibile scrivere il file %s.", path.c_str()));
-  if (path.empty()) return failed;
-  const std::string bytes = f.serialize();
-  std::string tmpl = path + ".XXXXXX";
-  const int fd = ::mkstemp(tmpl.data());
-  if (fd < 0) return failed;
-  size_t done = 0;
-  bool ok = true;
-  while (done < bytes.size()) {
-    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-      break;
-    }
-    done += static_cast<size_t>(w);
-  }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  if (ok) ::chmod(tmpl.c_str(), existingMode(path));
-  if (!ok || std::rename(tmpl.c_str(), path.c_str()) != 0) {
-    ::unlink(tmpl.c_str());
-    return failed;
-  }
-  return Result::success();
+  return replaceFile(path, f.serialize());
 }
 
 Result appendForecastRecords(const std::string& path, const ForecastRecord& first, const ForecastRecord& second) {

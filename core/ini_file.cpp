@@ -8,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/file_write.h"
 #include "core/texts.h"
 
 namespace kelp {
@@ -126,26 +127,7 @@ bool IniFile::save() const {
   std::error_code ec;
   fs::path p(path_);
   if (p.has_parent_path()) fs::create_directories(p.parent_path(), ec);
-  // Write a temporary file beside it and rename it over the old one.
-  std::string tmp = path_ + ".tmp~";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    std::string text = serialize();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      fs::remove(tmp, ec);
-      return false;
-    }
-  }
-  fs::rename(tmp, p, ec);
-  if (ec) {
-    fs::remove(tmp, ec);
-    return false;
-  }
-  return true;
+  return static_cast<bool>(replaceFile(path_, serialize()));
 }
 
 IniFile::Section* IniFile::findSection(const std::string& name) {

@@ -1,6 +1,7 @@
 // The Logbook's files: the .log logbook file and the .add extension file, both
 // little-endian and packed, written and read field by field.
 #include "core/logbook.h"
+#include "core/file_write.h"
 #include "core/logbook_history.h"
 
 #include <array>
@@ -250,57 +251,12 @@ void writeExtendedBlock(ByteWriter& out, const DiveRecord& r) {
   out.bytes(r.suitDescription, sizeof r.suitDescription);
 }
 
-bool readWholeFile(const std::string& path, std::string& out) {
-  std::ifstream f(path, std::ios::binary);
-  if (!f) return false;
-  out.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-  return !f.bad();
-}
-
 std::string absolutePath(const std::string& p) {
   std::error_code ec;
   auto a = std::filesystem::absolute(std::filesystem::path(p), ec);
   return ec ? p : a.lexically_normal().string();
 }
 
-// Permissions for a file that replaces `target`: those of the file it replaces,
-// else what a newly created file gets under the current umask.
-mode_t fileMode(const std::string& target) {
-  struct stat st {};
-  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-// Writes bytes to a new temporary file in the folder of `target`; returns its path or "".
-std::string writeTemporary(const std::string& target, const std::string& bytes) {
-  std::string tmpl = target + ".XXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) return {};
-  const std::string tmpPath(name.data());
-  size_t done = 0;
-  bool ok = true;
-  while (done < bytes.size()) {
-    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-      break;
-    }
-    done += static_cast<size_t>(w);
-  }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  if (ok) ::chmod(tmpPath.c_str(), fileMode(target));
-  if (!ok) {
-    ::unlink(tmpPath.c_str());
-    return {};
-  }
-  return tmpPath;
-}
 
 Result truncatedError(const std::string& path, int dive) {
   return Result::failure(
@@ -530,9 +486,9 @@ Result Logbook::saveFile(const std::string& logPath) {
 
   // Both files go to temporary files first and replace the old ones only when
   // written whole, so an interrupted save leaves the previous logbook intact.
-  const std::string tmpLog = writeTemporary(full, serializeLog());
+  const std::string tmpLog = writeTemporaryFile(full, serializeLog());
   if (tmpLog.empty()) return Result::failure(format("Impossibile scrivere il file %s.", full.c_str()));
-  const std::string tmpAdd = writeTemporary(names.addPath, serializeAdd());
+  const std::string tmpAdd = writeTemporaryFile(names.addPath, serializeAdd());
   if (tmpAdd.empty()) {
     ::unlink(tmpLog.c_str());
     return Result::failure(format("Impossibile scrivere il file %s.", names.addPath.c_str()));

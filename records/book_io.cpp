@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/file_write.h"
 #include "core/texts.h"
 
 namespace kelp {
@@ -96,52 +97,9 @@ Result readBookFile(const std::string& path, std::string& bytes, bool& missing) 
   return Result::success();
 }
 
-namespace {
-
-// Permissions for a file that replaces `target`: those of the file it replaces, else
-// what a new file gets under the current umask.
-mode_t modeFor(const std::string& target) {
-  struct stat st {};
-  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-Result cannotWrite(const std::string& path) {
-  return Result::failure(format("Impossibile scrivere il file %s.", path.c_str()));
-}
-
-}  // namespace
-
 Result writeBookFile(const std::string& path, const std::string& bytes) {
   if (path.empty()) return Result::failure("Nessun file indicato.");
-  const mode_t mode = modeFor(path);
-  std::string tmpl = path + ".XXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) return cannotWrite(path);
-  const std::string tmp(name.data());
-  bool ok = true;
-  size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0) {
-      if (errno != EINTR) ok = false;
-      continue;
-    }
-    done += static_cast<size_t>(w);
-  }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  if (ok) ::chmod(tmp.c_str(), mode);
-  if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) {
-    ::unlink(tmp.c_str());
-    return cannotWrite(path);
-  }
-  return Result::success();
+  return replaceFile(path, bytes);
 }
 
 Result keepOldLayoutCopy(const std::string& path) {

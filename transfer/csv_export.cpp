@@ -7,7 +7,7 @@
 #include "core/settings.h"
 #include "core/strings.h"
 #include "core/texts.h"
-#include "transfer/file_write.h"
+#include "core/file_write.h"
 
 namespace kelp {
 

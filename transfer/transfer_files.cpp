@@ -5,7 +5,7 @@
 
 #include "core/texts.h"
 #include "transfer/computer_image.h"
-#include "transfer/file_write.h"
+#include "core/file_write.h"
 
 namespace kelp {
 

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/file_write.h"
 #include "core/settings.h"
 #include "core/string_list.h"
 #include "core/strings.h"
@@ -602,39 +603,13 @@ class FileWriter : public pugi::xml_writer {
   bool ok_ = true;
 };
 
-Result cannotWrite(const std::string& path) {
-  return Result::failure(format("Impossibile scrivere il file %s.", path.c_str()));
-}
-
-// A temporary file beside the target, fsync, then rename over the target.
+// Through a temporary file beside the target, renamed over it when written whole.
 Result writeWhole(const std::string& path, const pugi::xml_document& doc) {
-  struct stat st {};
-  mode_t mode;
-  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-    mode = st.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  std::string tmpl = path + ".XXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) return cannotWrite(path);
-  const std::string tmp(name.data());
-  FileWriter out(fd);
-  save(doc, out);
-  bool ok = out.finish();
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  if (ok) ::chmod(tmp.c_str(), mode);
-  if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) {
-    ::unlink(tmp.c_str());
-    return cannotWrite(path);
-  }
-  return Result::success();
+  return replaceFileWith(path, [&doc](int fd) {
+    FileWriter out(fd);
+    save(doc, out);
+    return out.finish();
+  });
 }
 
 }  // namespace

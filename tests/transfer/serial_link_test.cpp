@@ -12,7 +12,7 @@
 #include "core/logbook.h"
 #include "core/texts.h"
 #include "transfer/csv_export.h"
-#include "transfer/file_write.h"
+#include "core/file_write.h"
 #include "transfer/serial_ports.h"
 #include "transfer/simulator.h"
 #include "transfer/transfer_files.h"
