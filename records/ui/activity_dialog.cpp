@@ -6,10 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/kelp_doc.h"
 #include "core/settings.h"
 #include "core/strings.h"
 #include "core/texts.h"

@@ -1,16 +1,14 @@
 #include "records/ui/address_dialogs.h"
 
 #include <QDialogButtonBox>
-#include <cstring>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cstring>
 
-#include "app/ui/kelp_doc.h"
 #include "core/dive_record.h"
 #include "core/settings.h"
 #include "core/strings.h"

@@ -24,7 +24,7 @@ template <class Rec>
 class EntryFields {
  public:
   using Current = std::function<Rec*()>;
-  using Changed = std::function<void(int id)>;  // id: the control's id
+  using Changed = std::function<void()>;  // a change was stored into the entry
 
   EntryFields(QWidget* owner, Current current, Changed changed)
       : m_owner(owner), m_current(std::move(current)), m_changed(std::move(changed)) {}
@@ -141,7 +141,7 @@ class EntryFields {
         break;
       }
     }
-    m_changed(f.widget->objectName().toInt());
+    m_changed();
   }
 
   bool checkDate(Field& f) {
@@ -180,7 +180,7 @@ class CInPlaceBookDlg : public CRecordBookDlg<Rec> {
   CInPlaceBookDlg(QWidget* parent, const BookDlgKind<Rec>& kind, const std::string& path, std::vector<Rec> entries)
       : CRecordBookDlg<Rec>(parent, kind, path, std::move(entries)),
         m_fields(
-            this, [this] { return this->m_book.current(); }, [this](int) { entryChanged(); }) {}
+            this, [this] { return this->m_book.current(); }, [this] { entryChanged(); }) {}
 
   // A change made to the selected entry.
   void entryChanged() {
