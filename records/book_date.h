@@ -6,6 +6,9 @@
 // 1901 to January 2038, reads and writes the same on any system and in any time zone.
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "records/book_io.h"  // exchangeSort
 
 namespace kelp {
 
@@ -38,6 +41,11 @@ BookDateEntry parseBookDate(const std::string& text);
 std::string invalidBookDateMessage(const std::string& text);
 // The sort key of a date: no date before every date (dates before 1970 are negative).
 inline int64_t bookDateOrder(int32_t stamp) { return stamp == NO_BOOK_DATE ? INT64_MIN : stamp; }
+// The exchange sort of a book by one of its dates, entries without a date first.
+template <class Rec>
+void sortByBookDate(std::vector<Rec>& book, int32_t Rec::*date) {
+  exchangeSort(book, [date](const Rec& a, const Rec& b) { return bookDateOrder(a.*date) > bookDateOrder(b.*date); });
+}
 // Today (local calendar date) as a stored date.
 int32_t todayBookDate();
 

@@ -111,6 +111,24 @@ Result keepOldLayoutCopy(const std::string& path) {
   return writeBookFile(path + ".bak", bytes);
 }
 
+Result loadBookFile(const std::string& path, const std::function<Result(const std::string& bytes)>& parse) {
+  std::string bytes;
+  bool missing = false;
+  const Result r = readBookFile(path, bytes, missing);  // no bytes unless it was read
+  const Result parsed = parse(bytes);
+  return r ? parsed : r;
+}
+
+Result saveBookFile(const std::string& path, size_t entries, const std::function<std::string()>& bytes,
+                    bool keepOldCopy) {
+  if (entries > MAX_BOOK_ENTRIES) return tooManyEntries(path);
+  if (keepOldCopy) {
+    Result r = keepOldLayoutCopy(path);
+    if (!r) return r;
+  }
+  return writeBookFile(path, bytes());
+}
+
 Result shortBookFile(const std::string& path) {
   return Result::failure(
       format("Errore di lettura: il file %s è incompleto (termina prima delle voci che annuncia).", path.c_str()));

@@ -1,11 +1,17 @@
 #pragma once
 // What the personal books share: little-endian fields, text fields that always end
-// inside their field, reading a book file whole and writing it through a temporary
-// file, the byte-wise comparison of stored texts and the exchange sort of the lists.
+// inside their field, the files of a count and fixed-size records, reading a book file
+// whole and writing it through a temporary file, the byte-wise comparison of stored texts
+// and the exchange sort of the lists.
+//
+// A book names the fields of its record once, in file order, as `fields(io, record)`
+// with a generic `io`: given a ByteIn it reads them, given a ByteOut it writes them.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/logbook.h"  // Result
@@ -26,6 +32,11 @@ class ByteIn {
   uint16_t u16();
   int32_t i32();
   float f32();  // the four bytes as they stand, NaN payloads included
+  // The same into a field, so that one list of fields serves reading and writing.
+  void u8(uint8_t& v) { v = u8(); }
+  void u16(uint16_t& v) { v = u16(); }
+  void i32(int32_t& v) { v = i32(); }
+  void f32(float& v) { v = f32(); }
   void bytes(void* out, size_t n);
   // A text field of n bytes; a field without NUL is ended inside it (its last byte becomes
   // NUL). Bytes behind the NUL are kept, so a field read and written again is unchanged.
@@ -46,6 +57,8 @@ class ByteOut {
   void i32(int32_t v);
   void f32(float v);
   void bytes(const void* p, size_t n) { b_.append(static_cast<const char*>(p), n); }
+  // A text field of n bytes, written whole (bytes behind its NUL included).
+  void text(const char* field, size_t n) { bytes(field, n); }
   template <size_t N> void text(const char (&field)[N]) { bytes(field, N); }
 
  private:
@@ -62,10 +75,67 @@ Result writeBookFile(const std::string& path, const std::string& bytes);
 // path + ".bak" (written the same way). Nothing to do when the file is gone.
 Result keepOldLayoutCopy(const std::string& path);
 
+// Loads a book file: `parse` gets its bytes, and no bytes when the file is missing (an
+// empty book) or cannot be read (then the read error is returned and the book is empty).
+Result loadBookFile(const std::string& path, const std::function<Result(const std::string& bytes)>& parse);
+// Saves a book file of `entries` entries: more than a file can count are refused, and
+// keepOldCopy first keeps the file now at `path` as path + ".bak". `bytes` makes the file.
+Result saveBookFile(const std::string& path, size_t entries, const std::function<std::string()>& bytes,
+                    bool keepOldCopy = false);
+
 // The error texts of the readers, each naming the file.
 Result shortBookFile(const std::string& path);     // ends inside its header or an entry
 Result unknownBookLayout(const std::string& path); // size fits no layout of the book
 Result tooManyEntries(const std::string& path);    // more entries than a file can count
+
+// A record with every byte zero, the bytes between its fields included.
+template <class Rec>
+Rec zeroedRecord() {
+  static_assert(std::is_trivially_copyable_v<Rec>);
+  Rec r;
+  std::memset(&r, 0, sizeof r);
+  return r;
+}
+
+// The bytes a record takes in its file, for "differs in any byte" comparisons.
+template <class Rec, class Fields>
+std::string recordBytes(Fields fields, const Rec& r) {
+  std::string b;
+  ByteOut out(b);
+  fields(out, r);
+  return b;
+}
+
+// The books of a 16-bit format number, a 16-bit count n and then n records of
+// `recordSize` bytes. Reading: no bytes at all is an empty book; the format number is not
+// looked at; the count must match the records that follow exactly, else the file is not
+// read (a short or a longer file is an error naming `path`) and `out` stays empty.
+template <class Rec, class Fields>
+Result readCountedRecords(const std::string& path, const std::string& bytes, size_t recordSize, Fields fields,
+                          std::vector<Rec>& out) {
+  out.clear();
+  if (bytes.empty()) return Result::success();
+  if (bytes.size() < 4) return shortBookFile(path);
+  ByteIn in(bytes);
+  in.u16();  // format number
+  const size_t n = in.u16();
+  if (in.left() < n * recordSize) return shortBookFile(path);
+  if (in.left() > n * recordSize) return unknownBookLayout(path);
+  out.resize(n);  // zeroed records
+  for (Rec& r : out) fields(in, r);
+  return Result::success();
+}
+
+template <class Rec, class Fields>
+std::string countedRecordBytes(uint16_t format, size_t recordSize, Fields fields, const std::vector<Rec>& book) {
+  std::string bytes;
+  bytes.reserve(4 + book.size() * recordSize);
+  ByteOut out(bytes);
+  out.u16(format);
+  out.u16(static_cast<uint16_t>(book.size()));
+  for (const Rec& r : book) fields(out, r);
+  return bytes;
+}
 
 // Byte-wise comparison of two NUL-terminated stored texts, bytes taken as unsigned, so
 // accented letters (0x80 and above) sort behind the plain ones. <0, 0, >0 as strcmp.

@@ -1,7 +1,6 @@
 #include "records/equipment_book.h"
 
 #include <algorithm>
-#include <cstring>
 #include <ctime>
 
 #include "core/dive_record.h"
@@ -12,60 +11,30 @@
 namespace kelp {
 namespace {
 
-void readItem(ByteIn& in, EquipmentItem& e) {
-  e.category = in.u8();
-  in.text(e.designation);
-  in.text(e.user);
-  in.text(e.purchaseDate);
-  in.text(e.component1);
-  in.text(e.serialNumber1);
-  in.text(e.component2);
-  in.text(e.serialNumber2);
-  in.text(e.configuration);
-  e.lastServiceMonth = in.u16();
-  e.lastServiceYear = in.u16();
-  e.nextServiceMonth = in.u16();
-  e.nextServiceYear = in.u16();
-  e.purchasePrice = in.f32();
-  e.serviceCost = in.f32();
-  in.text(e.note);
-  e.remind = in.u8();
-}
-
-void writeItem(ByteOut& out, const EquipmentItem& e) {
-  out.u8(e.category);
-  out.text(e.designation);
-  out.text(e.user);
-  out.text(e.purchaseDate);
-  out.text(e.component1);
-  out.text(e.serialNumber1);
-  out.text(e.component2);
-  out.text(e.serialNumber2);
-  out.text(e.configuration);
-  out.u16(e.lastServiceMonth);
-  out.u16(e.lastServiceYear);
-  out.u16(e.nextServiceMonth);
-  out.u16(e.nextServiceYear);
-  out.f32(e.purchasePrice);
-  out.f32(e.serviceCost);
-  out.text(e.note);
-  out.u8(e.remind);
-}
-
-std::string itemBytes(const EquipmentItem& e) {
-  std::string b;
-  ByteOut out(b);
-  writeItem(out, e);
-  return b;
-}
+// The fields in file order (records/book_io.h), without the padding of the struct.
+constexpr auto kFields = [](auto& io, auto& e) {
+  io.u8(e.category);
+  io.text(e.designation);
+  io.text(e.user);
+  io.text(e.purchaseDate);
+  io.text(e.component1);
+  io.text(e.serialNumber1);
+  io.text(e.component2);
+  io.text(e.serialNumber2);
+  io.text(e.configuration);
+  io.u16(e.lastServiceMonth);
+  io.u16(e.lastServiceYear);
+  io.u16(e.nextServiceMonth);
+  io.u16(e.nextServiceYear);
+  io.f32(e.purchasePrice);
+  io.f32(e.serviceCost);
+  io.text(e.note);
+  io.u8(e.remind);
+};
 
 }  // namespace
 
-EquipmentItem makeEquipmentItem() {
-  EquipmentItem e;
-  std::memset(&e, 0, sizeof e);
-  return e;
-}
+EquipmentItem makeEquipmentItem() { return zeroedRecord<EquipmentItem>(); }
 
 int equipmentCategory(const EquipmentItem& item) {
   return item.category < EQUIPMENT_CATEGORIES ? item.category : EQUIPMENT_OTHER;
@@ -84,47 +53,24 @@ std::string equipmentCategoryButtonText(int category) {
 }
 
 Result readEquipment(const std::string& path, const std::string& bytes, std::vector<EquipmentItem>& out) {
-  out.clear();
-  if (bytes.empty()) return Result::success();
-  if (bytes.size() < 4) return shortBookFile(path);
-  ByteIn in(bytes);
-  in.u16();  // format number
-  const size_t n = in.u16();
-  if (in.left() < n * EQUIPMENT_ITEM_SIZE) return shortBookFile(path);
-  if (in.left() > n * EQUIPMENT_ITEM_SIZE) return unknownBookLayout(path);
-  out.resize(n);
-  for (EquipmentItem& e : out) {
-    e = makeEquipmentItem();
-    readItem(in, e);
-  }
-  return Result::success();
+  return readCountedRecords(path, bytes, EQUIPMENT_ITEM_SIZE, kFields, out);
 }
 
 std::string serializeEquipment(const std::vector<EquipmentItem>& book) {
-  std::string bytes;
-  bytes.reserve(4 + book.size() * EQUIPMENT_ITEM_SIZE);
-  ByteOut out(bytes);
-  out.u16(EQUIPMENT_FILE_FORMAT);
-  out.u16(static_cast<uint16_t>(book.size()));
-  for (const EquipmentItem& e : book) writeItem(out, e);
-  return bytes;
+  return countedRecordBytes(EQUIPMENT_FILE_FORMAT, EQUIPMENT_ITEM_SIZE, kFields, book);
 }
 
 Result loadEquipmentFile(const std::string& path, std::vector<EquipmentItem>& out) {
-  out.clear();
-  std::string bytes;
-  bool missing = false;
-  Result r = readBookFile(path, bytes, missing);
-  if (!r || missing) return r;
-  return readEquipment(path, bytes, out);
+  return loadBookFile(path, [&](const std::string& bytes) { return readEquipment(path, bytes, out); });
 }
 
 Result saveEquipmentFile(const std::string& path, const std::vector<EquipmentItem>& book) {
-  if (book.size() > MAX_BOOK_ENTRIES) return tooManyEntries(path);
-  return writeBookFile(path, serializeEquipment(book));
+  return saveBookFile(path, book.size(), [&] { return serializeEquipment(book); });
 }
 
-bool sameEquipmentItem(const EquipmentItem& a, const EquipmentItem& b) { return itemBytes(a) == itemBytes(b); }
+bool sameEquipmentItem(const EquipmentItem& a, const EquipmentItem& b) {
+  return recordBytes(kFields, a) == recordBytes(kFields, b);
+}
 
 YearMonth currentYearMonth() {
   int d = 0, m = 0, y = 0;

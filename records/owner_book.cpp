@@ -1,7 +1,5 @@
 #include "records/owner_book.h"
 
-#include <cstring>
-
 #include "core/dive_record.h"
 #include "records/book_date.h"
 #include "records/book_io.h"
@@ -9,30 +7,15 @@
 namespace kelp {
 namespace {
 
-void readEntry(ByteIn& in, Certification& c) {
-  in.text(c.category);
-  in.text(c.designation);
-  c.date = in.i32();
-  in.text(c.instructor);
-  c.cost = in.f32();
-  in.text(c.note);
-}
-
-void writeEntry(ByteOut& out, const Certification& c) {
-  out.text(c.category);
-  out.text(c.designation);
-  out.i32(c.date);
-  out.text(c.instructor);
-  out.f32(c.cost);
-  out.text(c.note);
-}
-
-std::string entryBytes(const Certification& c) {
-  std::string b;
-  ByteOut out(b);
-  writeEntry(out, c);
-  return b;
-}
+// The fields of a certification in file order (records/book_io.h).
+constexpr auto kFields = [](auto& io, auto& c) {
+  io.text(c.category);
+  io.text(c.designation);
+  io.i32(c.date);
+  io.text(c.instructor);
+  io.f32(c.cost);
+  io.text(c.note);
+};
 
 // A text of the older layout: up to its NUL, never past `size` bytes.
 std::string oldText(const std::string& bytes, size_t at, size_t size) {
@@ -54,11 +37,7 @@ void convertOldLayout(const std::string& bytes, OwnerBook& out) {
 
 }  // namespace
 
-Certification makeCertification() {
-  Certification c;
-  std::memset(&c, 0, sizeof c);
-  return c;
-}
+Certification makeCertification() { return zeroedRecord<Certification>(); }
 
 Certification makeNewCertification() {
   Certification c = makeCertification();
@@ -83,10 +62,7 @@ Result readOwnerBook(const std::string& path, const std::string& bytes, OwnerBoo
     in.text(out.owner.name);
     in.text(out.owner.club);
     out.entries.resize(n);
-    for (Certification& c : out.entries) {
-      c = makeCertification();
-      readEntry(in, c);
-    }
+    for (Certification& c : out.entries) kFields(in, c);
     return Result::success();
   }
   if (bytes.size() == OLD_OWNER_FILE_SIZE) {
@@ -106,36 +82,23 @@ std::string serializeOwnerBook(const OwnerBook& book) {
   out.u16(static_cast<uint16_t>(book.entries.size()));
   out.text(book.owner.name);
   out.text(book.owner.club);
-  for (const Certification& c : book.entries) writeEntry(out, c);
+  for (const Certification& c : book.entries) kFields(out, c);
   return bytes;
 }
 
 Result loadOwnerFile(const std::string& path, OwnerBook& out, bool* oldLayout) {
-  out = OwnerBook{};
-  if (oldLayout) *oldLayout = false;
-  std::string bytes;
-  bool missing = false;
-  Result r = readBookFile(path, bytes, missing);
-  if (!r || missing) return r;
-  return readOwnerBook(path, bytes, out, oldLayout);
+  return loadBookFile(path, [&](const std::string& bytes) { return readOwnerBook(path, bytes, out, oldLayout); });
 }
 
 Result saveOwnerFile(const std::string& path, const OwnerBook& book, bool keepOldCopy) {
-  if (book.entries.size() > MAX_BOOK_ENTRIES) return tooManyEntries(path);
-  if (keepOldCopy) {
-    Result r = keepOldLayoutCopy(path);
-    if (!r) return r;
-  }
-  return writeBookFile(path, serializeOwnerBook(book));
+  return saveBookFile(path, book.entries.size(), [&] { return serializeOwnerBook(book); }, keepOldCopy);
 }
 
-bool sameCertification(const Certification& a, const Certification& b) { return entryBytes(a) == entryBytes(b); }
-
-void sortCertifications(std::vector<Certification>& entries) {
-  exchangeSort(entries, [](const Certification& a, const Certification& b) {
-    return bookDateOrder(a.date) > bookDateOrder(b.date);
-  });
+bool sameCertification(const Certification& a, const Certification& b) {
+  return recordBytes(kFields, a) == recordBytes(kFields, b);
 }
+
+void sortCertifications(std::vector<Certification>& entries) { sortByBookDate(entries, &Certification::date); }
 
 double certificationCostTotal(const std::vector<Certification>& entries) {
   double sum = 0;

@@ -1,7 +1,5 @@
 #include "records/trip_book.h"
 
-#include <cstring>
-
 #include "core/texts.h"
 #include "records/book_date.h"
 #include "records/book_io.h"
@@ -9,23 +7,15 @@
 namespace kelp {
 namespace {
 
-void readTrip(ByteIn& in, DiveTrip& t, size_t noteSize) {
-  t.startDate = in.i32();
-  t.endDate = in.i32();
-  t.firstDive = in.i32();
-  t.lastDive = in.i32();
-  in.text(t.destination);
-  in.text(t.note, noteSize);
-}
-
-void writeTrip(ByteOut& out, const DiveTrip& t) {
-  out.i32(t.startDate);
-  out.i32(t.endDate);
-  out.i32(t.firstDive);
-  out.i32(t.lastDive);
-  out.text(t.destination);
-  out.text(t.note);
-}
+// The fields in file order (records/book_io.h); the older layout has a shorter note.
+constexpr auto kFields = [](auto& io, auto& t, size_t noteSize = sizeof(DiveTrip::note)) {
+  io.i32(t.startDate);
+  io.i32(t.endDate);
+  io.i32(t.firstDive);
+  io.i32(t.lastDive);
+  io.text(t.destination);
+  io.text(t.note, noteSize);
+};
 
 bool hasFormatMark(const std::string& bytes) {
   if (bytes.size() < 6) return false;
@@ -36,11 +26,7 @@ bool hasFormatMark(const std::string& bytes) {
 
 }  // namespace
 
-DiveTrip makeTrip() {
-  DiveTrip t;
-  std::memset(&t, 0, sizeof t);
-  return t;
-}
+DiveTrip makeTrip() { return zeroedRecord<DiveTrip>(); }
 
 DiveTrip makeNewTrip() {
   DiveTrip t = makeTrip();
@@ -59,16 +45,13 @@ Result readTrips(const std::string& path, const std::string& bytes, std::vector<
   if (marked && bytes.size() == 6 + n * TRIP_SIZE) {
     in.f32();
     out.resize(n);
-    for (DiveTrip& t : out) readTrip(in, t, sizeof t.note);
+    for (DiveTrip& t : out) kFields(in, t);
     return Result::success();
   }
   if (bytes.size() == 2 + n * OLD_TRIP_SIZE) {
     // Each old trip goes into a zeroed trip: the numbers, the destination and the note.
     out.resize(n);
-    for (DiveTrip& t : out) {
-      t = makeTrip();
-      readTrip(in, t, OLD_TRIP_NOTE_SIZE);
-    }
+    for (DiveTrip& t : out) kFields(in, t, OLD_TRIP_NOTE_SIZE);
     if (oldLayout) *oldLayout = true;
     return Result::success();
   }
@@ -82,34 +65,19 @@ std::string serializeTrips(const std::vector<DiveTrip>& book) {
   ByteOut out(bytes);
   out.u16(static_cast<uint16_t>(book.size()));
   out.f32(TRIP_FILE_FORMAT);
-  for (const DiveTrip& t : book) writeTrip(out, t);
+  for (const DiveTrip& t : book) kFields(out, t);
   return bytes;
 }
 
 Result loadTripFile(const std::string& path, std::vector<DiveTrip>& out, bool* oldLayout) {
-  out.clear();
-  if (oldLayout) *oldLayout = false;
-  std::string bytes;
-  bool missing = false;
-  Result r = readBookFile(path, bytes, missing);
-  if (!r || missing) return r;
-  return readTrips(path, bytes, out, oldLayout);
+  return loadBookFile(path, [&](const std::string& bytes) { return readTrips(path, bytes, out, oldLayout); });
 }
 
 Result saveTripFile(const std::string& path, const std::vector<DiveTrip>& book, bool keepOldCopy) {
-  if (book.size() > MAX_BOOK_ENTRIES) return tooManyEntries(path);
-  if (keepOldCopy) {
-    Result r = keepOldLayoutCopy(path);
-    if (!r) return r;
-  }
-  return writeBookFile(path, serializeTrips(book));
+  return saveBookFile(path, book.size(), [&] { return serializeTrips(book); }, keepOldCopy);
 }
 
-void sortTrips(std::vector<DiveTrip>& book) {
-  exchangeSort(book, [](const DiveTrip& a, const DiveTrip& b) {
-    return bookDateOrder(a.startDate) > bookDateOrder(b.startDate);
-  });
-}
+void sortTrips(std::vector<DiveTrip>& book) { sortByBookDate(book, &DiveTrip::startDate); }
 
 std::string tripDivesText(const DiveTrip& t) { return format("%05d-%05d", t.firstDive, t.lastDive); }
 

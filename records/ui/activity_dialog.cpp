@@ -6,10 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/kelp_doc.h"
 #include "core/settings.h"
 #include "core/strings.h"
 #include "core/texts.h"
@@ -18,19 +16,31 @@
 using bookui::named;
 using bookui::q;
 
+namespace {
+
+const BookDlgKind<kelp::ActivityEntry> kActivities{
+    .title = "Attività e qualificazioni",
+    .saveQuestion = 62474,
+    .needEntries = {8, 9, 10, 11},
+    .fresh = kelp::makeNewActivity,
+    .sort = kelp::sortActivities,
+    // Opening selects the last entry and changes nothing, also when the book is empty.
+    .selectLast = true,
+    .pattern = "*.abn",
+    .suffix = "abn",
+    .setting = &kelp::Settings::activitiesFile,
+    .load = kelp::loadActivityFile,
+    .save = kelp::saveActivityFile};
+
+std::string activityText(const kelp::ActivityEntry& e) { return kelp::storedToUtf8(kelp::getText(e.activity)); }
+
+}  // namespace
+
 CActivityDlg::CActivityDlg(QWidget* parent, const std::string& path, std::vector<kelp::ActivityEntry> book)
-    : CBookDlg(parent, QStringLiteral("Attività e qualificazioni"), 62474),
-      m_fields(
-          this, [this] { return m_book.current(); }, [this](int id) { onFieldChanged(id); }) {
-  setBookPath(path);
-  // Opening selects the last entry and changes nothing, also when the book is empty.
-  m_book.open(std::move(book), true);
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(pathLabel());
-  auto* body = new QHBoxLayout;
-  auto* list = makeList({{q(kelp::str(62473)), 70, QStringLiteral("00.00.0000")}, {q(kelp::str(62472)), 312}}, kelp::settings().nachwCols.data());
-  list->setMinimumHeight(300);
-  body->addWidget(list, 1);
+    : CInPlaceBookDlg(parent, kActivities, path, std::move(book)) {
+  auto* top = topLayout();
+  auto* body = listRow(top, {{q(kelp::str(62473)), 70, QStringLiteral("00.00.0000")}, {q(kelp::str(62472)), 312}},
+                       kelp::settings().nachwCols.data(), 300);
 
   auto* right = new QVBoxLayout;
   auto* grid = new QGridLayout;
@@ -79,18 +89,11 @@ CActivityDlg::CActivityDlg(QWidget* parent, const std::string& path, std::vector
   totals->setColumnStretch(2, 1);
   right->addLayout(totals);
   right->addStretch();
-  auto* buttons = new QGridLayout;
-  const std::pair<int, const char*> kButtons[] = {{7, "Nuovo"}, {8, "Cancella"}, {9, "Seleziona"},
-                                                  {5, "Carica"}, {10, "Salva"},  {11, "Stampa"}};
-  int b = 0;
-  for (const auto& [id, text] : kButtons) {
-    buttons->addWidget(makeButton(id, QString::fromUtf8(text)), b / 3, b % 3);
-    ++b;
-  }
+  auto* buttons =
+      buttonGrid({{7, "Nuovo"}, {8, "Cancella"}, {9, "Seleziona"}, {5, "Carica"}, {10, "Salva"}, {11, "Stampa"}});
   buttons->addWidget(makeButton(1, QStringLiteral("Chiudi")), 2, 2);
   right->addLayout(buttons);
   body->addLayout(right);
-  top->addLayout(body);
 
   m_fields.addText(activity, &kelp::ActivityEntry::activity);
   m_fields.addDate(start, &kelp::ActivityEntry::startDate);
@@ -99,50 +102,15 @@ CActivityDlg::CActivityDlg(QWidget* parent, const std::string& path, std::vector
   m_fields.addNumber(practice, &kelp::ActivityEntry::practiceHours);
   m_fields.addNumber(persons, &kelp::ActivityEntry::persons);
   m_fields.addText(note, &kelp::ActivityEntry::note);
-
-  connect(button(7), &QPushButton::clicked, this, &CActivityDlg::addNew);
-  connect(button(8), &QPushButton::clicked, this, &CActivityDlg::deleteSelected);
-  connect(button(9), &QPushButton::clicked, this, &CActivityDlg::sortBook);
-  connect(button(5), &QPushButton::clicked, this, [this] { onLoad(QStringLiteral("*.abn"), QStringLiteral("abn")); });
-  connect(button(10), &QPushButton::clicked, this, &CActivityDlg::onSave);
-  connect(button(11), &QPushButton::clicked, this, &CActivityDlg::onPrint);
-  connect(button(1), &QPushButton::clicked, this, &CActivityDlg::reject);
-  connect(list, &QTreeWidget::currentItemChanged, this, &CActivityDlg::onSelectionChanged);
-  fillList();
+  finishSetup();
 }
 
-void CActivityDlg::fillList() {
-  m_syncing = true;
-  list()->clear();
-  for (const auto& e : m_book.entries)
-    new QTreeWidgetItem(list(), {q(kelp::formatBookDate(e.startDate)), q(kelp::storedToUtf8(kelp::getText(e.activity)))});
-  selectRow(m_book.selected);
-  m_syncing = false;
-  m_fields.show();
-  showTotals();
-  refreshState();
+QStringList CActivityDlg::rowTexts(const kelp::ActivityEntry& e) const {
+  return {q(kelp::formatBookDate(e.startDate)), q(activityText(e))};
 }
 
-void CActivityDlg::setRow(int i) {
-  if (i < 0 || i >= m_book.count()) return;
-  const kelp::ActivityEntry& e = m_book.entries[size_t(i)];
-  QTreeWidgetItem* it = list()->topLevelItem(i);
-  it->setText(0, q(kelp::formatBookDate(e.startDate)));
-  it->setText(1, q(kelp::storedToUtf8(kelp::getText(e.activity))));
-}
-
-void CActivityDlg::onSelectionChanged() {
-  if (m_syncing) return;
-  m_fields.checkDates();  // of the entry being left
-  m_book.selected = currentRow();
-  m_fields.show();
-}
-
-void CActivityDlg::onFieldChanged(int id) {
-  m_book.modified = true;
-  if (id == 1337 || id == 1155) setRow(m_book.selected);
-  if (id == 1157 || id == 1158) showTotals();
-  refreshState();
+std::string CActivityDlg::deleteQuestion(const kelp::ActivityEntry& e) const {
+  return kelp::strf(62469, activityText(e).c_str());
 }
 
 void CActivityDlg::showTotals() {
@@ -152,64 +120,6 @@ void CActivityDlg::showTotals() {
   m_total->setText(QString::number(t.total()));
 }
 
-void CActivityDlg::updateButtons() {
-  const bool any = m_book.entryCommandsEnabled();
-  for (int id : {8, 9, 10, 11}) button(id)->setEnabled(any);
-  button(7)->setEnabled(m_book.canAdd());
-}
-
-void CActivityDlg::addNew() {
-  m_fields.checkDates();
-  if (!m_book.append(kelp::makeNewActivity())) return;
-  fillList();
-}
-
-void CActivityDlg::deleteSelected() {
-  const int i = m_book.selected;
-  if (i < 0 || i >= m_book.count()) return;
-  const std::string question =
-      kelp::strf(62469, kelp::storedToUtf8(kelp::getText(m_book.entries[size_t(i)].activity)).c_str());
-  if (askUser(this, QMessageBox::Question, q(question), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-    return;
-  m_book.remove(i);
-  fillList();
-}
-
-void CActivityDlg::sortBook() {
-  m_fields.checkDates();
-  m_book.sort(kelp::sortActivities);
-  fillList();
-}
-
-kelp::Result CActivityDlg::saveBook() {
-  const kelp::Result r = kelp::saveActivityFile(bookPath(), m_book.entries);
-  if (r) m_book.modified = false;
-  return r;
-}
-
 kelp::BookPrintout CActivityDlg::printout() const { return kelp::activityPrintout(m_book.entries, bookPath()); }
 
-bool CActivityDlg::openFile(const std::string& path) {
-  std::vector<kelp::ActivityEntry> read;
-  const kelp::Result r = kelp::loadActivityFile(path, read);
-  if (!r) {
-    tell(r.error);
-    return false;
-  }
-  kelp::settings().activitiesFile = path;
-  setBookPath(path);
-  m_book.open(std::move(read), true);
-  fillList();
-  return true;
-}
-
-void openActivityBook(QWidget* parent) {
-  std::vector<kelp::ActivityEntry> book;
-  std::string path = kelp::settings().activitiesFile;
-  if (!chooseBookFile(parent, path, QStringLiteral("*.abn"), QStringLiteral("abn"),
-                      [&book](const std::string& p) { return kelp::loadActivityFile(p, book); }))
-    return;
-  kelp::settings().activitiesFile = path;
-  CActivityDlg dlg(parent, path, std::move(book));
-  dlg.exec();
-}
+void openActivityBook(QWidget* parent) { openSettingBook<CActivityDlg>(parent, kActivities); }

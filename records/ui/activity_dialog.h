@@ -6,34 +6,19 @@
 
 class QLabel;
 
-class CActivityDlg : public CBookDlg {
+class CActivityDlg : public CInPlaceBookDlg<kelp::ActivityEntry> {
   Q_OBJECT
  public:
   CActivityDlg(QWidget* parent, const std::string& path, std::vector<kelp::ActivityEntry> book);
-  bool isModified() const override { return m_book.modified; }
-  const kelp::BookList<kelp::ActivityEntry>& book() const { return m_book; }
-
-  void addNew();
-  void deleteSelected();
-  void sortBook();
 
  protected:
-  void updateButtons() override;
-  kelp::Result saveBook() override;
+  QStringList rowTexts(const kelp::ActivityEntry& e) const override;
+  std::string deleteQuestion(const kelp::ActivityEntry& e) const override;
+  void showTotals() override;
   kelp::BookPrintout printout() const override;
-  bool openFile(const std::string& path) override;
-  void commitEdits() override { m_fields.checkDates(); }
 
  private:
-  void fillList();
-  void setRow(int i);
-  void onSelectionChanged();
-  void onFieldChanged(int id);
-  void showTotals();
-  kelp::BookList<kelp::ActivityEntry> m_book;
-  EntryFields<kelp::ActivityEntry> m_fields;
   QLabel *m_theory = nullptr, *m_practice = nullptr, *m_total = nullptr;
-  bool m_syncing = false;
 };
 
 // Command 32811, as the address book opens.

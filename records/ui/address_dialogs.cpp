@@ -1,16 +1,14 @@
 #include "records/ui/address_dialogs.h"
 
 #include <QDialogButtonBox>
-#include <cstring>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cstring>
 
-#include "app/ui/kelp_doc.h"
 #include "core/dive_record.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -108,39 +106,25 @@ kelp::BuddyAddress CAddressDlg::address() const {
 
 // ---------------------------------------------------------------- dialog 148
 
-CAddressBookDlg::CAddressBookDlg(QWidget* parent, const std::string& path, std::vector<kelp::BuddyAddress> book)
-    : CBookDlg(parent, QStringLiteral("Indirizzi compagni"), 62470) {
-  setBookPath(path);
-  m_book.open(std::move(book), false);
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(pathLabel());
-  auto* body = new QHBoxLayout;
-  auto* list = makeList({{q(kelp::str(62466)), 110}, {q(kelp::str(62467)), 235}, {q(kelp::str(62468)), 100}},
-                        kelp::settings().adrCols.data());
-  list->setMinimumHeight(300);
-  body->addWidget(list, 1);
-  auto* buttons = new QVBoxLayout;
-  const std::pair<int, const char*> kButtons[] = {{6, "Modifica"}, {7, "Nuova"}, {8, "Cancella"}, {5, "Carica"},
-                                                  {9, "Ordina"},   {10, "Salva"}, {11, "Stampa"}};
-  for (const auto& [id, text] : kButtons) buttons->addWidget(makeButton(id, QString::fromUtf8(text)));
-  buttons->addStretch();
-  buttons->addWidget(makeButton(1, QStringLiteral("Chiudi")));
-  body->addLayout(buttons);
-  top->addLayout(body);
+const BookDlgKind<kelp::BuddyAddress> kAddresses{.title = "Indirizzi compagni",
+                                                  .saveQuestion = 62470,
+                                                  .needEntries = {6, 8, 9, 10, 11},
+                                                  .fresh = kelp::makeAddress,
+                                                  .sort = kelp::sortAddresses,
+                                                  .same = kelp::sameAddress,
+                                                  .pattern = "*.adr",
+                                                  .suffix = "adr",
+                                                  .setting = &kelp::Settings::addressFile,
+                                                  .load = kelp::loadAddressFile,
+                                                  .save = kelp::saveAddressFile};
 
-  connect(button(6), &QPushButton::clicked, this, &CAddressBookDlg::editSelected);
-  connect(button(7), &QPushButton::clicked, this, &CAddressBookDlg::addNew);
-  connect(button(8), &QPushButton::clicked, this, &CAddressBookDlg::deleteSelected);
-  connect(button(5), &QPushButton::clicked, this, [this] { onLoad(QStringLiteral("*.adr"), QStringLiteral("adr")); });
-  connect(button(9), &QPushButton::clicked, this, &CAddressBookDlg::sortBook);
-  connect(button(10), &QPushButton::clicked, this, &CAddressBookDlg::onSave);
-  connect(button(11), &QPushButton::clicked, this, &CAddressBookDlg::onPrint);
-  connect(button(1), &QPushButton::clicked, this, &CAddressBookDlg::reject);
-  connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { editSelected(); });
-  connect(list, &QTreeWidget::currentItemChanged, this, [this] {
-    if (!m_syncing) m_book.selected = currentRow();
-  });
-  fillList();
+CAddressBookDlg::CAddressBookDlg(QWidget* parent, const std::string& path, std::vector<kelp::BuddyAddress> book)
+    : CRecordBookDlg(parent, kAddresses, path, std::move(book)) {
+  auto* body = listRow(topLayout(), {{q(kelp::str(62466)), 110}, {q(kelp::str(62467)), 235}, {q(kelp::str(62468)), 100}},
+                       kelp::settings().adrCols.data(), 300);
+  body->addLayout(buttonColumn({{6, "Modifica"}, {7, "Nuova"}, {8, "Cancella"}, {5, "Carica"}, {9, "Ordina"},
+                                {10, "Salva"}, {11, "Stampa"}}));
+  finishSetup();
 }
 
 QStringList CAddressBookDlg::rowTexts(const kelp::BuddyAddress& a) const {
@@ -148,93 +132,17 @@ QStringList CAddressBookDlg::rowTexts(const kelp::BuddyAddress& a) const {
           q(kelp::storedToUtf8(kelp::getText(a.phone1)))};
 }
 
-void CAddressBookDlg::fillList() {
-  m_syncing = true;
-  list()->clear();
-  for (const auto& a : m_book.entries) new QTreeWidgetItem(list(), rowTexts(a));
-  selectRow(m_book.selected);
-  m_syncing = false;
-  refreshState();
+std::string CAddressBookDlg::deleteQuestion(const kelp::BuddyAddress& a) const {
+  return kelp::strf(62469, kelp::addressFullName(a).c_str());
 }
 
-void CAddressBookDlg::updateButtons() {
-  const bool any = m_book.entryCommandsEnabled();
-  for (int id : {6, 8, 9, 10, 11}) button(id)->setEnabled(any);
-  button(7)->setEnabled(m_book.canAdd());
-}
-
-void CAddressBookDlg::editSelected() {
-  const int i = m_book.selected;
-  if (i < 0 || i >= m_book.count()) return;
-  CAddressDlg dlg(this, m_book.entries[size_t(i)]);
-  if (dlg.exec() != QDialog::Accepted) return;
-  if (m_book.replace(i, dlg.address(), kelp::sameAddress)) {
-    const QStringList texts = rowTexts(m_book.entries[size_t(i)]);
-    for (int c = 0; c < texts.size(); ++c) list()->topLevelItem(i)->setText(c, texts[c]);
-  }
-  refreshState();
-}
-
-void CAddressBookDlg::addNew() {
-  if (!m_book.canAdd()) return;
-  CAddressDlg dlg(this, kelp::makeAddress());
-  if (dlg.exec() != QDialog::Accepted) return;
-  m_book.append(dlg.address());
-  m_syncing = true;
-  new QTreeWidgetItem(list(), rowTexts(m_book.entries.back()));
-  selectRow(m_book.selected);
-  m_syncing = false;
-  refreshState();
-}
-
-void CAddressBookDlg::deleteSelected() {
-  const int i = m_book.selected;
-  if (i < 0 || i >= m_book.count()) return;
-  const std::string question = kelp::strf(62469, kelp::addressFullName(m_book.entries[size_t(i)]).c_str());
-  if (askUser(this, QMessageBox::Question, q(question), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-    return;
-  m_book.remove(i);
-  m_syncing = true;
-  delete list()->takeTopLevelItem(i);
-  selectRow(m_book.selected);
-  m_syncing = false;
-  refreshState();
-}
-
-void CAddressBookDlg::sortBook() {
-  m_book.sort(kelp::sortAddresses);
-  fillList();
-}
-
-kelp::Result CAddressBookDlg::saveBook() {
-  const kelp::Result r = kelp::saveAddressFile(bookPath(), m_book.entries);
-  if (r) m_book.modified = false;
-  return r;
+bool CAddressBookDlg::runEditor(kelp::BuddyAddress& a) {
+  CAddressDlg dlg(this, a);
+  if (dlg.exec() != QDialog::Accepted) return false;
+  a = dlg.address();
+  return true;
 }
 
 kelp::BookPrintout CAddressBookDlg::printout() const { return kelp::addressPrintout(m_book.entries, bookPath()); }
 
-bool CAddressBookDlg::openFile(const std::string& path) {
-  std::vector<kelp::BuddyAddress> read;
-  const kelp::Result r = kelp::loadAddressFile(path, read);
-  if (!r) {
-    tell(r.error);
-    return false;
-  }
-  kelp::settings().addressFile = path;
-  setBookPath(path);
-  m_book.open(std::move(read), false);
-  fillList();
-  return true;
-}
-
-void openAddressBook(QWidget* parent) {
-  std::vector<kelp::BuddyAddress> book;
-  std::string path = kelp::settings().addressFile;
-  if (!chooseBookFile(parent, path, QStringLiteral("*.adr"), QStringLiteral("adr"),
-                      [&book](const std::string& p) { return kelp::loadAddressFile(p, book); }))
-    return;
-  kelp::settings().addressFile = path;
-  CAddressBookDlg dlg(parent, path, std::move(book));
-  dlg.exec();
-}
+void openAddressBook(QWidget* parent) { openSettingBook<CAddressBookDlg>(parent, kAddresses); }

@@ -20,31 +20,18 @@ class CAddressDlg : public QDialog {
   std::map<int, QLineEdit*> m_edits;
 };
 
-class CAddressBookDlg : public CBookDlg {
+class CAddressBookDlg : public CRecordBookDlg<kelp::BuddyAddress> {
   Q_OBJECT
  public:
   // Opens on a file already read (see openAddressBook).
   CAddressBookDlg(QWidget* parent, const std::string& path, std::vector<kelp::BuddyAddress> book);
-  bool isModified() const override { return m_book.modified; }
-  const kelp::BookList<kelp::BuddyAddress>& book() const { return m_book; }
-
-  // The buttons' actions (also reached through the buttons by id).
-  void editSelected();
-  void addNew();
-  void deleteSelected();
-  void sortBook();
+  using CRecordBookDlg::editSelected;
 
  protected:
-  void updateButtons() override;
-  kelp::Result saveBook() override;
+  QStringList rowTexts(const kelp::BuddyAddress& a) const override;
+  std::string deleteQuestion(const kelp::BuddyAddress& a) const override;
+  bool runEditor(kelp::BuddyAddress& a) override;  // dialog 149
   kelp::BookPrintout printout() const override;
-  bool openFile(const std::string& path) override;
-
- private:
-  void fillList();
-  QStringList rowTexts(const kelp::BuddyAddress& a) const;
-  kelp::BookList<kelp::BuddyAddress> m_book;
-  bool m_syncing = false;  // the list is being rebuilt: its selection follows the book
 };
 
 // Command 32792: the file of the setting when it exists, else a file chosen by the user;

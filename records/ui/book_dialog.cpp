@@ -3,12 +3,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <algorithm>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ui/kelp_doc.h"
 #include "core/strings.h"
@@ -122,6 +125,40 @@ QPushButton* CBookDlg::makeButton(int id, const QString& text) {
   b->setAutoDefault(false);
   m_buttons[id] = b;
   return b;
+}
+
+QVBoxLayout* CBookDlg::topLayout() {
+  auto* top = new QVBoxLayout(this);
+  top->addWidget(m_path);
+  return top;
+}
+
+QHBoxLayout* CBookDlg::listRow(QVBoxLayout* top, const std::vector<Column>& columns, int* savedWidths,
+                               int minHeight) {
+  auto* row = new QHBoxLayout;
+  auto* list = makeList(columns, savedWidths);
+  list->setMinimumHeight(minHeight);
+  row->addWidget(list, 1);
+  top->addLayout(row);
+  return row;
+}
+
+QVBoxLayout* CBookDlg::buttonColumn(const ButtonTexts& buttons) {
+  auto* column = new QVBoxLayout;
+  for (const auto& [id, text] : buttons) column->addWidget(makeButton(id, QString::fromUtf8(text)));
+  column->addStretch();
+  column->addWidget(makeButton(1, QStringLiteral("Chiudi")));
+  return column;
+}
+
+QGridLayout* CBookDlg::buttonGrid(const ButtonTexts& buttons) {
+  auto* grid = new QGridLayout;
+  int b = 0;
+  for (const auto& [id, text] : buttons) {
+    grid->addWidget(makeButton(id, QString::fromUtf8(text)), b / 3, b % 3);
+    ++b;
+  }
+  return grid;
 }
 
 QPushButton* CBookDlg::button(int id) const {

@@ -3,7 +3,8 @@
 // field shows one member of the selected entry, and every change typed into it is written
 // into that entry at once. Dates are stored once they read as a date (or as none); a typed
 // text that is no date is reported when the field is left, or before the book is saved or
-// left, and the field shows the stored date again.
+// left, and the field shows the stored date again. CInPlaceBookDlg is the book dialog
+// around them.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
@@ -17,12 +18,13 @@
 #include "core/dive_record.h"
 #include "core/texts.h"
 #include "records/book_date.h"
+#include "records/ui/book_dialog.h"
 
 template <class Rec>
 class EntryFields {
  public:
   using Current = std::function<Rec*()>;
-  using Changed = std::function<void(int id)>;  // id: the control's id
+  using Changed = std::function<void()>;  // a change was stored into the entry
 
   EntryFields(QWidget* owner, Current current, Changed changed)
       : m_owner(owner), m_current(std::move(current)), m_changed(std::move(changed)) {}
@@ -139,7 +141,7 @@ class EntryFields {
         break;
       }
     }
-    m_changed(f.widget->objectName().toInt());
+    m_changed();
   }
 
   bool checkDate(Field& f) {
@@ -161,4 +163,35 @@ class EntryFields {
   std::vector<Field> m_fields;
   bool m_showing = false;
   bool m_telling = false;
+};
+
+// A book edited in place: its edit fields (m_fields) show the selected entry; a change in
+// them modifies the book and shows in the entry's row and the totals at once.
+template <class Rec>
+class CInPlaceBookDlg : public CRecordBookDlg<Rec> {
+ public:
+  // New (7): a fresh entry (dated today) is appended and selected.
+  void addNew() override {
+    commitEdits();
+    if (this->m_book.append(this->kind().fresh())) this->fillList();
+  }
+
+ protected:
+  CInPlaceBookDlg(QWidget* parent, const BookDlgKind<Rec>& kind, const std::string& path, std::vector<Rec> entries)
+      : CRecordBookDlg<Rec>(parent, kind, path, std::move(entries)),
+        m_fields(
+            this, [this] { return this->m_book.current(); }, [this] { entryChanged(); }) {}
+
+  // A change made to the selected entry.
+  void entryChanged() {
+    this->m_book.modified = true;
+    this->setRow(this->m_book.selected);
+    this->showTotals();
+    this->refreshState();
+  }
+  void commitEdits() override { m_fields.checkDates(); }
+  void showSelected() override { m_fields.show(); }
+  void entryRemoved(int) override { this->fillList(); }
+
+  EntryFields<Rec> m_fields;
 };

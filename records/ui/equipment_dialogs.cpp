@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cstring>
 
@@ -282,45 +281,36 @@ QString CEquipmentCostDlg::cellText(int row, int column) const {
 
 // ---------------------------------------------------------------- dialog 144
 
-CEquipmentDlg::CEquipmentDlg(QWidget* parent, const std::string& path, std::vector<kelp::EquipmentItem> book)
-    : CBookDlg(parent, QStringLiteral("Attrezzatura"), 62492) {
-  setBookPath(path);
-  m_book.open(std::move(book), false);
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(pathLabel());
-  auto* body = new QHBoxLayout;
-  auto* list = makeList({{q(kelp::str(62494)), 110}, {q(kelp::str(62495)), 210}, {q(kelp::str(62496)), 110},
-                         {q(kelp::str(62497)), 120, QStringLiteral("00.0000*")}},
-                        kelp::settings().ausrCols.data());
-  list->setMinimumHeight(320);
-  body->addWidget(list, 1);
-  auto* buttons = new QVBoxLayout;
-  const std::pair<int, const char*> kButtons[] = {{6, "Modifica"}, {7, "Nuovo"}, {8, "Cancella"}, {9, "Ordina"},
-                                                  {4, "Costi"},    {5, "Carica"}, {10, "Salva"}, {11, "Stampa"}};
-  for (const auto& [id, text] : kButtons) buttons->addWidget(makeButton(id, QString::fromUtf8(text)));
-  buttons->addStretch();
-  buttons->addWidget(makeButton(1, QStringLiteral("Chiudi")));
-  body->addLayout(buttons);
-  top->addLayout(body);
-  m_autocheck = named(new QCheckBox(QStringLiteral("Controllo automatico"), this), 1110);
-  m_autocheck->setChecked(kelp::settings().equipmentAutocheck != 0);
-  top->addWidget(m_autocheck);
+const BookDlgKind<kelp::EquipmentItem> kEquipment{.title = "Attrezzatura",
+                                                  .saveQuestion = 62492,
+                                                  .needEntries = {4, 6, 8, 9, 10, 11},
+                                                  .fresh = kelp::makeEquipmentItem,
+                                                  .sort = kelp::sortEquipment,
+                                                  .same = kelp::sameEquipmentItem,
+                                                  .pattern = "*.dat",
+                                                  .suffix = "dat",
+                                                  .setting = &kelp::Settings::equipmentFile,
+                                                  .load = kelp::loadEquipmentFile,
+                                                  .save = kelp::saveEquipmentFile};
 
-  connect(m_autocheck, &QCheckBox::toggled, this, [](bool on) { kelp::settings().equipmentAutocheck = on ? 1 : 0; });
-  connect(button(6), &QPushButton::clicked, this, &CEquipmentDlg::editSelected);
-  connect(button(7), &QPushButton::clicked, this, &CEquipmentDlg::addNew);
-  connect(button(8), &QPushButton::clicked, this, &CEquipmentDlg::deleteSelected);
-  connect(button(9), &QPushButton::clicked, this, &CEquipmentDlg::sortBook);
+CEquipmentDlg::CEquipmentDlg(QWidget* parent, const std::string& path, std::vector<kelp::EquipmentItem> book)
+    : CRecordBookDlg(parent, kEquipment, path, std::move(book)) {
+  auto* top = topLayout();
+  auto* body = listRow(top,
+                       {{q(kelp::str(62494)), 110},
+                        {q(kelp::str(62495)), 210},
+                        {q(kelp::str(62496)), 110},
+                        {q(kelp::str(62497)), 120, QStringLiteral("00.0000*")}},
+                       kelp::settings().ausrCols.data(), 320);
+  body->addLayout(buttonColumn({{6, "Modifica"}, {7, "Nuovo"}, {8, "Cancella"}, {9, "Ordina"}, {4, "Costi"},
+                                {5, "Carica"}, {10, "Salva"}, {11, "Stampa"}}));
+  auto* autocheck = named(new QCheckBox(QStringLiteral("Controllo automatico"), this), 1110);
+  autocheck->setChecked(kelp::settings().equipmentAutocheck != 0);
+  top->addWidget(autocheck);
+
+  connect(autocheck, &QCheckBox::toggled, this, [](bool on) { kelp::settings().equipmentAutocheck = on ? 1 : 0; });
   connect(button(4), &QPushButton::clicked, this, &CEquipmentDlg::showCosts);
-  connect(button(5), &QPushButton::clicked, this, [this] { onLoad(QStringLiteral("*.dat"), QStringLiteral("dat")); });
-  connect(button(10), &QPushButton::clicked, this, &CEquipmentDlg::onSave);
-  connect(button(11), &QPushButton::clicked, this, &CEquipmentDlg::onPrint);
-  connect(button(1), &QPushButton::clicked, this, &CEquipmentDlg::reject);
-  connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { editSelected(); });
-  connect(list, &QTreeWidget::currentItemChanged, this, [this] {
-    if (!m_syncing) m_book.selected = currentRow();
-  });
-  fillList();
+  finishSetup();
 }
 
 QStringList CEquipmentDlg::rowTexts(const kelp::EquipmentItem& e) const {
@@ -329,67 +319,16 @@ QStringList CEquipmentDlg::rowTexts(const kelp::EquipmentItem& e) const {
           q(kelp::nextServiceText(e, kelp::currentYearMonth()))};
 }
 
-void CEquipmentDlg::fillList() {
-  m_syncing = true;
-  list()->clear();
-  for (const auto& e : m_book.entries) new QTreeWidgetItem(list(), rowTexts(e));
-  selectRow(m_book.selected);
-  m_syncing = false;
-  refreshState();
+std::string CEquipmentDlg::deleteQuestion(const kelp::EquipmentItem& e) const {
+  return kelp::strf(62493, kelp::equipmentCategoryText(kelp::equipmentCategory(e)).c_str(),
+                    kelp::storedToUtf8(kelp::getText(e.designation)).c_str());
 }
 
-void CEquipmentDlg::setRow(int i) {
-  const QStringList texts = rowTexts(m_book.entries[size_t(i)]);
-  for (int c = 0; c < texts.size(); ++c) list()->topLevelItem(i)->setText(c, texts[c]);
-}
-
-void CEquipmentDlg::updateButtons() {
-  const bool any = m_book.entryCommandsEnabled();
-  for (int id : {4, 6, 8, 9, 10, 11}) button(id)->setEnabled(any);
-  button(7)->setEnabled(m_book.canAdd());
-}
-
-void CEquipmentDlg::editSelected() {
-  const int i = m_book.selected;
-  if (i < 0 || i >= m_book.count()) return;
-  CEquipmentItemDlg dlg(this, m_book.entries[size_t(i)]);
-  if (dlg.exec() != QDialog::Accepted) return;
-  if (m_book.replace(i, dlg.item(), kelp::sameEquipmentItem)) setRow(i);
-  refreshState();
-}
-
-void CEquipmentDlg::addNew() {
-  if (!m_book.canAdd()) return;
-  CEquipmentItemDlg dlg(this, kelp::makeEquipmentItem());
-  if (dlg.exec() != QDialog::Accepted) return;
-  m_book.append(dlg.item());
-  m_syncing = true;
-  new QTreeWidgetItem(list(), rowTexts(m_book.entries.back()));
-  selectRow(m_book.selected);
-  m_syncing = false;
-  refreshState();
-}
-
-void CEquipmentDlg::deleteSelected() {
-  const int i = m_book.selected;
-  if (i < 0 || i >= m_book.count()) return;
-  const kelp::EquipmentItem& e = m_book.entries[size_t(i)];
-  const std::string question =
-      kelp::strf(62493, kelp::equipmentCategoryText(kelp::equipmentCategory(e)).c_str(),
-                 kelp::storedToUtf8(kelp::getText(e.designation)).c_str());
-  if (askUser(this, QMessageBox::Question, q(question), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-    return;
-  m_book.remove(i);
-  m_syncing = true;
-  delete list()->takeTopLevelItem(i);
-  selectRow(m_book.selected);
-  m_syncing = false;
-  refreshState();
-}
-
-void CEquipmentDlg::sortBook() {
-  m_book.sort(kelp::sortEquipment);
-  fillList();
+bool CEquipmentDlg::runEditor(kelp::EquipmentItem& e) {
+  CEquipmentItemDlg dlg(this, e);
+  if (dlg.exec() != QDialog::Accepted) return false;
+  e = dlg.item();
+  return true;
 }
 
 void CEquipmentDlg::showCosts() {
@@ -397,37 +336,8 @@ void CEquipmentDlg::showCosts() {
   dlg.exec();
 }
 
-kelp::Result CEquipmentDlg::saveBook() {
-  const kelp::Result r = kelp::saveEquipmentFile(bookPath(), m_book.entries);
-  if (r) m_book.modified = false;
-  return r;
-}
-
 kelp::BookPrintout CEquipmentDlg::printout() const {
   return kelp::equipmentPrintout(m_book.entries, bookPath(), kelp::settings().currency, kelp::currentYearMonth());
 }
 
-bool CEquipmentDlg::openFile(const std::string& path) {
-  std::vector<kelp::EquipmentItem> read;
-  const kelp::Result r = kelp::loadEquipmentFile(path, read);
-  if (!r) {
-    tell(r.error);
-    return false;
-  }
-  kelp::settings().equipmentFile = path;
-  setBookPath(path);
-  m_book.open(std::move(read), false);
-  fillList();
-  return true;
-}
-
-void openEquipmentBook(QWidget* parent) {
-  std::vector<kelp::EquipmentItem> book;
-  std::string path = kelp::settings().equipmentFile;
-  if (!chooseBookFile(parent, path, QStringLiteral("*.dat"), QStringLiteral("dat"),
-                      [&book](const std::string& p) { return kelp::loadEquipmentFile(p, book); }))
-    return;
-  kelp::settings().equipmentFile = path;
-  CEquipmentDlg dlg(parent, path, std::move(book));
-  dlg.exec();
-}
+void openEquipmentBook(QWidget* parent) { openSettingBook<CEquipmentDlg>(parent, kEquipment); }

@@ -44,32 +44,19 @@ class CEquipmentCostDlg : public QDialog {
   QLabel* m_cells[kelp::EQUIPMENT_CATEGORIES + 1][4] = {};
 };
 
-class CEquipmentDlg : public CBookDlg {
+class CEquipmentDlg : public CRecordBookDlg<kelp::EquipmentItem> {
   Q_OBJECT
  public:
   CEquipmentDlg(QWidget* parent, const std::string& path, std::vector<kelp::EquipmentItem> book);
-  bool isModified() const override { return m_book.modified; }
-  const kelp::BookList<kelp::EquipmentItem>& book() const { return m_book; }
-
-  void editSelected();
-  void addNew();
-  void deleteSelected();
-  void sortBook();
+  using CRecordBookDlg::editSelected;
+  // "Costi" (4): dialog 147 over the book.
   void showCosts();
 
  protected:
-  void updateButtons() override;
-  kelp::Result saveBook() override;
+  QStringList rowTexts(const kelp::EquipmentItem& e) const override;
+  std::string deleteQuestion(const kelp::EquipmentItem& e) const override;
+  bool runEditor(kelp::EquipmentItem& e) override;  // dialog 146
   kelp::BookPrintout printout() const override;
-  bool openFile(const std::string& path) override;
-
- private:
-  void fillList();
-  void setRow(int i);
-  QStringList rowTexts(const kelp::EquipmentItem& e) const;
-  kelp::BookList<kelp::EquipmentItem> m_book;
-  QCheckBox* m_autocheck = nullptr;
-  bool m_syncing = false;
 };
 
 // Command 32785, as the address book opens.

@@ -1,7 +1,6 @@
 #include "records/ui/trip_owner_dialogs.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -9,8 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cstring>
 
 #include "app/ui/kelp_doc.h"
 #include "core/settings.h"
@@ -32,25 +31,24 @@ QLabel* label(QWidget* parent, const char* text) { return new QLabel(QString::fr
 
 // ---------------------------------------------------------------- dialog 154
 
+const BookDlgKind<kelp::DiveTrip> kTrips{.title = "Viaggi sub",
+                                         .saveQuestion = 62743,
+                                         .needEntries = {8, 9, 11, 12},
+                                         .fresh = kelp::makeNewTrip,
+                                         .sort = kelp::sortTrips,
+                                         .printButton = 12};
+
 CTripsDlg::CTripsDlg(QWidget* parent, const std::string& path, std::vector<kelp::DiveTrip> book, bool oldLayout,
                      const kelp::Logbook& logbook, std::function<void(int)> goTo)
-    : CBookDlg(parent, QStringLiteral("Viaggi sub"), 62743),
-      m_fields(
-          this, [this] { return m_book.current(); }, [this](int id) { onFieldChanged(id); }),
+    : CInPlaceBookDlg(parent, kTrips, path, std::move(book)),
       m_oldLayout(oldLayout),
       m_logbook(logbook),
       m_goTo(std::move(goTo)) {
-  setBookPath(path);
-  m_book.open(std::move(book), false);
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(pathLabel());
-  auto* body = new QHBoxLayout;
-  auto* list = makeList({{q(kelp::str(62473)), 63, QStringLiteral("00.00.0000")},
-                         {q(kelp::str(62742)), 228},
-                         {q(kelp::str(62650)), 77, QStringLiteral("00000-00000")}},
-                        kelp::settings().urlCols.data());
-  list->setMinimumHeight(320);
-  body->addWidget(list, 1);
+  auto* body = listRow(topLayout(),
+                       {{q(kelp::str(62473)), 63, QStringLiteral("00.00.0000")},
+                        {q(kelp::str(62742)), 228},
+                        {q(kelp::str(62650)), 77, QStringLiteral("00000-00000")}},
+                       kelp::settings().urlCols.data(), 320);
 
   auto* right = new QVBoxLayout;
   auto* grid = new QGridLayout;
@@ -77,18 +75,11 @@ CTripsDlg::CTripsDlg(QWidget* parent, const std::string& path, std::vector<kelp:
   destination->setMinimumWidth(280);
   note->setMinimumHeight(120);
   right->addLayout(grid);
-  auto* buttons = new QGridLayout;
-  const std::pair<int, const char*> kButtons[] = {{7, "Nuovo"}, {8, "Cancella"}, {9, "Seleziona"},
-                                                  {11, "Vai a:"}, {10, "Salva"},  {12, "Stampa"}};
-  int b = 0;
-  for (const auto& [id, text] : kButtons) {
-    buttons->addWidget(makeButton(id, QString::fromUtf8(text)), b / 3, b % 3);
-    ++b;
-  }
+  auto* buttons =
+      buttonGrid({{7, "Nuovo"}, {8, "Cancella"}, {9, "Seleziona"}, {11, "Vai a:"}, {10, "Salva"}, {12, "Stampa"}});
   buttons->addWidget(makeButton(1, QStringLiteral("Chiudi")), 2, 2);
   right->addLayout(buttons);
   body->addLayout(right);
-  top->addLayout(body);
 
   m_fields.addDate(start, &kelp::DiveTrip::startDate);
   m_fields.addDate(end, &kelp::DiveTrip::endDate);
@@ -96,77 +87,16 @@ CTripsDlg::CTripsDlg(QWidget* parent, const std::string& path, std::vector<kelp:
   m_fields.addNumber(last, &kelp::DiveTrip::lastDive);
   m_fields.addText(destination, &kelp::DiveTrip::destination);
   m_fields.addNote(note, &kelp::DiveTrip::note);
-
-  connect(button(7), &QPushButton::clicked, this, &CTripsDlg::addNew);
-  connect(button(8), &QPushButton::clicked, this, &CTripsDlg::deleteSelected);
-  connect(button(9), &QPushButton::clicked, this, &CTripsDlg::sortBook);
   connect(button(11), &QPushButton::clicked, this, &CTripsDlg::goToFirstDive);
-  connect(button(10), &QPushButton::clicked, this, &CTripsDlg::onSave);
-  connect(button(12), &QPushButton::clicked, this, &CTripsDlg::onPrint);
-  connect(button(1), &QPushButton::clicked, this, &CTripsDlg::reject);
-  connect(list, &QTreeWidget::currentItemChanged, this, &CTripsDlg::onSelectionChanged);
-  fillList();
+  finishSetup();
 }
 
-void CTripsDlg::fillList() {
-  m_syncing = true;
-  list()->clear();
-  for (int i = 0; i < m_book.count(); ++i) new QTreeWidgetItem(list());
-  for (int i = 0; i < m_book.count(); ++i) setRow(i);
-  selectRow(m_book.selected);
-  m_syncing = false;
-  m_fields.show();
-  refreshState();
+QStringList CTripsDlg::rowTexts(const kelp::DiveTrip& t) const {
+  return {q(kelp::formatBookDate(t.startDate)), shown(kelp::getText(t.destination)), q(kelp::tripDivesText(t))};
 }
 
-void CTripsDlg::setRow(int i) {
-  if (i < 0 || i >= m_book.count()) return;
-  const kelp::DiveTrip& t = m_book.entries[size_t(i)];
-  QTreeWidgetItem* it = list()->topLevelItem(i);
-  it->setText(0, q(kelp::formatBookDate(t.startDate)));
-  it->setText(1, shown(kelp::getText(t.destination)));
-  it->setText(2, q(kelp::tripDivesText(t)));
-}
-
-void CTripsDlg::onSelectionChanged() {
-  if (m_syncing) return;
-  m_fields.checkDates();
-  m_book.selected = currentRow();
-  m_fields.show();
-}
-
-void CTripsDlg::onFieldChanged(int id) {
-  m_book.modified = true;
-  if (id == 1155 || id == 1157 || id == 1158 || id == 1159) setRow(m_book.selected);
-  refreshState();
-}
-
-void CTripsDlg::updateButtons() {
-  const bool any = m_book.entryCommandsEnabled();
-  for (int id : {8, 9, 11, 12}) button(id)->setEnabled(any);
-  button(7)->setEnabled(m_book.canAdd());
-}
-
-void CTripsDlg::addNew() {
-  m_fields.checkDates();
-  if (m_book.append(kelp::makeNewTrip())) fillList();
-}
-
-void CTripsDlg::deleteSelected() {
-  const int i = m_book.selected;
-  if (i < 0 || i >= m_book.count()) return;
-  const std::string question =
-      kelp::strf(62469, kelp::storedToUtf8(kelp::getText(m_book.entries[size_t(i)].destination)).c_str());
-  if (askUser(this, QMessageBox::Question, q(question), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-    return;
-  m_book.remove(i);
-  fillList();
-}
-
-void CTripsDlg::sortBook() {
-  m_fields.checkDates();
-  m_book.sort(kelp::sortTrips);
-  fillList();
+std::string CTripsDlg::deleteQuestion(const kelp::DiveTrip& t) const {
+  return kelp::strf(62469, kelp::storedToUtf8(kelp::getText(t.destination)).c_str());
 }
 
 void CTripsDlg::goToFirstDive() {
@@ -176,12 +106,9 @@ void CTripsDlg::goToFirstDive() {
   if (position > 0 && m_goTo) m_goTo(position);
 }
 
-kelp::Result CTripsDlg::saveBook() {
+kelp::Result CTripsDlg::writeBook() {
   const kelp::Result r = kelp::saveTripFile(bookPath(), m_book.entries, m_oldLayout);
-  if (r) {
-    m_book.modified = false;
-    m_oldLayout = false;  // the old form is kept once, before the first save
-  }
+  if (r) m_oldLayout = false;  // the old form is kept once, before the first save
   return r;
 }
 
@@ -189,17 +116,15 @@ kelp::BookPrintout CTripsDlg::printout() const { return kelp::tripPrintout(m_boo
 
 // ---------------------------------------------------------------- dialog 150
 
-COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook book, bool oldLayout)
-    : CBookDlg(parent, QStringLiteral("Questo Logbook appartiene a:"), 62526),
-      m_owner(book.owner),
-      m_fields(
-          this, [this] { return m_book.current(); }, [this](int id) { onFieldChanged(id); }),
-      m_oldLayout(oldLayout) {
-  setBookPath(path);
-  m_book.open(std::move(book.entries), false);
-  auto* top = new QVBoxLayout(this);
-  top->addWidget(pathLabel());
+const BookDlgKind<kelp::Certification> kOwner{.title = "Questo Logbook appartiene a:",
+                                              .saveQuestion = 62526,
+                                              .needEntries = {8, 9},
+                                              .fresh = kelp::makeNewCertification,
+                                              .sort = kelp::sortCertifications};
 
+COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook book, bool oldLayout)
+    : CInPlaceBookDlg(parent, kOwner, path, std::move(book.entries)), m_owner(book.owner), m_oldLayout(oldLayout) {
+  auto* top = topLayout();
   auto* ownerGrid = new QGridLayout;
   auto* name = bookui::textEdit(this, 1133, 60);
   auto* club = bookui::textEdit(this, 1134, 60);
@@ -224,11 +149,11 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
   ownerText(name, m_owner.name, sizeof m_owner.name);
   ownerText(club, m_owner.club, sizeof m_owner.club);
 
-  auto* body = new QHBoxLayout;
-  auto* list = makeList({{q(kelp::str(62494)), 76}, {q(kelp::str(62473)), 70, QStringLiteral("00.00.0000")}, {q(kelp::str(62495)), 230}},
-                        kelp::settings().inhCols.data());
-  list->setMinimumHeight(280);
-  body->addWidget(list, 1);
+  auto* body = listRow(top,
+                       {{q(kelp::str(62494)), 76},
+                        {q(kelp::str(62473)), 70, QStringLiteral("00.00.0000")},
+                        {q(kelp::str(62495)), 230}},
+                       kelp::settings().inhCols.data(), 280);
   auto* right = new QVBoxLayout;
   auto* grid = new QGridLayout;
   m_category = named(new QComboBox(this), 1135);
@@ -265,17 +190,9 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
   totalRow->addStretch();
   right->addLayout(totalRow);
   right->addStretch();
-  auto* buttons = new QGridLayout;
-  const std::pair<int, const char*> kButtons[] = {{7, "Nuovo"}, {8, "Cancella"}, {9, "Ordina"},
-                                                  {10, "Salva"}, {11, "Stampa"}, {1, "Chiudi"}};
-  int b = 0;
-  for (const auto& [id, text] : kButtons) {
-    buttons->addWidget(makeButton(id, QString::fromUtf8(text)), b / 3, b % 3);
-    ++b;
-  }
-  right->addLayout(buttons);
+  right->addLayout(
+      buttonGrid({{7, "Nuovo"}, {8, "Cancella"}, {9, "Ordina"}, {10, "Salva"}, {11, "Stampa"}, {1, "Chiudi"}}));
   body->addLayout(right);
-  top->addLayout(body);
 
   m_fields.addText(designation, &kelp::Certification::designation);
   m_fields.addDate(date, &kelp::Certification::date);
@@ -289,42 +206,21 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
     if (stored == kelp::getText(c->category)) return;
     std::memset(c->category, 0, sizeof c->category);
     kelp::setText(c->category, stored);
-    onFieldChanged(1135);
+    entryChanged();
   });
-
-  connect(button(7), &QPushButton::clicked, this, &COwnerDlg::addNew);
-  connect(button(8), &QPushButton::clicked, this, &COwnerDlg::deleteSelected);
-  connect(button(9), &QPushButton::clicked, this, &COwnerDlg::sortBook);
-  connect(button(10), &QPushButton::clicked, this, &COwnerDlg::onSave);
-  connect(button(11), &QPushButton::clicked, this, &COwnerDlg::onPrint);
-  connect(button(1), &QPushButton::clicked, this, &COwnerDlg::reject);
-  connect(list, &QTreeWidget::currentItemChanged, this, &COwnerDlg::onSelectionChanged);
-  fillList();
+  finishSetup();
 }
 
-void COwnerDlg::fillList() {
-  m_syncing = true;
-  list()->clear();
-  for (int i = 0; i < m_book.count(); ++i) new QTreeWidgetItem(list());
-  for (int i = 0; i < m_book.count(); ++i) setRow(i);
-  selectRow(m_book.selected);
-  m_syncing = false;
-  showEntry();
-  showTotal();
-  refreshState();
+QStringList COwnerDlg::rowTexts(const kelp::Certification& c) const {
+  return {shown(kelp::getText(c.category)), q(kelp::formatBookDate(c.date)), shown(kelp::getText(c.designation))};
 }
 
-void COwnerDlg::setRow(int i) {
-  if (i < 0 || i >= m_book.count()) return;
-  const kelp::Certification& c = m_book.entries[size_t(i)];
-  QTreeWidgetItem* it = list()->topLevelItem(i);
-  it->setText(0, shown(kelp::getText(c.category)));
-  it->setText(1, q(kelp::formatBookDate(c.date)));
-  it->setText(2, shown(kelp::getText(c.designation)));
+std::string COwnerDlg::deleteQuestion(const kelp::Certification& c) const {
+  return kelp::strf(62469, kelp::storedToUtf8(kelp::getText(c.designation)).c_str());
 }
 
-void COwnerDlg::showEntry() {
-  m_fields.show();
+void COwnerDlg::showSelected() {
+  CInPlaceBookDlg::showSelected();
   const kelp::Certification* c = m_book.current();
   m_category->setEnabled(c != nullptr);
   int index = -1;
@@ -337,60 +233,14 @@ void COwnerDlg::showEntry() {
   m_category->setCurrentIndex(index);
 }
 
-void COwnerDlg::onSelectionChanged() {
-  if (m_syncing) return;
-  m_fields.checkDates();
-  m_book.selected = currentRow();
-  showEntry();
-}
-
-void COwnerDlg::onFieldChanged(int id) {
-  m_book.modified = true;
-  if (id == 1135 || id == 1042 || id == 1136) setRow(m_book.selected);
-  if (id == 4) showTotal();
-  refreshState();
-}
-
-void COwnerDlg::showTotal() {
+void COwnerDlg::showTotals() {
   m_total->setText(q(kelp::format("%.2f %s", kelp::certificationCostTotal(m_book.entries),
                                   kelp::settings().currency.c_str())));
 }
 
-void COwnerDlg::updateButtons() {
-  const bool any = m_book.entryCommandsEnabled();
-  for (int id : {8, 9}) button(id)->setEnabled(any);
-  button(7)->setEnabled(m_book.canAdd());
-}
-
-void COwnerDlg::addNew() {
-  m_fields.checkDates();
-  if (m_book.append(kelp::makeNewCertification())) fillList();
-}
-
-void COwnerDlg::deleteSelected() {
-  const int i = m_book.selected;
-  if (i < 0 || i >= m_book.count()) return;
-  const std::string question =
-      kelp::strf(62469, kelp::storedToUtf8(kelp::getText(m_book.entries[size_t(i)].designation)).c_str());
-  if (askUser(this, QMessageBox::Question, q(question), QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-    return;
-  m_book.remove(i);
-  fillList();
-}
-
-void COwnerDlg::sortBook() {
-  m_fields.checkDates();
-  m_book.sort(kelp::sortCertifications);
-  fillList();
-}
-
-kelp::Result COwnerDlg::saveBook() {
-  kelp::OwnerBook book{m_owner, m_book.entries};
-  const kelp::Result r = kelp::saveOwnerFile(bookPath(), book, m_oldLayout);
-  if (r) {
-    m_book.modified = false;
-    m_oldLayout = false;
-  }
+kelp::Result COwnerDlg::writeBook() {
+  const kelp::Result r = kelp::saveOwnerFile(bookPath(), kelp::OwnerBook{m_owner, m_book.entries}, m_oldLayout);
+  if (r) m_oldLayout = false;
   return r;
 }
 

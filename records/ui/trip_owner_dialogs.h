@@ -13,73 +13,46 @@
 class QComboBox;
 class QLabel;
 
-class CTripsDlg : public CBookDlg {
+class CTripsDlg : public CInPlaceBookDlg<kelp::DiveTrip> {
   Q_OBJECT
  public:
   // goTo: shows the dive at a position in the main view.
   CTripsDlg(QWidget* parent, const std::string& path, std::vector<kelp::DiveTrip> book, bool oldLayout,
             const kelp::Logbook& logbook, std::function<void(int position)> goTo);
-  bool isModified() const override { return m_book.modified; }
-  const kelp::BookList<kelp::DiveTrip>& book() const { return m_book; }
-
-  void addNew();
-  void deleteSelected();
-  void sortBook();
+  // "Vai a:" (11).
   void goToFirstDive();
 
  protected:
-  void updateButtons() override;
-  kelp::Result saveBook() override;
+  QStringList rowTexts(const kelp::DiveTrip& t) const override;
+  std::string deleteQuestion(const kelp::DiveTrip& t) const override;
+  kelp::Result writeBook() override;
   kelp::BookPrintout printout() const override;
-  bool openFile(const std::string&) override { return false; }
-  void commitEdits() override { m_fields.checkDates(); }
 
  private:
-  void fillList();
-  void setRow(int i);
-  void onSelectionChanged();
-  void onFieldChanged(int id);
-  kelp::BookList<kelp::DiveTrip> m_book;
-  EntryFields<kelp::DiveTrip> m_fields;
   bool m_oldLayout;
   const kelp::Logbook& m_logbook;
   std::function<void(int)> m_goTo;
-  bool m_syncing = false;
 };
 
-class COwnerDlg : public CBookDlg {
+class COwnerDlg : public CInPlaceBookDlg<kelp::Certification> {
   Q_OBJECT
  public:
   COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook book, bool oldLayout);
-  bool isModified() const override { return m_book.modified; }
-  const kelp::BookList<kelp::Certification>& book() const { return m_book; }
   const kelp::OwnerBlock& owner() const { return m_owner; }
 
-  void addNew();
-  void deleteSelected();
-  void sortBook();
-
  protected:
-  void updateButtons() override;
-  kelp::Result saveBook() override;
+  QStringList rowTexts(const kelp::Certification& c) const override;
+  std::string deleteQuestion(const kelp::Certification& c) const override;
+  void showSelected() override;
+  void showTotals() override;
+  kelp::Result writeBook() override;
   kelp::BookPrintout printout() const override;
-  bool openFile(const std::string&) override { return false; }
-  void commitEdits() override { m_fields.checkDates(); }
 
  private:
-  void fillList();
-  void setRow(int i);
-  void showEntry();
-  void onSelectionChanged();
-  void onFieldChanged(int id);
-  void showTotal();
   kelp::OwnerBlock m_owner;
-  kelp::BookList<kelp::Certification> m_book;
-  EntryFields<kelp::Certification> m_fields;
   QComboBox* m_category = nullptr;
   QLabel* m_total = nullptr;
   bool m_oldLayout;
-  bool m_syncing = false;
 };
 
 // Commands 32804 and 32784 on the logbook's companion files: a file that cannot be read
