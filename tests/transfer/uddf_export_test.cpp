@@ -12,6 +12,7 @@
 #include "core/texts.h"
 #include "transfer/uddf_export.h"
 #include "transfer/xml_memory.h"
+#include "tests/test_support.h"
 #include "uddf_test_util.h"
 
 using namespace kelp;
@@ -324,7 +325,7 @@ TEST_F(UddfExportTest, WrittenWholeOrNotAtAll) {
   { std::ofstream(path) << std::string(1 << 20, 'x'); }
   ::chmod(path.c_str(), 0640);
   ASSERT_TRUE(exportUddf(lb, path, options()));
-  EXPECT_EQ(readWhole(path), uddfDocument(lb, options()));
+  EXPECT_EQ(readFile(path), uddfDocument(lb, options()));
   struct stat st {};
   ::stat(path.c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
