@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the tests that need no window: whole files read and written, a scratch folder
-// that goes away at the end, and the local time zone held at UTC for a while.
+// that goes away at the end, the local time zone held at UTC for a while, and small dives and
+// logbooks built by hand.
 #include <unistd.h>
 
 #include <cstdlib>
@@ -10,6 +11,12 @@
 #include <iterator>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
+
+#include "core/dive_record.h"
+#include "core/logbook.h"
+#include "core/texts.h"
 
 namespace kelp::test {
 
@@ -70,5 +77,22 @@ class ScopedUtc {
   bool m_had = false;
   std::string m_old;
 };
+
+// A dive on the given day at `minuteOfDay` at `site`; the rest as makeRecord() leaves it.
+inline DiveRecord diveOn(int day, int month, int year, int minuteOfDay, const std::string& site = "") {
+  DiveRecord r = makeRecord();
+  r.date = dayNumber(day, month, year);
+  r.timeOfDay = static_cast<int16_t>(minuteOfDay);
+  setText(r.site, site);
+  return r;
+}
+
+// A logbook fresh from newLogbook() holding `dives` as they are (numbers included).
+inline Logbook newLogbookWith(std::vector<DiveRecord> dives) {
+  Logbook lb;
+  lb.newLogbook();
+  lb.assignDives(std::move(dives));
+  return lb;
+}
 
 }  // namespace kelp::test

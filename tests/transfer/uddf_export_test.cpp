@@ -33,8 +33,7 @@ class UddfExportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     settings().unitsMetric = 1;
-    dir = fs::temp_directory_path() / ("kelp_uddf_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    ASSERT_FALSE(dir.empty());
 
     DiveRecord a = makeRecord();
     a.date = dayNumber(5, 6, 2004);
@@ -106,11 +105,7 @@ class UddfExportTest : public ::testing::Test {
     // Dive 4 carries no number.
     lb.modify(4, [](DiveRecord& r) { r.diveNumber = 0; });
   }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-    settings().unitsMetric = 1;
-  }
+  void TearDown() override { settings().unitsMetric = 1; }
 
   pugi::xml_document exported(const UddfOptions& o = options()) {
     const std::string bytes = uddfDocument(lb, o);
@@ -123,10 +118,11 @@ class UddfExportTest : public ::testing::Test {
     o.generatedAt = kWhen;
     return o;
   }
-  std::string file(const char* name) const { return (dir / name).string(); }
+  std::string file(const char* name) const { return scratch.file(name); }
 
   Logbook lb;
-  fs::path dir;
+  ScratchDir scratch{"kelp-uddf"};
+  const fs::path dir = scratch.path();
 };
 
 TEST_F(UddfExportTest, EveryKindOfDiveExportsToAFileTheSchemaAccepts) {

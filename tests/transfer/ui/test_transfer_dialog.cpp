@@ -34,6 +34,7 @@
 #include "transfer/transfer_files.h"
 #include "transfer/ui/serial_link.h"
 #include "transfer/ui/transfer_dialog.h"
+#include "tests/transfer/transfer_test_util.h"
 #include "tests/ui_test_support.h"
 
 using namespace kelp;
@@ -48,14 +49,8 @@ int32_t today() {
 
 // A dive 'daysAgo' days before today at 10:00.
 DownloadedDive computerDive(int daysAgo, int depthCm, int minutes) {
-  DownloadedDive d;
+  DownloadedDive d = sampleDive(1, 1, 2000, 600, depthCm, minutes);
   d.date = today() - daysAgo;
-  d.timeOfDay = 600;
-  d.maxDepth = static_cast<int16_t>(depthCm);
-  d.diveTime = static_cast<int16_t>(minutes);
-  d.altitudeClass = 1;
-  d.minWaterTemperature = 1800;
-  d.airUsed = 12000;
   return d;
 }
 
