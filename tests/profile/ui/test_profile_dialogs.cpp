@@ -71,8 +71,7 @@ class TestProfileDialogs : public QObject {
     m_answers.okOnly = true;
     m_answers.install();
     settings() = Settings();
-    settings().profileColors = {rgb(0, 0, 160), rgb(0, 140, 0), rgb(255, 255, 255), rgb(200, 0, 200),
-                                rgb(0, 0, 0),   rgb(120, 120, 120), rgb(255, 0, 0), rgb(255, 160, 0)};
+    settings().profileColors = testutil::windowTestColors();
     profileClip().clear();
     m_doc = new CKelpDoc;
   }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "../profile_test_util.h"
 #include "app/ui/kelp_doc.h"
 #include "core/demo_logbook.h"
 #include "core/settings.h"
@@ -59,8 +60,7 @@ class TestProfileWindow : public QObject {
     m_answers.okOnly = true;
     m_answers.install();
     settings() = Settings();
-    settings().profileColors = {rgb(0, 0, 160), rgb(0, 140, 0), rgb(255, 255, 255), rgb(200, 0, 200),
-                                rgb(0, 0, 0),   rgb(120, 120, 120), rgb(255, 0, 0), rgb(255, 160, 0)};
+    settings().profileColors = testutil::windowTestColors();
     profileClip().clear();
     registerDeco92Planner(nullptr);
     m_doc = new CKelpDoc;
