@@ -49,8 +49,8 @@ inline CliRun runProgram(const std::filesystem::path& dir, const std::string& pr
   return r;
 }
 
-// The fixture of the command-line tests. A fixture of its own that sets up more calls
-// ASSERT_NO_FATAL_FAILURE(CliTest::SetUp()) first.
+// The fixture of the command-line tests. A fixture built on it that sets up more starts its
+// SetUp() with ASSERT_NO_FATAL_FAILURE(CliTest::SetUp()).
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
