@@ -18,6 +18,7 @@
 #include "core/settings.h"
 #include "profile/ui/profile_graph.h"
 #include "profile/ui/profile_wnd.h"
+#include "tests/profile/profile_test_util.h"
 
 namespace {
 
@@ -59,9 +60,7 @@ struct Window {
   std::unique_ptr<CProfileWnd> wnd;
   Window() {
     app();
-    kelp::settings().profileColors = {kelp::rgb(0, 0, 160),   kelp::rgb(0, 140, 0), kelp::rgb(255, 255, 255),
-                                      kelp::rgb(200, 0, 200), kelp::rgb(0, 0, 0),   kelp::rgb(120, 120, 120),
-                                      kelp::rgb(255, 0, 0),   kelp::rgb(255, 160, 0)};
+    kelp::settings().profileColors = testutil::windowTestColors();
     kelp::settings().dataWindow = 1;
     doc.logbook().assignDives({fullDive()});
     doc.logbook().currentPosition = 1;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -10,8 +9,11 @@
 #include "core/dive_record.h"
 #include "core/logbook.h"
 #include "core/texts.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::readFile;
+using kelp::test::ScratchDir;
 namespace fs = std::filesystem;
 
 namespace {
@@ -42,19 +44,9 @@ CalendarDay plusDays(const CalendarDay& d, int n) {
   return out;
 }
 
-std::string readFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 class ForecastFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("kelp_prg_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    path = (dir / "logbook.prg").string();
-  }
-  void TearDown() override { fs::remove_all(dir); }
+  void SetUp() override { ASSERT_FALSE(dir.empty()); }
   std::vector<std::string> texts() {
     ForecastFile f;
     EXPECT_TRUE(loadForecastFile(path, f).ok);
@@ -62,8 +54,9 @@ class ForecastFileTest : public ::testing::Test {
     for (const auto& r : f.history()) out.push_back(r.utf8());
     return out;
   }
-  fs::path dir;
-  std::string path;
+  ScratchDir scratch{"kelp-prg"};
+  const fs::path dir = scratch.path();
+  const std::string path = (dir / "logbook.prg").string();
 };
 
 }  // namespace

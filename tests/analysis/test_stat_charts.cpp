@@ -8,8 +8,10 @@
 #include "analysis/stat_charts.h"
 #include "core/logbook.h"
 #include "core/texts.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::newLogbookWith;
 
 namespace {
 
@@ -22,13 +24,6 @@ DiveRecord dive(int d, int m, int y, int depthCm = 1000, int water = kSea) {
   r.maxDepth = static_cast<int16_t>(depthCm);
   r.diveTypeFlags = static_cast<uint16_t>(water);
   return r;
-}
-
-Logbook logbook(std::vector<DiveRecord> dives) {
-  Logbook lb;
-  lb.newLogbook();
-  lb.assignDives(std::move(dives));
-  return lb;
 }
 
 StatOptions opts(int view = kViewCount, bool metric = true) {
@@ -48,7 +43,7 @@ using V = std::vector<std::string>;
 }  // namespace
 
 TEST(DepthChart, BandEdgesAndDepthsBeyondTheLastBound) {
-  const Logbook lb = logbook({dive(1, 1, 2020, 500), dive(2, 1, 2020, 501), dive(3, 1, 2020, 6501),
+  const Logbook lb = newLogbookWith({dive(1, 1, 2020, 500), dive(2, 1, 2020, 501), dive(3, 1, 2020, 6501),
                               dive(4, 1, 2020, 25000)});
   const StatResult r = computeStatistics(lb, kChartDepth, opts());
   ASSERT_EQ(r.rowCount, 14);
@@ -63,7 +58,7 @@ TEST(DepthChart, BandEdgesAndDepthsBeyondTheLastBound) {
 
 TEST(DepthChart, ImperialBandsKeepDeepDivesInTheLastBand) {
   // 4.88 m = 16.01 ft, 4.87 m = 15.98 ft, 100 m = 328 ft (beyond the last bound of 300 ft)
-  const Logbook lb = logbook({dive(1, 1, 2020, 487), dive(2, 1, 2020, 488), dive(3, 1, 2020, 10000)});
+  const Logbook lb = newLogbookWith({dive(1, 1, 2020, 487), dive(2, 1, 2020, 488), dive(3, 1, 2020, 10000)});
   const StatResult r = computeStatistics(lb, kChartDepth, opts(kViewCount, false));
   EXPECT_EQ(r.labels[0], "- 16 ft");
   EXPECT_EQ(r.labels[6], "-112 ft");
@@ -82,7 +77,7 @@ TEST(DepthChart, DepthComesFromTheProfileWhenStoredNegativeAndDivesWithoutAnyAre
   fromProfile.profileMaxDepth = 32.5f;
   DiveRecord none = dive(2, 1, 2020, -1);  // negative and no profile
   DiveRecord empty = dive(3, 1, 2020, NO_VALUE);
-  const Logbook lb = logbook({fromProfile, none, empty, dive(4, 1, 2020, 1200)});
+  const Logbook lb = newLogbookWith({fromProfile, none, empty, dive(4, 1, 2020, 1200)});
   const StatResult r = computeStatistics(lb, kChartDepth, opts());
   EXPECT_EQ(cells(r, 0)[0], "0");  // nothing in the shallowest band
   EXPECT_EQ(cells(r, 6)[0], "1");  // 32.5 m in "- 35 m"
@@ -97,14 +92,14 @@ TEST(DepthChart, DepthComesFromTheProfileWhenStoredNegativeAndDivesWithoutAnyAre
   StatOptions o = opts(kViewDepth);
   o.statistic = kStatMin;
   const StatResult suit = computeStatistics(
-      logbook({[&] { DiveRecord d = none; d.suit = 1; return d; }(),
+      newLogbookWith({[&] { DiveRecord d = none; d.suit = 1; return d; }(),
                [&] { DiveRecord d = fromProfile; d.suit = 1; return d; }()}),
       kChartSuit, o);
   EXPECT_EQ(cells(suit, 0), (V{"", "0.0", "32.5", "0.0"}));
 }
 
 TEST(DepthChart, WaterClassesAndSummaryBlocks) {
-  const Logbook lb = logbook({dive(1, 1, 2020, 800, kFresh), dive(2, 1, 2020, 900, kSea),
+  const Logbook lb = newLogbookWith({dive(1, 1, 2020, 800, kFresh), dive(2, 1, 2020, 900, kSea),
                               dive(3, 1, 2020, 700, kFresh | kSea), dive(4, 1, 2020, 600, 0)});
   const StatResult r = computeStatistics(lb, kChartDepth, opts());
   EXPECT_EQ(cells(r, 1), (V{"4", "2", "2", "1"}));  // both flags: fresh and sea, not chamber
@@ -123,7 +118,7 @@ TEST(DepthChart, MeanDepthModeReadsTheProfileAverage) {
   a.profileAvgDepth = 14.0f;
   StatOptions o = opts();
   o.meanDepth = true;
-  const StatResult r = computeStatistics(logbook({a, dive(2, 1, 2020, 3000)}), kChartDepth, o);
+  const StatResult r = computeStatistics(newLogbookWith({a, dive(2, 1, 2020, 3000)}), kChartDepth, o);
   EXPECT_EQ(cells(r, 2)[0], "1");
   EXPECT_EQ(r.table.yearDives, 1);
 }
@@ -135,7 +130,7 @@ TEST(Percentages, BaseIsTheLogbookOrTheDivesOfTheYear) {
   t1.diveTime = 10;
   t2.diveTime = 45;
   t3.diveTime = 200;
-  const Logbook lb = logbook({noTime, t1, t2, t3});
+  const Logbook lb = newLogbookWith({noTime, t1, t2, t3});
   StatResult all = computeStatistics(lb, kChartTime, opts(kViewPercent));
   EXPECT_EQ(cells(all, 0)[0], "25.0");  // 1 of the logbook's 4 dives, though one has no time
   EXPECT_EQ(cells(all, 9)[0], "25.0");  // 200 minutes in "> 90 min"
@@ -161,7 +156,7 @@ TEST(TemperatureChart, BandsBelowTheFirstBoundAndInFahrenheit) {
   DiveRecord cold = dive(1, 1, 2020), warm = dive(2, 1, 2020);
   cold.minWaterTemperature = -150;
   warm.minWaterTemperature = 3000;
-  const Logbook lb = logbook({cold, warm});
+  const Logbook lb = newLogbookWith({cold, warm});
   const StatResult r = computeStatistics(lb, kChartTemperature, opts());
   EXPECT_EQ(r.labels[0], "- 02 °C");
   EXPECT_EQ(cells(r, 0)[0], "1");
@@ -179,7 +174,7 @@ TEST(CategoryCharts, ValueViewsShowMeansMinimaAndMaxima) {
   for (DiveRecord* r : {&a, &b, &c, &d}) r->suit = 6;
   a.sac = 20.0f;
   b.sac = 10.0f;
-  const Logbook lb = logbook({a, b, c, d});
+  const Logbook lb = newLogbookWith({a, b, c, d});
   StatOptions o = opts(kViewDepth);
   const StatResult mean = computeStatistics(lb, kChartSuit, o);
   EXPECT_EQ(cells(mean, 5), (V{"25.0", "10.0", "35.0", "20.0"}));
@@ -213,7 +208,7 @@ TEST(CategoryCharts, ActivityRowsCountADiveOncePerActivity) {
   DiveRecord c = dive(3, 1, 2020);
   c.moreActivityFlags = (1 << 1) | (1 << 8);  // solo, boat
   DiveRecord none = dive(4, 1, 2020);
-  const Logbook lb = logbook({a, b, c, none});
+  const Logbook lb = newLogbookWith({a, b, c, none});
   EXPECT_EQ(activityRows(a), (std::vector<int>{1, 5, 9}));
   EXPECT_EQ(activityRows(b), (std::vector<int>{14, 25, 25}));
   EXPECT_EQ(activityRows(c), (std::vector<int>{14, 21}));
@@ -240,14 +235,14 @@ TEST(CategoryCharts, DiveTypeRowsAndOutOfRangeCategories) {
   EXPECT_EQ(diveTypeRows(b), (std::vector<int>{8, 9}));
   b.weather = 9;  // no such weather
   a.weather = 2;
-  const StatResult w = computeStatistics(logbook({a, b}), kChartWeather, opts());
+  const StatResult w = computeStatistics(newLogbookWith({a, b}), kChartWeather, opts());
   EXPECT_EQ(cells(w, 1)[0], "1");
   EXPECT_EQ(w.table.yearDives, 1);
 }
 
 TEST(PeriodCharts, YearRowsStartAtTheEarliestDiveAndSkipFutureDives) {
   // not in date order: the earliest dive is the second one
-  const Logbook lb = logbook({dive(1, 5, 2000), dive(1, 5, 1995), dive(1, 5, 2024), dive(1, 1, 2026)});
+  const Logbook lb = newLogbookWith({dive(1, 5, 2000), dive(1, 5, 1995), dive(1, 5, 2024), dive(1, 1, 2026)});
   const StatResult r = computeStatistics(lb, kChartYears, opts());
   EXPECT_EQ(r.firstPeriod, 1995);
   EXPECT_EQ(r.rowCount, 30);
@@ -265,29 +260,31 @@ TEST(PeriodCharts, YearRowsStartAtTheEarliestDiveAndSkipFutureDives) {
 }
 
 TEST(PeriodCharts, AtLeastTwentyYearsAndAnEmptyAverageOfZero) {
-  const StatResult empty = computeStatistics(logbook({}), kChartYears, opts());
+  const StatResult empty = computeStatistics(newLogbookWith({}), kChartYears, opts());
   EXPECT_EQ(empty.firstPeriod, 1960);
   EXPECT_EQ(empty.summary()[0].cells[0], "0.0");
   EXPECT_EQ(empty.table.scaleMax, 10.0f);
-  const StatResult recent = computeStatistics(logbook({dive(1, 1, 2023)}), kChartYears, opts());
+  const StatResult recent = computeStatistics(newLogbookWith({dive(1, 1, 2023)}), kChartYears, opts());
   EXPECT_EQ(recent.rowCount, 20);
   EXPECT_EQ(recent.firstPeriod, 2005);
   // only dives after today: the rows still end with the current year
-  const StatResult future = computeStatistics(logbook({dive(1, 1, 2030)}), kChartYears, opts());
+  const StatResult future = computeStatistics(newLogbookWith({dive(1, 1, 2030)}), kChartYears, opts());
   EXPECT_EQ(future.labels.back(), "2024");
   EXPECT_EQ(future.table.yearRangeStart(), 2024);
   EXPECT_EQ(future.summary()[0].cells[0], "0.0");
 }
 
 TEST(PeriodCharts, MonthRowsEndWithTheCurrentMonth) {
-  const StatResult r = computeStatistics(logbook({dive(3, 6, 2024), dive(20, 7, 2024)}), kChartMonths, opts());
+  const StatResult r =
+      computeStatistics(newLogbookWith({dive(3, 6, 2024), dive(20, 7, 2024)}), kChartMonths, opts());
   ASSERT_EQ(r.rowCount, 24);
   EXPECT_EQ(r.labels.front(), "07.2022");
   EXPECT_EQ(r.labels.back(), "06.2024");
   EXPECT_EQ(cells(r, 23)[0], "1");
   for (int i = 0; i < 23; ++i) EXPECT_EQ(cells(r, i)[0], "0");
   EXPECT_EQ(r.summary()[0].label, "Medie");
-  const StatResult longer = computeStatistics(logbook({dive(1, 2, 2020), dive(1, 1, 2019)}), kChartMonths, opts());
+  const StatResult longer =
+      computeStatistics(newLogbookWith({dive(1, 2, 2020), dive(1, 1, 2019)}), kChartMonths, opts());
   EXPECT_EQ(longer.labels.front(), "01.2019");
   EXPECT_EQ(longer.rowCount, 66);
   EXPECT_EQ(chartPageCount(longer), 2);
@@ -300,7 +297,7 @@ TEST(PeriodCharts, AirConsumptionPerYearWithMinimumAndMaximum) {
   b.sac = 10;
   c.sac = 16;
   d.sac = -4;  // a broken consumption counts as none
-  const StatResult r = computeStatistics(logbook({a, b, c, d}), kChartAirYears, opts());
+  const StatResult r = computeStatistics(newLogbookWith({a, b, c, d}), kChartAirYears, opts());
   EXPECT_EQ(cells(r, 18), (V{"15.0", "20.0", "10.0", ""}));
   EXPECT_EQ(cells(r, 19), (V{"16.0", "0.0", "0.0", ""}));
   const auto s = r.summary();
@@ -323,9 +320,9 @@ TEST(PeriodCharts, DivesAreReadByPositionWhateverTheirNumbers) {
     v.push_back(dive(i + 1, 1, 2024));
     v.back().diveNumber = static_cast<uint16_t>(500 + i);
   }
-  const StatResult r = computeStatistics(logbook(v), kChartMonths, opts());
+  const StatResult r = computeStatistics(newLogbookWith(v), kChartMonths, opts());
   EXPECT_EQ(cells(r, 18)[0], "5");
-  const StatResult perMonth = divesPerMonth(logbook(v));
+  const StatResult perMonth = divesPerMonth(newLogbookWith(v));
   EXPECT_EQ(perMonth.labels[0], "Gen");
   EXPECT_EQ(cells(perMonth, 0)[2], "5");
   EXPECT_TRUE(perMonth.summary().empty());
@@ -350,7 +347,7 @@ TEST(ChartNames, IndexOrName) {
 }
 
 TEST(ChartPrint, SubtitlesNameTheYearAndTheUnit) {
-  const Logbook lb = logbook({dive(1, 1, 2020)});
+  const Logbook lb = newLogbookWith({dive(1, 1, 2020)});
   StatOptions o = opts(kViewDepth);
   o.selection = 1;
   o.year = 2020;

@@ -7,8 +7,10 @@
 #include "analysis/stat_lists.h"
 #include "core/logbook.h"
 #include "core/texts.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::newLogbookWith;
 
 namespace {
 
@@ -21,17 +23,10 @@ DiveRecord dive(int year, const std::string& location, const std::string& site, 
   return r;
 }
 
-Logbook logbook(std::vector<DiveRecord> dives) {
-  Logbook lb;
-  lb.newLogbook();
-  lb.assignDives(std::move(dives));
-  return lb;
-}
-
 }  // namespace
 
 TEST(LocationStatistics, CountsDivesPerLocationAndSite) {
-  const Logbook lb = logbook({dive(2020, "Garda", "Punta", ""), dive(2020, "Garda", "Ponte", ""),
+  const Logbook lb = newLogbookWith({dive(2020, "Garda", "Punta", ""), dive(2020, "Garda", "Ponte", ""),
                               dive(2021, "Garda", "Punta", ""), dive(2021, "Elba", "", ""),
                               dive(2021, "", "Nowhere", "")});
   const StatList all = locationStatistics(lb, 0, 0);
@@ -52,7 +47,7 @@ TEST(LocationStatistics, CountsDivesPerLocationAndSite) {
 TEST(LocationStatistics, KeepsAtMostFiftySitesPerLocation) {
   std::vector<DiveRecord> v;
   for (int i = 0; i < 60; ++i) v.push_back(dive(2020, "Garda", "s" + std::to_string(i), ""));
-  const StatList l = locationStatistics(logbook(v), 0, 0);
+  const StatList l = locationStatistics(newLogbookWith(v), 0, 0);
   EXPECT_EQ(l.entries[0].count, 60);
   EXPECT_EQ(l.entries[0].sub.size(), 50u);
 }
@@ -65,14 +60,14 @@ TEST(BuddyStatistics, TheTableGrowsPastTheDiveCount) {
     for (int b = 0; b < 5; ++b) names += (b ? ", " : "") + std::string("B") + std::to_string(d * 5 + b);
     v.push_back(dive(2020, "Garda", "", names));
   }
-  const StatList l = buddyStatistics(logbook(v), 0, 0);
+  const StatList l = buddyStatistics(newLogbookWith(v), 0, 0);
   ASSERT_EQ(l.entries.size(), 15u);
   EXPECT_EQ(l.entries[14].name, "B14");
   EXPECT_EQ(l.entries[14].sub[0].name, "Garda");
 }
 
 TEST(BuddyStatistics, SeparatorsLocationsAndOneCountPerDive) {
-  const Logbook lb = logbook({dive(2020, "Garda", "", "Anna; Bruno+Carla & Anna"),
+  const Logbook lb = newLogbookWith({dive(2020, "Garda", "", "Anna; Bruno+Carla & Anna"),
                               dive(2020, "Elba", "", "Anna,Bruno"), dive(2021, "Elba", "", "Anna")});
   const StatList l = buddyStatistics(lb, 0, 0);
   ASSERT_EQ(l.entries.size(), 3u);
@@ -103,9 +98,9 @@ TEST(StatLists, SuitDescriptionsCutTo27Characters) {
   setText(a.suitDescription, std::string(30, 'x'));
   setText(b.suitDescription, std::string(27, 'x') + "yyy");
   setText(c.suitDescription, "Stagna 7mm");
-  const auto all = suitDescriptions(logbook({a, b, c}), 0, 0);
+  const auto all = suitDescriptions(newLogbookWith({a, b, c}), 0, 0);
   ASSERT_EQ(all.size(), 2u);
   EXPECT_EQ(all[0].count, 2);
   EXPECT_EQ(all[0].name.size(), 27u);
-  EXPECT_EQ(suitDescriptions(logbook({a, b, c}), 1, 2021).size(), 1u);
+  EXPECT_EQ(suitDescriptions(newLogbookWith({a, b, c}), 1, 2021).size(), 1u);
 }

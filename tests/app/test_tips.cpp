@@ -2,18 +2,19 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/tips.h"
 #include "core/settings.h"
+#include "tests/test_support.h"
 
 namespace {
 
+// A tips file of these tests, in a folder of their own that goes at the end.
 std::string writeTips(const std::string& name, const std::string& text) {
-  const auto path = std::filesystem::temp_directory_path() / name;
-  std::ofstream(path, std::ios::binary) << text;
-  return path.string();
+  static const kelp::test::ScratchDir dir("kelp-tips");
+  kelp::test::writeFile(dir.file(name), text);
+  return dir.file(name);
 }
 
 TEST(Tips, SkipsCommentLinesAndWrapsAtTheEnd) {

@@ -1,7 +1,6 @@
 // kelp-cli book: JSON of every kind of book, byte-identical copies, the older layouts
 // converted (with the old file kept when converted in place), printing to PDF.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,46 +12,21 @@
 #include "core/texts.h"
 #include "records/any_book.h"
 #include "records/book_date.h"
+#include "tests/cli/cli_test_support.h"
 #include "tests/records/book_bytes.h"
 
 namespace fs = std::filesystem;
-using booktest::readFile;
-using booktest::writeFile;
+using namespace kelp::test;
 
 namespace {
 
-struct CliResult {
-  int code = -1;
-  std::string out, err;
-};
-
-class BookCli : public ::testing::Test {
+class BookCli : public CliTest {
  protected:
-  void SetUp() override {
-    fs::create_directories(dir.path / "config");
-    setenv("KELP_CONFIG_DIR", (dir.path / "config").c_str(), 1);
-  }
-
-  CliResult run(const std::vector<std::string>& args) {
-    std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
-    for (const auto& a : args) cmd += " '" + a + "'";
-    const fs::path o = dir.path / "stdout", e = dir.path / "stderr";
-    cmd += " >'" + o.string() + "' 2>'" + e.string() + "'";
-    CliResult r;
-    const int st = std::system(cmd.c_str());
-    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.out = readFile(o);
-    r.err = readFile(e);
-    return r;
-  }
-
   nlohmann::json show(const std::string& file) {
-    const CliResult r = run({"book", "show", file});
+    const CliRun r = run({"book", "show", file});
     EXPECT_EQ(r.code, 0) << r.err;
     return nlohmann::json::parse(r.out);
   }
-
-  booktest::ScratchDir dir;
 };
 
 int32_t date(const char* text) { return kelp::parseBookDate(text).stamp; }
@@ -67,7 +41,7 @@ TEST_F(BookCli, ShowsEveryKindAsOneObjectPerEntryWithDatesAndFieldNames) {
   e.nextServiceMonth = 3;
   e.nextServiceYear = 2006;
   e.remind = 1;
-  const std::string dat = dir.file("ausr.dat");
+  const std::string dat = file("ausr.dat");
   ASSERT_TRUE(kelp::saveEquipmentFile(dat, {e}).ok);
   nlohmann::json j = show(dat);
   EXPECT_EQ(j["kind"], "equipment");
@@ -83,7 +57,7 @@ TEST_F(BookCli, ShowsEveryKindAsOneObjectPerEntryWithDatesAndFieldNames) {
   kelp::setText(a.activity, "Corso");
   a.startDate = date("5.6.1965");
   a.theoryHours = 10;
-  const std::string abn = dir.file("corsi.abn");
+  const std::string abn = file("corsi.abn");
   ASSERT_TRUE(kelp::saveActivityFile(abn, {a}).ok);
   j = show(abn);
   EXPECT_EQ(j["kind"], "activities");
@@ -97,7 +71,7 @@ TEST_F(BookCli, ShowsEveryKindAsOneObjectPerEntryWithDatesAndFieldNames) {
   kelp::setText(c.category, "Specialita'");
   c.date = date("1.1.2001");
   owner.entries.push_back(c);
-  const std::string inf = dir.file("log.inf");
+  const std::string inf = file("log.inf");
   ASSERT_TRUE(kelp::saveOwnerFile(inf, owner).ok);
   j = show(inf);
   EXPECT_EQ(j["kind"], "owner");
@@ -107,10 +81,10 @@ TEST_F(BookCli, ShowsEveryKindAsOneObjectPerEntryWithDatesAndFieldNames) {
   EXPECT_EQ(j["entries"][0]["date"], "01.01.2001");
 
   // No book by its extension, a missing file and a damaged one are errors.
-  EXPECT_EQ(run({"book", "show", dir.file("x.txt")}).code, 1);
-  EXPECT_EQ(run({"book", "show", dir.file("missing.adr")}).code, 1);
-  writeFile(dir.file("rotto.adr"), std::string("\x64\x00\x02\x00", 4));
-  const CliResult bad = run({"book", "show", dir.file("rotto.adr")});
+  EXPECT_EQ(run({"book", "show", file("x.txt")}).code, 1);
+  EXPECT_EQ(run({"book", "show", file("missing.adr")}).code, 1);
+  writeFile(file("rotto.adr"), std::string("\x64\x00\x02\x00", 4));
+  const CliRun bad = run({"book", "show", file("rotto.adr")});
   EXPECT_EQ(bad.code, 1);
   EXPECT_NE(bad.err.find("rotto.adr"), std::string::npos);
 }
@@ -120,24 +94,24 @@ TEST_F(BookCli, SaveAsCopiesCurrentLayoutsByteForByteAndConvertsOlderOnes) {
   booktest::Bytes adr;
   adr.u16(100).u16(1).text("Anna", 31, 'x').text("Rossi", 31);
   adr.zeros(494 - 62);
-  const std::string in = dir.file("amici.adr"), out = dir.file("copia.adr");
+  const std::string in = file("amici.adr"), out = file("copia.adr");
   writeFile(in, adr.s);
   ASSERT_EQ(run({"book", "save-as", in, out}).code, 0);
   EXPECT_EQ(readFile(out), adr.s);
-  EXPECT_EQ(run({"book", "save-as", in, dir.file("copia.dat")}).code, 1);  // another kind of book
+  EXPECT_EQ(run({"book", "save-as", in, file("copia.dat")}).code, 1);  // another kind of book
 
   booktest::Bytes trp;
   trp.u16(1).i32(date("1.8.1998")).i32(0).i32(1).i32(9).text("Elba", 61).text("nota", 155);
-  const std::string old = dir.file("log.trp");
+  const std::string old = file("log.trp");
   writeFile(old, trp.s);
-  ASSERT_EQ(run({"book", "save-as", old, dir.file("nuovo.trp")}).code, 0);
-  EXPECT_EQ(readFile(dir.file("nuovo.trp")).size(), 6u + 656);
+  ASSERT_EQ(run({"book", "save-as", old, file("nuovo.trp")}).code, 0);
+  EXPECT_EQ(readFile(file("nuovo.trp")).size(), 6u + 656);
   EXPECT_FALSE(fs::exists(old + ".bak"));
   EXPECT_EQ(readFile(old), trp.s);
   // In place: the old file stays beside the converted one.
   ASSERT_EQ(run({"book", "save-as", old, old}).code, 0);
   EXPECT_EQ(readFile(old + ".bak"), trp.s);
-  EXPECT_EQ(readFile(old), readFile(dir.file("nuovo.trp")));
+  EXPECT_EQ(readFile(old), readFile(file("nuovo.trp")));
   EXPECT_EQ(show(old)["layout"], "current");
 }
 
@@ -151,13 +125,13 @@ TEST_F(BookCli, PrintWritesThePagesAsText) {
     kelp::setText(t.destination, "Destinazione " + std::to_string(i));
     trips.push_back(t);
   }
-  const std::string trp = dir.file("log.trp"), pdf = dir.file("viaggi.pdf");
+  const std::string trp = file("log.trp"), pdf = file("viaggi.pdf");
   ASSERT_TRUE(kelp::saveTripFile(trp, trips).ok);
-  const CliResult r = run({"book", "print", trp, pdf});
+  const CliRun r = run({"book", "print", trp, pdf});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_TRUE(r.err.empty()) << r.err;
-  ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + dir.file("viaggi.txt") + "'").c_str()), 0);
-  const std::string text = readFile(dir.file("viaggi.txt"));
+  ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + file("viaggi.txt") + "'").c_str()), 0);
+  const std::string text = readFile(file("viaggi.txt"));
   EXPECT_NE(text.find("Viaggi sub"), std::string::npos);
   EXPECT_NE(text.find("00591-00599"), std::string::npos);
   EXPECT_NE(text.find("<log.trp> Ausgedruckt am:"), std::string::npos);

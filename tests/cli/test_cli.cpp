@@ -1,6 +1,5 @@
 // Runs the built kelp-cli on generated demo logbooks.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <clocale>
 #include <cstdlib>
@@ -14,17 +13,12 @@
 #include <vector>
 
 #include "core/version.h"
+#include "tests/cli/cli_test_support.h"
 
 namespace fs = std::filesystem;
+using namespace kelp::test;
 
 namespace {
-
-std::string readFile(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
 
 std::vector<std::string> lines(const std::string& s) {
   std::vector<std::string> out;
@@ -46,37 +40,13 @@ bool validUtf8(const std::string& s) {
   return true;
 }
 
-struct CliRun {
-  int code = -1;
-  std::string out, err;
-};
-
-class Cli : public ::testing::Test {
+class Cli : public CliTest {
  protected:
   void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "kelp-cli-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
-    fs::create_directories(dir / "config");
-    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(CliTest::SetUp());
     demo = (dir / "demo.log").string();
     CliRun r = run({"demo", demo, "--dives", "60"});
     ASSERT_EQ(r.code, 0) << r.err;
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  // env: assignments put in front of the command, e.g. "LC_ALL=de_DE.UTF-8".
-  CliRun run(const std::vector<std::string>& args, const std::string& env = "") {
-    std::string cmd = env + (env.empty() ? "" : " ") + "'" + KELP_CLI_PATH + "'";
-    for (const auto& a : args) cmd += " '" + a + "'";
-    const fs::path o = dir / "stdout", e = dir / "stderr";
-    cmd += " >'" + o.string() + "' 2>'" + e.string() + "'";
-    CliRun r;
-    const int st = std::system(cmd.c_str());
-    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.out = readFile(o);
-    r.err = readFile(e);
-    return r;
   }
 
   nlohmann::json showJson(int pos, const std::string& units) {
@@ -85,7 +55,6 @@ class Cli : public ::testing::Test {
     return nlohmann::json::parse(r.out);
   }
 
-  fs::path dir;
   std::string demo;
 };
 

@@ -1,6 +1,5 @@
 // kelp-cli fill: the fill template from the command line, applied and saved.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -12,43 +11,20 @@
 
 #include "core/logbook.h"
 #include "core/texts.h"
+#include "tests/cli/cli_test_support.h"
 
 namespace fs = std::filesystem;
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
 
-std::string slurp(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
-class CliFill : public ::testing::Test {
+class CliFill : public CliStatusTest {
  protected:
   void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "kelp-fill-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
-    fs::create_directories(dir / "config");
-    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(CliTest::SetUp());
     logbook = (dir / "demo.log").string();
     ASSERT_EQ(run({"demo", logbook, "--dives", "12"}), 0) << err;
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  int run(const std::vector<std::string>& args) {
-    std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
-    for (std::string a : args) {
-      for (size_t i = 0; (i = a.find('\'', i)) != std::string::npos; i += 4) a.replace(i, 1, "'\\''");
-      cmd += " '" + a + "'";
-    }
-    cmd += " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
-    const int st = std::system(cmd.c_str());
-    out = slurp(dir / "out");
-    err = slurp(dir / "err");
-    return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
   }
 
   Logbook load() {
@@ -57,8 +33,7 @@ class CliFill : public ::testing::Test {
     return lb;
   }
 
-  fs::path dir;
-  std::string logbook, out, err;
+  std::string logbook;
 };
 
 }  // namespace
@@ -101,7 +76,7 @@ TEST_F(CliFill, ImperialEntriesAndRefusals) {
   EXPECT_EQ(load().get(1).tankSize, 1000);
   EXPECT_EQ(load().get(1).airTemperature, 2000);
 
-  const std::string bytes = slurp(logbook);
+  const std::string bytes = readFile(logbook);
   EXPECT_EQ(run({"fill", logbook, "--first", "0", "--last", "5", "--site", "X"}), 1);
   EXPECT_NE(err.find("Inserisci imm"), std::string::npos) << err;
   EXPECT_EQ(run({"fill", logbook, "--first", "1", "--last", "5", "--water", "salt"}), 1);
@@ -109,5 +84,5 @@ TEST_F(CliFill, ImperialEntriesAndRefusals) {
   EXPECT_EQ(run({"fill", logbook, "--first", "1", "--site", "X"}), 1);
   EXPECT_NE(err.find("usage"), std::string::npos) << err;
   EXPECT_EQ(run({"fill", logbook, "--first", "1", "--last", "2", "--colour", "red"}), 1);
-  EXPECT_EQ(slurp(logbook), bytes);
+  EXPECT_EQ(readFile(logbook), bytes);
 }

@@ -1,6 +1,5 @@
 // kelp-cli deco, nostop and forecast: the texts the calculator and the forecast show.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,52 +10,19 @@
 #include <string>
 #include <vector>
 
+#include "tests/cli/cli_test_support.h"
+
 namespace fs = std::filesystem;
+using namespace kelp::test;
 
 namespace {
 
-struct Outcome {
-  int code = -1;
-  std::string out, err;
-};
-
-std::string slurp(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
-class CliPlanner : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "kelp-cli-planner-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
-    fs::create_directories(dir / "config");
-    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  Outcome run(const std::vector<std::string>& args) {
-    std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
-    for (const auto& a : args) cmd += " '" + a + "'";
-    cmd += " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
-    Outcome r;
-    const int st = std::system(cmd.c_str());
-    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.out = slurp(dir / "out");
-    r.err = slurp(dir / "err");
-    return r;
-  }
-
-  fs::path dir;
-};
+class CliPlanner : public CliTest {};
 
 }  // namespace
 
 TEST_F(CliPlanner, DecoPrintsTheResultBox) {
-  Outcome r = run({"deco", "--depth", "24", "--time", "45", "--tank", "15"});
+  CliRun r = run({"deco", "--depth", "24", "--time", "45", "--tank", "15"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out,
             "\n tempo imm:\t\t63 min\n Tempo di desaturazione:\t18 min\n Gruppo imm.ripetitive:\tG\n"
@@ -75,7 +41,7 @@ TEST_F(CliPlanner, DecoPrintsTheResultBox) {
 }
 
 TEST_F(CliPlanner, DecoJsonHoldsEveryResultField) {
-  Outcome r = run({"deco", "--depth", "18", "--time", "20", "--group", "d", "--interval", "20", "--json"});
+  CliRun r = run({"deco", "--depth", "18", "--time", "20", "--group", "d", "--interval", "20", "--json"});
   ASSERT_EQ(r.code, 0) << r.err;
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["residualNitrogen"], 22);
@@ -99,18 +65,18 @@ TEST_F(CliPlanner, DecoRefusesWhatCannotBePlanned) {
            {"deco", "--depth", "x", "--time", "20"},
            {"deco", "--depth", "20", "--time", "20", "--altitude", "2"},
            {"deco", "--depth", "20"}}) {
-    Outcome r = run(args);
+    CliRun r = run(args);
     EXPECT_EQ(r.code, 1) << args[2];
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("kelp-cli: "), std::string::npos);
   }
-  Outcome r = run({"deco", "--depth", "20", "--time", "20", "--tables", (dir / "none.txt").string()});
+  CliRun r = run({"deco", "--depth", "20", "--time", "20", "--tables", (dir / "none.txt").string()});
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("none.txt non esiste"), std::string::npos) << r.err;
 }
 
 TEST_F(CliPlanner, NoStopPrintsTheKnownPointsOfEachCurve) {
-  Outcome r = run({"nostop"});
+  CliRun r = run({"nostop"});
   ASSERT_EQ(r.code, 0) << r.err;
   std::istringstream in(r.out);
   std::vector<std::string> ls;
@@ -126,7 +92,7 @@ TEST_F(CliPlanner, NoStopPrintsTheKnownPointsOfEachCurve) {
 TEST_F(CliPlanner, ForecastPrintsTheDateAndTwelveRates) {
   const std::string log = (dir / "demo.log").string();
   ASSERT_EQ(run({"demo", log, "--dives", "60"}).code, 0);
-  Outcome r = run({"forecast", log, "--today", "01.01.2040", "--start", "01.1990"});
+  CliRun r = run({"forecast", log, "--today", "01.01.2040", "--start", "01.1990"});
   ASSERT_EQ(r.code, 0) << r.err;
   std::istringstream in(r.out);
   std::vector<std::string> ls;

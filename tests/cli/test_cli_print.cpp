@@ -1,6 +1,5 @@
 // kelp-cli print: the logbook's pages as a PDF whose text can be read back.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,48 +10,25 @@
 #include <string>
 #include <vector>
 
+#include "tests/cli/cli_test_support.h"
+
 namespace fs = std::filesystem;
+using namespace kelp::test;
 
 namespace {
 
-struct Outcome {
-  int code = -1;
-  std::string out, err;
-};
-
-std::string readFile(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
-class CliPrint : public ::testing::Test {
+class CliPrint : public CliTest {
  protected:
   void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "kelp-print-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
-    fs::create_directories(dir / "config");
-    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(CliTest::SetUp());
     demo = (dir / "demo.log").string();
     ASSERT_EQ(run(KELP_CLI_PATH, {"demo", demo, "--dives", "75"}).code, 0);
   }
-  void TearDown() override { fs::remove_all(dir); }
 
-  Outcome run(const std::string& program, const std::vector<std::string>& args) {
-    std::string cmd = "'" + program + "'";
-    for (const auto& a : args) cmd += " '" + a + "'";
-    const fs::path o = dir / "stdout", e = dir / "stderr";
-    cmd += " >'" + o.string() + "' 2>'" + e.string() + "'";
-    Outcome r;
-    const int st = std::system(cmd.c_str());
-    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.out = readFile(o);
-    r.err = readFile(e);
-    return r;
+  CliRun run(const std::string& program, const std::vector<std::string>& args) {
+    return runProgram(dir, program, args);
   }
-  Outcome print(const std::vector<std::string>& options, const std::string& pdf = "out.pdf") {
+  CliRun print(const std::vector<std::string>& options, const std::string& pdf = "out.pdf") {
     std::vector<std::string> args{"print", demo, (dir / pdf).string()};
     args.insert(args.end(), options.begin(), options.end());
     return run(KELP_CLI_PATH, args);
@@ -74,14 +50,13 @@ class CliPrint : public ::testing::Test {
     return n;
   }
 
-  fs::path dir;
   std::string demo;
 };
 
 }  // namespace
 
 TEST_F(CliPrint, DivePagesHoldTheRangeTwoAPage) {
-  const Outcome r = print({"--first", "3", "--last", "7", "--separator"});
+  const CliRun r = print({"--first", "3", "--last", "7", "--separator"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");  // Qt's own notes stay quiet
   EXPECT_EQ(pages(), 3);
@@ -129,7 +104,7 @@ TEST_F(CliPrint, ListAndCoverOnTheirPaper) {
 }
 
 TEST_F(CliPrint, ErrorsLeaveNoFileAndSaySo) {
-  Outcome r = run(KELP_CLI_PATH, {"print", (dir / "none.log").string(), (dir / "x.pdf").string()});
+  CliRun r = run(KELP_CLI_PATH, {"print", (dir / "none.log").string(), (dir / "x.pdf").string()});
   EXPECT_NE(r.code, 0);
   EXPECT_NE(r.err.find("file not found"), std::string::npos) << r.err;
 

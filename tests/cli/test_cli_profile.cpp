@@ -1,7 +1,6 @@
 // kelp-cli draft-profile, split, merge and show --samples on logbooks built byte by byte:
 // what they print, what they save, and that a refusal saves nothing.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,36 +12,21 @@
 
 #include "../profile/profile_test_util.h"
 #include "core/logbook.h"
+#include "tests/cli/cli_test_support.h"
 
 namespace fs = std::filesystem;
 using namespace kelp;
+using namespace kelp::test;
 using namespace testutil;
 
 namespace {
 
-std::string slurp(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
-struct CliResult {
-  int code = -1;
-  std::string out, err;
-};
-
-class CliProfile : public ::testing::Test {
+class CliProfile : public CliTest {
  protected:
-  fs::path dir;
   std::string log;
 
   void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "kelp-cli-profile-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
-    fs::create_directories(dir / "config");
-    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(CliTest::SetUp());
     log = (dir / "dives.log").string();
     // 1: two dives in one profile; 2: a dive without profile (10 m, 30 min);
     // 3 and 4: a pair 30 minutes apart.
@@ -63,32 +47,19 @@ class CliProfile : public ::testing::Test {
     for (const DiveRecord& r : {a, plain, c, d}) ASSERT_TRUE(lb.insert(r).ok);
     ASSERT_TRUE(lb.saveFile(log).ok);
   }
-  void TearDown() override { fs::remove_all(dir); }
-
-  CliResult run(const std::vector<std::string>& args) {
-    std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
-    for (const auto& a : args) cmd += " '" + a + "'";
-    cmd += " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
-    CliResult r;
-    const int st = std::system(cmd.c_str());
-    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.out = slurp(dir / "out");
-    r.err = slurp(dir / "err");
-    return r;
-  }
   nlohmann::json show(int position) {
-    const CliResult r = run({"show", log, std::to_string(position), "--json", "--samples"});
+    const CliRun r = run({"show", log, std::to_string(position), "--json", "--samples"});
     EXPECT_EQ(r.code, 0) << r.err;
     return nlohmann::json::parse(r.out);
   }
   // The refusal: its message on stderr, status 1, nothing saved.
   void expectRefused(const std::vector<std::string>& args, const std::string& message) {
-    const std::string before = slurp(log) + slurp(dir / "dives.add");
-    const CliResult r = run(args);
+    const std::string before = readFile(log) + readFile(dir / "dives.add");
+    const CliRun r = run(args);
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "kelp-cli: " + message + "\n");
     EXPECT_EQ(r.out, "");
-    EXPECT_TRUE(slurp(log) + slurp(dir / "dives.add") == before);
+    EXPECT_TRUE(readFile(log) + readFile(dir / "dives.add") == before);
   }
 };
 
@@ -98,7 +69,7 @@ TEST_F(CliProfile, SplitAtTheSurfaceMinuteOrRefuse) {
   expectRefused({"split", log, "1", "--minute", "5"}, "Non posso separare le imm #1");   // 10 m down
   expectRefused({"split", log, "2", "--minute", "5"}, "Non posso separare le imm #2");   // no profile
   expectRefused({"split", log, "1", "--minute", "0"}, "Non posso separare le imm #1");
-  const CliResult r = run({"split", log, "1", "--minute", "12"});
+  const CliRun r = run({"split", log, "1", "--minute", "12"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "Le imm #1\nsono divise\n");
   const auto first = show(1), second = show(2);
@@ -114,7 +85,7 @@ TEST_F(CliProfile, SplitAtTheSurfaceMinuteOrRefuse) {
 TEST_F(CliProfile, MergeTheNextDiveOrRefuse) {
   expectRefused({"merge", log, "1"}, "Non posso unire imm #1 and #2");  // the next dive has no profile
   expectRefused({"merge", log, "4"}, "Non posso unire imm #4 and #0");  // the last dive
-  const CliResult r = run({"merge", log, "3"});
+  const CliRun r = run({"merge", log, "3"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "Dive #3 and #4\n are merged\n");
   const auto merged = show(3);
@@ -126,7 +97,7 @@ TEST_F(CliProfile, MergeTheNextDiveOrRefuse) {
 
 TEST_F(CliProfile, DraftProfileStoresAHandMadeProfileOnlyWhereTheWindowWould) {
   expectRefused({"draft-profile", log, "1"}, "Non posso creare il profilo dell'imm #1");  // a computer's profile
-  const CliResult r = run({"draft-profile", log, "2"});
+  const CliRun r = run({"draft-profile", log, "2"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "");
   const auto d = show(2);
@@ -136,8 +107,8 @@ TEST_F(CliProfile, DraftProfileStoresAHandMadeProfileOnlyWhereTheWindowWould) {
   EXPECT_EQ(d["samples"][3]["flags"], 0x20);
   EXPECT_EQ(d["samples"][92]["depth"], 0.0);
   // A second run keeps the drawn samples where they are.
-  const std::string once = slurp(log);
+  const std::string once = readFile(log);
   ASSERT_EQ(run({"draft-profile", log, "2"}).code, 0);
-  EXPECT_TRUE(slurp(log) == once);
+  EXPECT_TRUE(readFile(log) == once);
   EXPECT_EQ(run({"draft-profile", log, "9"}).code, 1);
 }

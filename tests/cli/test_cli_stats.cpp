@@ -1,7 +1,6 @@
 // kelp-cli stats on a hand-built logbook: the exact lines of a chart, the lists and the
 // refused command lines.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,23 +11,13 @@
 
 #include "core/logbook.h"
 #include "core/texts.h"
+#include "tests/cli/cli_test_support.h"
 
 namespace fs = std::filesystem;
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
-
-struct StatsRun {
-  int code = -1;
-  std::string out, err;
-};
-
-std::string slurp(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
 
 DiveRecord dive(int d, int m, int y, int depthCm, int water, const char* location, const char* buddies) {
   DiveRecord r = makeRecord();
@@ -40,14 +29,10 @@ DiveRecord dive(int d, int m, int y, int depthCm, int water, const char* locatio
   return r;
 }
 
-class CliStats : public ::testing::Test {
+class CliStats : public CliTest {
  protected:
   void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "kelp-stats-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
-    fs::create_directories(dir / "config");
-    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(CliTest::SetUp());
     Logbook lb;
     lb.newLogbook();
     const int fresh = 1 << kDiveFreshWater, sea = 1 << kDiveSeaWater;
@@ -58,28 +43,13 @@ class CliStats : public ::testing::Test {
     logbook = (dir / "s.log").string();
     ASSERT_TRUE(lb.saveFile(logbook));
   }
-  void TearDown() override { fs::remove_all(dir); }
-
-  StatsRun run(const std::vector<std::string>& args) {
-    std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
-    for (const auto& a : args) cmd += " '" + a + "'";
-    cmd += " >'" + (dir / "o").string() + "' 2>'" + (dir / "e").string() + "'";
-    StatsRun r;
-    const int st = std::system(cmd.c_str());
-    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.out = slurp(dir / "o");
-    r.err = slurp(dir / "e");
-    return r;
-  }
-
-  fs::path dir;
   std::string logbook;
 };
 
 }  // namespace
 
 TEST_F(CliStats, DepthChartLinesSummariesAndScale) {
-  const StatsRun r = run({"stats", logbook, "depth", "--today", "15.06.2024"});
+  const CliRun r = run({"stats", logbook, "depth", "--today", "15.06.2024"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out,
             "- 05 m\t1\t1\t0\t0\n"
@@ -95,32 +65,32 @@ TEST_F(CliStats, DepthChartLinesSummariesAndScale) {
             "Prof. max\t70.0\t5.0\t13.0\t70.0\n"
             "Scala\t10\n");
   // by index, one year, percent of that year's dives, in feet (5 m is 16.4 ft)
-  const StatsRun y = run({"stats", logbook, "2", "--year", "2022", "--view", "percent", "--imperial",
+  const CliRun y = run({"stats", logbook, "2", "--year", "2022", "--view", "percent", "--imperial",
                      "--today", "15.06.2024"});
   ASSERT_EQ(y.code, 0) << y.err;
   EXPECT_NE(y.out.find("- 16 ft\t0.0\t0.0\t0.0\t0.0\n- 32 ft\t100.0\t50.0\t50.0\t0.0\n"), std::string::npos) << y.out;
 }
 
 TEST_F(CliStats, YearRowsEndTodayAndListsIndentTheirPlaces) {
-  const StatsRun r = run({"stats", logbook, "years", "--today", "15.06.2024"});
+  const CliRun r = run({"stats", logbook, "years", "--today", "15.06.2024"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out.substr(0, 13), "2005\t0\t0\t0\t0\n");
   EXPECT_NE(r.out.find("2022\t2\t1\t1\t0\n2023\t1\t0\t0\t1\n2024\t0\t0\t0\t0\nMedie.\t1.5\t0.5\t0.5\t0.5\nScala\t10\n"),
             std::string::npos)
       << r.out;
-  const StatsRun b = run({"stats", logbook, "buddies"});
+  const CliRun b = run({"stats", logbook, "buddies"});
   ASSERT_EQ(b.code, 0) << b.err;
   EXPECT_EQ(b.out, "Anna\t3\n\tGarda\t2\n\tElba\t1\nBruno\t2\n\tGarda\t2\nCompagni:\t2\n");
-  const StatsRun l = run({"stats", logbook, "locations", "--year", "2022", "--today", "15.06.2024"});
+  const CliRun l = run({"stats", logbook, "locations", "--year", "2022", "--today", "15.06.2024"});
   EXPECT_EQ(l.out, "Garda\t1\nElba\t1\nLocalità:\t2\nLuoghi:\t0\n");
 }
 
 TEST_F(CliStats, RefusesWhatNoWindowOffers) {
   EXPECT_NE(run({"stats", logbook, "11"}).code, 0);
-  const StatsRun view = run({"stats", logbook, "depth", "--view", "air"});
+  const CliRun view = run({"stats", logbook, "depth", "--view", "air"});
   EXPECT_NE(view.code, 0);
   EXPECT_NE(view.err.find("no view air"), std::string::npos) << view.err;
-  const StatsRun year = run({"stats", logbook, "suit", "--year", "2019", "--today", "15.06.2024"});
+  const CliRun year = run({"stats", logbook, "suit", "--year", "2019", "--today", "15.06.2024"});
   EXPECT_NE(year.code, 0);
   EXPECT_NE(year.err.find("2019 is not a year from 2022 to 2024"), std::string::npos) << year.err;
   EXPECT_NE(run({"stats", logbook, "suit", "--today", "x"}).code, 0);

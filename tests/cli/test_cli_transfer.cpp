@@ -15,24 +15,13 @@
 #include <thread>
 #include <vector>
 
+#include "tests/cli/cli_test_support.h"
 #include "transfer/simulator.h"
 
 namespace fs = std::filesystem;
+using namespace kelp::test;
 
 namespace {
-
-std::string readFile(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
-std::string quoted(const std::vector<std::string>& args) {
-  std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
-  for (const auto& a : args) cmd += " '" + a + "'";
-  return cmd;
-}
 
 // Reads what arrives on fd until 'want' bytes came or nothing came for 3 seconds.
 std::string drain(int fd, size_t want) {
@@ -48,27 +37,20 @@ std::string drain(int fd, size_t want) {
   return got;
 }
 
-class CliTransfer : public ::testing::Test {
+class CliTransfer : public CliTest {
  protected:
   void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "kelp-cli-tr-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
-    fs::create_directories(dir / "config");
-    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(CliTest::SetUp());
     demo = (dir / "demo.log").string();
     image = (dir / "computer.bin").string();
-    ASSERT_EQ(system((quoted({"demo", demo, "--dives", "40"}) + " >/dev/null").c_str()), 0);
-    ASSERT_EQ(system((quoted({"make-image", "--from", demo, image, "--serial", "4711"}) + " >/dev/null").c_str()), 0);
+    ASSERT_EQ(run({"demo", demo, "--dives", "40"}), 0);
+    ASSERT_EQ(run({"make-image", "--from", demo, image, "--serial", "4711"}), 0);
   }
-  void TearDown() override { fs::remove_all(dir); }
   int run(const std::vector<std::string>& args, std::string* err = nullptr) {
-    const fs::path e = dir / "stderr";
-    const int st = system((quoted(args) + " >/dev/null 2>'" + e.string() + "'").c_str());
-    if (err) *err = readFile(e);
-    return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    const CliRun r = CliTest::run(args);
+    if (err) *err = r.err;
+    return r.code;
   }
-  fs::path dir;
   std::string demo, image;
 };
 
@@ -76,9 +58,9 @@ class CliTransfer : public ::testing::Test {
 // image and the two bytes that complete the stream, and ends when the reader leaves.
 TEST_F(CliTransfer, SimulatePlaysTheImageIntoItsOwnPseudoTerminal) {
   const std::string link = (dir / "computer-link").string();
-  FILE* p = popen((quoted({"simulate", image, "--pty", "--link", link, "--delay-ms", "0", "--noise", "30"}) + " 2>&1")
-                      .c_str(),
-                  "r");
+  const std::string cmd =
+      commandLine(KELP_CLI_PATH, {"simulate", image, "--pty", "--link", link, "--delay-ms", "0", "--noise", "30"});
+  FILE* p = popen((cmd + " 2>&1").c_str(), "r");
   ASSERT_NE(p, nullptr);
   char line[256] = {};
   ASSERT_NE(fgets(line, sizeof line, p), nullptr);

@@ -1,6 +1,5 @@
 // kelp-cli export-uddf: the books read from their files, ranges and refusals.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include "records/owner_book.h"
 #include "records/trip_book.h"
 #include "../transfer/uddf_test_util.h"
+#include "tests/cli/cli_test_support.h"
 
 namespace fs = std::filesystem;
 using namespace kelp;
@@ -20,32 +20,15 @@ using namespace kelp::test;
 
 namespace {
 
-class CliUddf : public ::testing::Test {
+class CliUddf : public CliStatusTest {
  protected:
   void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "kelp-uddf-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
-    fs::create_directories(dir / "config");
-    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(CliTest::SetUp());
     logbook = (dir / "demo.log").string();
     ASSERT_EQ(run({"demo", logbook, "--dives", "30"}), 0) << err;
   }
-  void TearDown() override { fs::remove_all(dir); }
 
-  int run(const std::vector<std::string>& args) {
-    std::string cmd = std::string("'") + KELP_CLI_PATH + "'";
-    for (const std::string& a : args) cmd += " '" + a + "'";
-    cmd += " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
-    const int st = std::system(cmd.c_str());
-    out = readWhole((dir / "out").string());
-    err = readWhole((dir / "err").string());
-    return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  }
-  std::string file(const char* name) const { return (dir / name).string(); }
-
-  fs::path dir;
-  std::string logbook, out, err;
+  std::string logbook;
 };
 
 TEST_F(CliUddf, TheLogbookWithTheBooksBesideItAndTheOnesNamed) {

@@ -1,6 +1,5 @@
 // kelp-cli find, replace and select on a small hand-made logbook and a demo logbook.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,32 +12,18 @@
 #include "core/logbook.h"
 #include "core/texts.h"
 #include "profile/search.h"
+#include "tests/cli/cli_test_support.h"
 
 namespace fs = std::filesystem;
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
 
-std::string slurp(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
-
-struct CliResult {
-  int code = -1;
-  std::string out, err;
-};
-
-class SearchCli : public ::testing::Test {
+class SearchCli : public CliTest {
  protected:
   void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "kelp-search-cli-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir = tmpl;
-    fs::create_directories(dir / "config");
-    setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    ASSERT_NO_FATAL_FAILURE(CliTest::SetUp());
     small = (dir / "small.log").string();
     std::vector<DiveRecord> dives;
     struct Entry { const char* location; const char* site; const char* buddies; int depth; int activity; };
@@ -63,27 +48,6 @@ class SearchCli : public ::testing::Test {
     lb.renumber(1);
     ASSERT_TRUE(lb.saveFile(small).ok);
   }
-  void TearDown() override { fs::remove_all(dir); }
-
-  CliResult run(const std::vector<std::string>& args) {
-    auto quoted = [](const std::string& a) {
-      std::string q = "'";
-      for (char c : a) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-      return q + "'";
-    };
-    std::string cmd = quoted(KELP_CLI_PATH);
-    for (const auto& a : args) cmd += " " + quoted(a);
-    const fs::path o = dir / "stdout", e = dir / "stderr";
-    cmd += " >'" + o.string() + "' 2>'" + e.string() + "'";
-    CliResult r;
-    const int st = std::system(cmd.c_str());
-    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.out = slurp(o);
-    r.err = slurp(e);
-    return r;
-  }
-
-  fs::path dir;
   std::string small;
 };
 
@@ -107,7 +71,7 @@ TEST_F(SearchCli, FindPrintsTheListLineOfEveryDiveTheDialogsTestTakes) {
       if (diveMatchesSearch(r, c.search)) expected += diveListLine(r) + '\n';
     std::vector<std::string> args = {"find", demo};
     args.insert(args.end(), c.args.begin(), c.args.end());
-    const CliResult r = run(args);
+    const CliRun r = run(args);
     if (expected.empty()) {
       EXPECT_EQ(r.code, 1) << c.args[0];
       continue;
@@ -118,7 +82,7 @@ TEST_F(SearchCli, FindPrintsTheListLineOfEveryDiveTheDialogsTestTakes) {
 }
 
 TEST_F(SearchCli, FindWithoutAMatchSaysSoLikeTheDialog) {
-  CliResult r = run({"find", small, "--location", "Elb"});
+  CliRun r = run({"find", small, "--location", "Elb"});
   EXPECT_EQ(r.code, 1);
   EXPECT_TRUE(r.out.empty());
   EXPECT_NE(r.err.find("Cerca testo ´Elb´ Non trovato"), std::string::npos) << r.err;
@@ -136,19 +100,19 @@ TEST_F(SearchCli, FindWithoutAMatchSaysSoLikeTheDialog) {
 }
 
 TEST_F(SearchCli, ReplacePrintsTheDialogsRowsThenReplacesAndSaves) {
-  const std::string logBefore = slurp(small);
-  const std::string addBefore = slurp(dir / "small.add");
-  CliResult r = run({"replace", small, "--field", "buddies", "--old", "Mario,", "--new", "Luigi,", "--dry-run"});
+  const std::string logBefore = readFile(small);
+  const std::string addBefore = readFile(dir / "small.add");
+  CliRun r = run({"replace", small, "--field", "buddies", "--old", "Mario,", "--new", "Luigi,", "--dry-run"});
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "00001\tRossi Mario, Bianchi\n->\tRossi Luigi,Bianchi\n00004\tMario, Jürgen\n->\tLuigi,Jürgen\n");
-  EXPECT_EQ(slurp(small), logBefore);
-  EXPECT_EQ(slurp(dir / "small.add"), addBefore);
+  EXPECT_EQ(readFile(small), logBefore);
+  EXPECT_EQ(readFile(dir / "small.add"), addBefore);
 
   // Without a new text the rows are listed and nothing is replaced.
   r = run({"replace", small, "--field", "buddies", "--old", "Mario,", "--new", ""});
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "00001\tRossi Mario, Bianchi\n00004\tMario, Jürgen\n");
-  EXPECT_EQ(slurp(small), logBefore);
+  EXPECT_EQ(readFile(small), logBefore);
 
   r = run({"replace", small, "--field", "location", "--old", "Elba", "--new", "Isola d'Elba"});
   EXPECT_EQ(r.code, 0) << r.err;
@@ -157,14 +121,14 @@ TEST_F(SearchCli, ReplacePrintsTheDialogsRowsThenReplacesAndSaves) {
   EXPECT_EQ(getText(lb.dives()[0].location), "Isola d'Elba");
   EXPECT_EQ(getText(lb.dives()[1].location), "Giglio");
   EXPECT_EQ(getText(lb.dives()[2].location), "Isola d'Isola d'Elba");
-  EXPECT_NE(slurp(dir / "small.add"), "");
+  EXPECT_NE(readFile(dir / "small.add"), "");
 
   EXPECT_NE(run({"replace", small, "--field", "weather", "--old", "a", "--new", "b"}).code, 0);
   EXPECT_NE(run({"replace", small, "--field", "site", "--old", "", "--new", "b"}).code, 0);
 }
 
 TEST_F(SearchCli, SelectPrintsRowsAndCountAndWritesTheFoundDives) {
-  CliResult r = run({"select", small, "--location", "Elba", "--depth-from", "20"});
+  CliRun r = run({"select", small, "--location", "Elba", "--depth-from", "20"});
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "00004\t13.05.05\tElba, Fetovaia\nCalcola immersioni: 1\n");
   r = run({"select", small, "--location", "Elba", "--depth-from", "20", "--or"});
@@ -185,19 +149,19 @@ TEST_F(SearchCli, SelectPrintsRowsAndCountAndWritesTheFoundDives) {
   ASSERT_TRUE(found.loadFile(out).ok);
   Logbook expected;
   expected.assignDives({lb.get(2), lb.get(3)});
-  EXPECT_EQ(slurp(out), expected.serializeLog());
-  EXPECT_EQ(slurp(dir / "found.add"), expected.serializeAdd());
+  EXPECT_EQ(readFile(out), expected.serializeLog());
+  EXPECT_EQ(readFile(dir / "found.add"), expected.serializeAdd());
 }
 
 TEST_F(SearchCli, SelectIntoRefusesTheInputLogbookAndWritesNothingWithoutAMatch) {
-  const std::string before = slurp(small);
+  const std::string before = readFile(small);
   for (const std::string& target : {small, (dir / "small").string(), (dir / "small.add").string()}) {
-    const CliResult r = run({"select", small, "--location", "Elba", "--into", target});
+    const CliRun r = run({"select", small, "--location", "Elba", "--into", target});
     EXPECT_EQ(r.code, 1) << target;
     EXPECT_NE(r.err.find("logbook aperto"), std::string::npos) << r.err;
   }
-  EXPECT_EQ(slurp(small), before);
-  const CliResult r = run({"select", small, "--location", "Capri", "--into", (dir / "none.log").string()});
+  EXPECT_EQ(readFile(small), before);
+  const CliRun r = run({"select", small, "--location", "Capri", "--into", (dir / "none.log").string()});
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("Non ho trovato immersioni relative"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(dir / "none.log"));

@@ -13,19 +13,10 @@
 #include "core/demo_logbook.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "tests/test_support.h"
 
 namespace fs = std::filesystem;
 using namespace kelp;
-
-namespace {
-
-fs::path makeTempDir() {
-  std::string tmpl = (fs::temp_directory_path() / "kelp-demo-XXXXXX").string();
-  char* p = mkdtemp(tmpl.data());
-  return p ? fs::path(p) : fs::path();
-}
-
-}  // namespace
 
 TEST(DemoLogbook, SameSeedSameBytesOtherSeedOtherDives) {
   const Logbook a = makeDemoLogbook(150, 7);
@@ -42,7 +33,8 @@ TEST(DemoLogbook, SameSeedSameBytesOtherSeedOtherDives) {
 }
 
 TEST(DemoLogbook, RoundTripsThroughTheFiles) {
-  const fs::path dir = makeTempDir();
+  const kelp::test::ScratchDir scratch("kelp-demo");
+  const fs::path dir = scratch.path();
   ASSERT_FALSE(dir.empty());
   settings().extended = 1;
   Logbook demo = makeDemoLogbook(200, 3);
@@ -69,7 +61,6 @@ TEST(DemoLogbook, RoundTripsThroughTheFiles) {
     EXPECT_EQ(x.avgDepth, y.avgDepth);
     EXPECT_EQ(getNotes(x), getNotes(y));
   }
-  fs::remove_all(dir);
 }
 
 TEST(DemoLogbook, ContentIsVariedAndConsistent) {

@@ -17,8 +17,12 @@
 #include "core/demo_logbook.h"
 #include "core/texts.h"
 #include "decimal_comma_locale.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::readFile;
+using kelp::test::ScratchDir;
+using kelp::test::writeFile;
 namespace fs = std::filesystem;
 
 namespace {
@@ -146,24 +150,6 @@ Bytes threeDiveLog() {
   e3.profileLength = static_cast<int>(e3.profileBytes.size());
   entry(b, e3);
   return b;
-}
-
-std::string tempDir() {
-  std::string t = fs::temp_directory_path().string() + "/kelp-logbook-XXXXXX";
-  std::vector<char> buf(t.begin(), t.end());
-  buf.push_back('\0');
-  const char* d = mkdtemp(buf.data());
-  return d ? std::string(d) : std::string();
-}
-
-std::string readFile(const std::string& p) {
-  std::ifstream f(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& p, const std::string& bytes) {
-  std::ofstream f(p, std::ios::binary);
-  f << bytes;
 }
 
 // A varied dive for the round trips.
@@ -470,7 +456,8 @@ TEST(LogbookFile, FileEndingInsideAnEntryIsAnErrorAndKeepsTheLogbook) {
 }
 
 TEST(LogbookFile, SaveAndLoadRoundTrip) {
-  const std::string dir = tempDir();
+  const ScratchDir scratch("kelp-logbook");
+  const std::string dir = scratch.path().string();
   ASSERT_FALSE(dir.empty());
   settings().extended = 0;  // the .add file is written all the same
   Logbook lb;
@@ -517,11 +504,11 @@ TEST(LogbookFile, SaveAndLoadRoundTrip) {
   EXPECT_EQ(third.dives()[1].weight, back.dives()[1].weight);
   EXPECT_EQ(getText(third.dives()[40].suitDescription), getText(back.dives()[40].suitDescription));
   settings().extended = 1;
-  fs::remove_all(dir);
 }
 
 TEST(LogbookFile, FailedSaveKeepsThePreviousFiles) {
-  const std::string dir = tempDir();
+  const ScratchDir scratch("kelp-logbook");
+  const std::string dir = scratch.path().string();
   Logbook lb;
   lb.newLogbook();
   {
@@ -552,7 +539,6 @@ TEST(LogbookFile, FailedSaveKeepsThePreviousFiles) {
   Result missing = lb.saveFile(dir + "/nessuna/x.log");
   EXPECT_FALSE(missing);
   EXPECT_EQ(lb.path, path);
-  fs::remove_all(dir);
 }
 
 TEST(LogbookFile, NewLoadMissingAndReload) {
@@ -563,7 +549,8 @@ TEST(LogbookFile, NewLoadMissingAndReload) {
   EXPECT_EQ(lb.currentPosition, 0);
   EXPECT_TRUE(lb.changes.listChanged);
 
-  const std::string dir = tempDir();
+  const ScratchDir scratch("kelp-logbook");
+  const std::string dir = scratch.path().string();
   EXPECT_FALSE(lb.loadFile(dir + "/manca.log"));
   EXPECT_EQ(lb.path, "Senzanome.log");
 
@@ -584,7 +571,6 @@ TEST(LogbookFile, NewLoadMissingAndReload) {
   ASSERT_TRUE(fresh.insert(makeRecord()));
   ASSERT_TRUE(fresh.reload());  // never saved: a new logbook again
   EXPECT_EQ(fresh.diveCount(), 0);
-  fs::remove_all(dir);
 }
 
 TEST(LogbookFile, BytesIgnoreTheProcessLocale) {
@@ -605,7 +591,8 @@ TEST(LogbookFile, BytesIgnoreTheProcessLocale) {
 
 
 TEST(LogbookFile, SaveKeepsPermissionsAndANewLogbookReloadsNothing) {
-  const std::string dir = tempDir();
+  const ScratchDir scratch("kelp-logbook");
+  const std::string dir = scratch.path().string();
   ASSERT_FALSE(dir.empty());
   Logbook lb;
   lb.newLogbook();
@@ -635,5 +622,4 @@ TEST(LogbookFile, SaveKeepsPermissionsAndANewLogbookReloadsNothing) {
   EXPECT_TRUE(reloaded);
   EXPECT_EQ(fresh.diveCount(), 0);
   EXPECT_EQ(fresh.path, "Senzanome.log");
-  fs::remove_all(dir);
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,8 +8,10 @@
 #include "core/logbook.h"
 #include "core/logbook_history.h"
 #include "core/texts.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::ScopedUtc;
 
 namespace {
 
@@ -85,26 +85,6 @@ std::vector<Change> changes() {
        }},
   };
 }
-
-class ScopedUtc {
- public:
-  ScopedUtc() {
-    const char* tz = std::getenv("TZ");
-    had_ = tz != nullptr;
-    if (had_) old_ = tz;
-    setenv("TZ", "UTC", 1);
-    tzset();
-  }
-  ~ScopedUtc() {
-    if (had_) setenv("TZ", old_.c_str(), 1);
-    else unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  bool had_ = false;
-  std::string old_;
-};
 
 }  // namespace
 

@@ -1,32 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "core/logbook.h"
 #include "core/strings.h"
 #include "core/texts.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::ScopedUtc;
+using kelp::test::diveOn;
 
 namespace {
-
-DiveRecord dive(int d, int m, int y, int tod, const std::string& site = "") {
-  DiveRecord r = makeRecord();
-  r.date = dayNumber(d, m, y);
-  r.timeOfDay = static_cast<int16_t>(tod);
-  setText(r.site, site);
-  return r;
-}
 
 // A logbook of n dives on consecutive days of June 2021, numbered from `first`,
 // sites "s1", "s2", ...
 Logbook makeLogbook(int n, int first = 1) {
   Logbook lb;
   lb.newLogbook();
-  for (int i = 1; i <= n; ++i) EXPECT_TRUE(lb.insert(dive(i, 6, 2021, 600, "s" + std::to_string(i))));
+  for (int i = 1; i <= n; ++i) EXPECT_TRUE(lb.insert(diveOn(i, 6, 2021, 600, "s" + std::to_string(i))));
   if (n) lb.renumber(first);
   return lb;
 }
@@ -43,58 +36,37 @@ std::vector<std::string> sites(const Logbook& lb) {
   return v;
 }
 
-// Runs the time shift tests in UTC so daylight saving time cannot move the results.
-class ScopedUtc {
- public:
-  ScopedUtc() {
-    const char* tz = std::getenv("TZ");
-    had_ = tz != nullptr;
-    if (had_) old_ = tz;
-    setenv("TZ", "UTC", 1);
-    tzset();
-  }
-  ~ScopedUtc() {
-    if (had_) setenv("TZ", old_.c_str(), 1);
-    else unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  bool had_ = false;
-  std::string old_;
-};
-
 }  // namespace
 
 TEST(Operations, InsertInDateOrder) {
   Logbook lb;
   lb.newLogbook();
-  ASSERT_TRUE(lb.insert(dive(10, 6, 2021, 600, "a")));
+  ASSERT_TRUE(lb.insert(diveOn(10, 6, 2021, 600, "a")));
   EXPECT_EQ(numbers(lb), (std::vector<int>{1}));  // into an empty logbook: number 1
   lb = makeLogbook(5);
   lb.modified = false;
-  ASSERT_TRUE(lb.insert(dive(1, 1, 2020, 600, "early")));
+  ASSERT_TRUE(lb.insert(diveOn(1, 1, 2020, 600, "early")));
   EXPECT_EQ(lb.currentPosition, 1);
   EXPECT_EQ(numbers(lb), (std::vector<int>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(sites(lb)[0], "early");
   EXPECT_TRUE(lb.modified);
 
-  ASSERT_TRUE(lb.insert(dive(1, 1, 2030, 600, "late")));
+  ASSERT_TRUE(lb.insert(diveOn(1, 1, 2030, 600, "late")));
   EXPECT_EQ(lb.currentPosition, 7);
   EXPECT_EQ(lb.dives().back().diveNumber, 7);
 
   // Same date and time goes after the existing dive; a later time on that day after it too.
-  ASSERT_TRUE(lb.insert(dive(3, 6, 2021, 600, "same")));
+  ASSERT_TRUE(lb.insert(diveOn(3, 6, 2021, 600, "same")));
   EXPECT_EQ(sites(lb)[4], "same");
   EXPECT_EQ(sites(lb)[3], "s3");
-  ASSERT_TRUE(lb.insert(dive(3, 6, 2021, 599, "before")));
+  ASSERT_TRUE(lb.insert(diveOn(3, 6, 2021, 599, "before")));
   EXPECT_EQ(sites(lb)[3], "before");
   EXPECT_EQ(numbers(lb), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 TEST(Operations, InsertKeepsNumbersOfALaterStart) {
   Logbook lb = makeLogbook(3, 50);
-  ASSERT_TRUE(lb.insert(dive(2, 6, 2021, 700, "mid")));
+  ASSERT_TRUE(lb.insert(diveOn(2, 6, 2021, 700, "mid")));
   EXPECT_EQ(numbers(lb), (std::vector<int>{50, 51, 52, 53}));
   EXPECT_EQ(sites(lb)[2], "mid");
   EXPECT_EQ(lb.firstDiveNumber, 50);
@@ -107,7 +79,7 @@ TEST(Operations, UndatedDiveStaysFirstAndPullsDatedOnesBeforeIt) {
   ASSERT_TRUE(lb.insert(undated));
   EXPECT_EQ(sites(lb)[0], "undated");
   // The undated dive counts as later than every dated one.
-  ASSERT_TRUE(lb.insert(dive(1, 1, 2030, 600, "new")));
+  ASSERT_TRUE(lb.insert(diveOn(1, 1, 2030, 600, "new")));
   EXPECT_EQ(sites(lb), (std::vector<std::string>{"new", "undated", "s1", "s2"}));
   EXPECT_EQ(numbers(lb), (std::vector<int>{1, 2, 3, 4}));
 }
@@ -117,7 +89,7 @@ TEST(Operations, InsertBeyondTheLimitIsRefused) {
   lb.newLogbook();
   lb.assignDives(std::vector<DiveRecord>(MAX_DIVES, makeRecord()));
   lb.modified = false;
-  Result r = lb.insert(dive(1, 1, 2020, 600));
+  Result r = lb.insert(diveOn(1, 1, 2020, 600));
   EXPECT_FALSE(r);
   EXPECT_FALSE(r.error.empty());
   EXPECT_EQ(lb.diveCount(), MAX_DIVES);
@@ -139,7 +111,7 @@ TEST(Operations, DeleteClosesUpNumbers) {
   while (lb.diveCount()) lb.remove(1);
   EXPECT_EQ(lb.currentPosition, 0);
   // The lists stay usable after the last dive has gone.
-  DiveRecord r = dive(1, 1, 2022, 600, "x");
+  DiveRecord r = diveOn(1, 1, 2022, 600, "x");
   lb.addTextsToLists(r);
   EXPECT_EQ(lb.siteList.count(), 1);
 }
@@ -222,8 +194,9 @@ TEST(Operations, ShiftTimes) {
   ScopedUtc utc;
   Logbook lb;
   lb.newLogbook();
-  lb.assignDives({dive(2, 3, 2021, 45, "a"), dive(1, 1, 1970, 30, "edge"), dive(31, 12, 2037, 23 * 60 + 50, "end"),
-              makeRecord(), dive(5, 5, 1960, 600, "old"), dive(6, 6, 2020, 600, "outside")});
+  lb.assignDives({diveOn(2, 3, 2021, 45, "a"), diveOn(1, 1, 1970, 30, "edge"),
+                  diveOn(31, 12, 2037, 23 * 60 + 50, "end"), makeRecord(), diveOn(5, 5, 1960, 600, "old"),
+                  diveOn(6, 6, 2020, 600, "outside")});
   lb.modify(4, [&](DiveRecord& d) { d.timeOfDay = 600; });  // no date: not shifted
   lb.shiftTimes(1, 5, -90);
   EXPECT_EQ(lb.dives()[0].date, dayNumber(1, 3, 2021));
@@ -267,7 +240,7 @@ TEST(Operations, CopyAndSelectionBuffers) {
   ASSERT_EQ(sel.records.size(), 2u);
 
   Logbook other = makeLogbook(0);
-  ASSERT_TRUE(other.insert(dive(1, 1, 2025, 600, "x")));
+  ASSERT_TRUE(other.insert(diveOn(1, 1, 2025, 600, "x")));
   ASSERT_TRUE(sel.pasteInto(other));
   EXPECT_TRUE(sel.empty());  // freed: a second paste has nothing to insert
   EXPECT_EQ(sites(other), (std::vector<std::string>{"s2", "s3", "x"}));

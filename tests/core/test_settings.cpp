@@ -2,18 +2,18 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <unistd.h>
 
 #include "core/computer_models.h"
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/texts.h"
 #include "decimal_comma_locale.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::readFile;
+using kelp::test::writeFile;
 namespace fs = std::filesystem;
 
 namespace {
@@ -22,19 +22,14 @@ namespace {
 class TempConfig : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_FALSE(dir_.empty());
     const char* old = std::getenv("KELP_CONFIG_DIR");
     oldDir_ = old ? old : "";
-    dir_ = fs::temp_directory_path() /
-           ("kelp-settings-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     setenv("KELP_CONFIG_DIR", dir_.c_str(), 1);
   }
   void TearDown() override {
     if (oldDir_.empty()) unsetenv("KELP_CONFIG_DIR");
     else setenv("KELP_CONFIG_DIR", oldDir_.c_str(), 1);
-    fs::remove_all(dir_);
     settings() = Settings{};
     settingsFile().clear();
     computerModels().clear();
@@ -42,14 +37,8 @@ class TempConfig : public ::testing::Test {
     computerModels().sort();
   }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  static void writeFile(const std::string& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
-  }
-  static std::string readFile(const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
-  fs::path dir_;
+  kelp::test::ScratchDir scratch_{"kelp-settings"};
+  const fs::path dir_ = scratch_.path();
   std::string oldDir_;
 };
 

@@ -1,12 +1,13 @@
 #pragma once
 // Dives with raw profiles built byte by byte in the layout of a model, for the
-// split, merge and hand-made profile tests.
+// split, merge and hand-made profile tests, and the colours the profile window is drawn in.
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "core/dive_record.h"
 #include "core/logbook.h"
+#include "core/settings.h"
 #include "profile/profile_layout.h"
 
 namespace testutil {
@@ -71,5 +72,13 @@ inline std::string rawBytes(const kelp::DiveRecord& r, int from, int to) {
 
 // The logbook's file bytes: what "nothing changed" is compared with.
 inline std::string snapshot(const kelp::Logbook& lb) { return lb.serializeLog() + lb.serializeAdd(); }
+
+// Profile colours far apart from each other, so that a pixel of the profile window tells
+// what was drawn there.
+inline kelp::ProfileColors windowTestColors() {
+  using kelp::rgb;
+  return {rgb(0, 0, 160), rgb(0, 140, 0),     rgb(255, 255, 255), rgb(200, 0, 200),
+          rgb(0, 0, 0),   rgb(120, 120, 120), rgb(255, 0, 0),     rgb(255, 160, 0)};
+}
 
 }  // namespace testutil

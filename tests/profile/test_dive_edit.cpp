@@ -11,8 +11,10 @@
 #include "core/settings.h"
 #include "core/texts.h"
 #include "profile/dive_edit.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::diveOn;
 
 namespace {
 
@@ -24,17 +26,9 @@ class Units {
   int old_;
 };
 
-DiveRecord dive(int d, int m, int y, int tod, const std::string& site = "") {
-  DiveRecord r = makeRecord();
-  r.date = dayNumber(d, m, y);
-  r.timeOfDay = static_cast<int16_t>(tod);
-  setText(r.site, site);
-  return r;
-}
-
 // A dive with values whose display rounds: they must come back byte for byte.
 DiveRecord awkwardDive() {
-  DiveRecord r = dive(3, 7, 2022, 9 * 60 + 5, "Secca");
+  DiveRecord r = diveOn(3, 7, 2022, 9 * 60 + 5, "Secca");
   setText(r.location, "Elba");
   r.maxDepth = 230;           // shown 2.3, read back as 229
   r.minWaterTemperature = 1234;
@@ -274,8 +268,8 @@ TEST(DiveEditorLock, ComputerTypeLists) {
 
 TEST(EditedDivePosition, UnchangedDateAndTimeKeepsItsPlaceBesideATwin) {
   // Dives 2 and 3 share date and time: editing 2 must not move it behind 3.
-  Logbook lb = makeLogbook({dive(1, 6, 2021, 600, "a"), dive(2, 6, 2021, 600, "b"),
-                            dive(2, 6, 2021, 600, "c"), dive(3, 6, 2021, 600, "d")});
+  Logbook lb = makeLogbook({diveOn(1, 6, 2021, 600, "a"), diveOn(2, 6, 2021, 600, "b"),
+                            diveOn(2, 6, 2021, 600, "c"), diveOn(3, 6, 2021, 600, "d")});
   ASSERT_EQ(sites(lb), (std::vector<std::string>{"a", "b", "c", "d"}));
   DiveRecord before = lb.get(2), edited = before;
   setText(edited.location, "Garda");
@@ -289,9 +283,9 @@ TEST(EditedDivePosition, UnchangedDateAndTimeKeepsItsPlaceBesideATwin) {
 }
 
 TEST(EditedDivePosition, ChangedDateMovesBeforeTheFirstLaterDive) {
-  Logbook lb = makeLogbook({dive(1, 6, 2021, 600, "a"), dive(2, 6, 2021, 600, "b"),
-                            dive(3, 6, 2021, 600, "c"), dive(4, 6, 2021, 600, "d"),
-                            dive(5, 6, 2021, 600, "e")});
+  Logbook lb = makeLogbook({diveOn(1, 6, 2021, 600, "a"), diveOn(2, 6, 2021, 600, "b"),
+                            diveOn(3, 6, 2021, 600, "c"), diveOn(4, 6, 2021, 600, "d"),
+                            diveOn(5, 6, 2021, 600, "e")});
   DiveRecord before = lb.get(2), edited = before;
   edited.date = dayNumber(4, 6, 2021);
   edited.timeOfDay = 500;  // same day as "d", earlier: goes before it
@@ -310,7 +304,7 @@ TEST(EditedDivePosition, ChangedDateMovesBeforeTheFirstLaterDive) {
 }
 
 TEST(EditedDivePosition, NothingChangedStoresNothing) {
-  Logbook lb = makeLogbook({dive(1, 6, 2021, 600, "a"), dive(2, 6, 2021, 600, "b")});
+  Logbook lb = makeLogbook({diveOn(1, 6, 2021, 600, "a"), diveOn(2, 6, 2021, 600, "b")});
   lb.currentPosition = 1;
   const std::string bytes = lb.serializeLog() + lb.serializeAdd();
   DiveEditor ed = open(lb.get(1));
@@ -337,8 +331,8 @@ TEST(NewDive, StartsOnTheLastNewDateAndGoesInDateOrder) {
   EXPECT_EQ(newDiveRecord(d, -1, today).tankSize, NO_VALUE);
 
   // Two dives on the same date and time: the new one goes after the old one.
-  Logbook lb = makeLogbook({dive(1, 6, 2021, 600, "a"), dive(2, 6, 2021, 600, "b")});
-  DiveRecord n = dive(1, 6, 2021, 600, "new");
+  Logbook lb = makeLogbook({diveOn(1, 6, 2021, 600, "a"), diveOn(2, 6, 2021, 600, "b")});
+  DiveRecord n = diveOn(1, 6, 2021, 600, "new");
   setText(n.buddies, "Carla; Dino");
   ASSERT_TRUE(storeNewDive(lb, n));
   EXPECT_EQ(sites(lb), (std::vector<std::string>{"a", "new", "b"}));
@@ -402,7 +396,7 @@ TEST(SpecialActivities, EditorTicksThroughTheDialogFields) {
 
 TEST(TakePrevious, CopiesTheListedFieldsOnly) {
   DiveRecord prev = awkwardDive();
-  DiveRecord r = dive(9, 9, 2023, 700, "Mio");
+  DiveRecord r = diveOn(9, 9, 2023, 700, "Mio");
   r.maxDepth = 1800;
   DiveEditor basic(r, 2, false, false, false, models());
   EditorFields f = basic.fields();

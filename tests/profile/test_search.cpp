@@ -2,10 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "core/demo_logbook.h"
@@ -14,8 +11,11 @@
 #include "core/settings.h"
 #include "core/texts.h"
 #include "profile/search.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::readFile;
+using kelp::test::ScratchDir;
 
 namespace {
 
@@ -54,24 +54,6 @@ struct Units {
   explicit Units(bool metricUnits) : saved(settings().unitsMetric) { settings().unitsMetric = metricUnits ? 1 : 0; }
   ~Units() { settings().unitsMetric = saved; }
   int saved;
-};
-
-std::string readFile(const std::string& p) {
-  std::ifstream f(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-}
-
-class TempDir {
- public:
-  TempDir() {
-    char tmpl[] = "/tmp/kelp-search-XXXXXX";
-    path_ = mkdtemp(tmpl);
-  }
-  ~TempDir() { std::filesystem::remove_all(path_); }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
 };
 
 }  // namespace
@@ -379,7 +361,7 @@ TEST(ExtendedSearch, ResultRowsNameNumberDateAndPlace) {
 // "Crea file"
 
 TEST(CreateFile, WritesTheFoundDivesWithTheirExtensionFileAndLeavesTheOpenLogbookAlone) {
-  TempDir dir;
+  ScratchDir dir;
   Logbook lb = makeDemoLogbook(40, 2);
   ASSERT_TRUE(lb.saveFile(dir.file("open.log")).ok);
   DiveRecord changed = lb.get(3);
@@ -408,7 +390,7 @@ TEST(CreateFile, WritesTheFoundDivesWithTheirExtensionFileAndLeavesTheOpenLogboo
 }
 
 TEST(CreateFile, RefusesTheOpenLogbooksOwnFilesAndReportsAFailedWrite) {
-  TempDir dir;
+  ScratchDir dir;
   Logbook lb = makeDemoLogbook(10, 2);
   ASSERT_TRUE(lb.saveFile(dir.file("open.log")).ok);
   const std::string before = readFile(dir.file("open.log"));

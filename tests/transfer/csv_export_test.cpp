@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "core/strings.h"
 #include "core/texts.h"
 #include "transfer/csv_export.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
 
@@ -110,8 +109,8 @@ TEST_F(CsvTest, ProfileLayout) {
 }
 
 TEST_F(CsvTest, ChecksAndFiles) {
-  const auto dir = std::filesystem::temp_directory_path() / "kelp_csv_test";
-  std::filesystem::create_directories(dir);
+  const kelp::test::ScratchDir scratch("kelp-csv");
+  const std::filesystem::path& dir = scratch.path();
   const std::string path = (dir / "out.csv").string();
   CsvOptions o;
   o.fields = bits({0});
@@ -132,8 +131,7 @@ TEST_F(CsvTest, ChecksAndFiles) {
   ASSERT_TRUE(exportCsv(lb, path, o, &s).ok);
   EXPECT_EQ(s.excelFields, 3);
   EXPECT_EQ(s.excelSeparator, 1);
-  std::ifstream in(path);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string text = kelp::test::readFile(path);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 9);
 
   // A file that cannot be created is reported.
@@ -150,7 +148,6 @@ TEST_F(CsvTest, ChecksAndFiles) {
   Result missing = exportCsv(lb, path, o);
   EXPECT_EQ(missing.error, str(62503));
   EXPECT_EQ(std::filesystem::file_size(path), 0u);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "core/strings.h"
 #include "core/texts.h"
 #include "transfer/imports.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
 
@@ -175,12 +174,11 @@ TEST(CitizenImport, LimitsOfValuesAndRawProfile) {
 }
 
 TEST(CitizenImport, ReadsAFile) {
-  const auto path = std::filesystem::temp_directory_path() / "kelp_citizen_test.wgm";
-  std::ofstream(path, std::ios::binary) << typicalCitizen().bytes;
-  ImportResult res = importCitizen(path.string(), CitizenOptions{});
+  const kelp::test::ScratchDir dir("kelp-citizen");
+  kelp::test::writeFile(dir.file("citizen.wgm"), typicalCitizen().bytes);
+  ImportResult res = importCitizen(dir.file("citizen.wgm"), CitizenOptions{});
   EXPECT_TRUE(res.ok);
   EXPECT_EQ(res.record.maxDepth, 3250);
-  std::filesystem::remove(path);
 }
 
 const char* kGuardian =

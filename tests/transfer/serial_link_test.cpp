@@ -16,8 +16,10 @@
 #include "transfer/serial_ports.h"
 #include "transfer/simulator.h"
 #include "transfer/transfer_files.h"
+#include "tests/test_support.h"
 
 using namespace kelp;
+using kelp::test::ScratchDir;
 
 namespace {
 
@@ -26,13 +28,6 @@ std::vector<uint8_t> fakeImage() {
   img[0] = 0x55;
   for (size_t i = 1; i < img.size(); ++i) img[i] = static_cast<uint8_t>(i * 7);
   return img;
-}
-
-std::filesystem::path tempDir(const char* name) {
-  const auto dir = std::filesystem::temp_directory_path() / name;
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
 }
 
 TEST(SerialPorts, PortNumbersCountBuiltInPortsThenAdaptersThenModems) {
@@ -115,7 +110,8 @@ TEST(Simulator, PlaysIntoAPseudoTerminalAtTheInterfacePace) {
 }
 
 TEST(TransferFiles, OnlyAWholeImageIsReplayed) {
-  const auto dir = tempDir("kelp_replay_test");
+  const ScratchDir scratch("kelp-replay");
+  const std::filesystem::path& dir = scratch.path();
   const std::string path = (dir / "config" / kReplayName).string();  // folder not made yet
   std::vector<uint8_t> stream = fakeImage();
   stream.push_back(0xEE);  // a longer file gives its first 2050 bytes
@@ -130,7 +126,6 @@ TEST(TransferFiles, OnlyAWholeImageIsReplayed) {
   EXPECT_NE(shortFile.error.find("2049"), std::string::npos);
   EXPECT_TRUE(back.empty());
   EXPECT_FALSE(readReplayStream((dir / "missing.dmp").string(), back));
-  std::filesystem::remove_all(dir);
 }
 
 TEST(CsvEncoding, TheFileIsWindows1252UnlessUtf8IsAsked) {
@@ -140,7 +135,8 @@ TEST(CsvEncoding, TheFileIsWindows1252UnlessUtf8IsAsked) {
   parseText(r.location, "Località Cala Gonone");
   r.diveNumber = 1;
   lb.insert(r);
-  const auto dir = tempDir("kelp_csv_encoding_test");
+  const ScratchDir scratch("kelp-csv-encoding");
+  const std::filesystem::path& dir = scratch.path();
   const std::string path = (dir / "out.csv").string();
   CsvOptions o;
   o.fields = (1u << 0) | (1u << 3);
@@ -154,7 +150,6 @@ TEST(CsvEncoding, TheFileIsWindows1252UnlessUtf8IsAsked) {
   ASSERT_TRUE(readWholeFile(path, bytes));
   EXPECT_EQ(bytes, "Numero;Località;\n1;Località Cala Gonone;\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

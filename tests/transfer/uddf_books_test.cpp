@@ -7,6 +7,7 @@
 #include "core/texts.h"
 #include "records/book_date.h"
 #include "transfer/uddf_export.h"
+#include "tests/test_support.h"
 #include "uddf_test_util.h"
 
 using namespace kelp;
@@ -131,7 +132,8 @@ class UddfBooksTest : public ::testing::Test {
 
 TEST_F(UddfBooksTest, EveryBookExportsToAFileTheSchemaAccepts) {
   SKIP_WITHOUT_UDDF_SCHEMA();
-  const fs::path file = fs::temp_directory_path() / ("kelp_uddf_books_" + std::to_string(::getpid()) + ".uddf");
+  const ScratchDir dir("kelp-uddf-books");
+  const fs::path file = dir.path() / "books.uddf";
   ASSERT_TRUE(exportUddf(lb, file.string(), options()));
   EXPECT_EQ(uddfSchemaErrors(file.string()), "");
   // Books without entries are no trouble either.
@@ -140,7 +142,6 @@ TEST_F(UddfBooksTest, EveryBookExportsToAFileTheSchemaAccepts) {
   o.books = &empty;
   ASSERT_TRUE(exportUddf(lb, file.string(), o));
   EXPECT_EQ(uddfSchemaErrors(file.string()), "");
-  fs::remove(file);
 }
 
 TEST_F(UddfBooksTest, TheOwnerWithCertificationsAndEquipment) {

@@ -12,6 +12,7 @@
 #include "core/texts.h"
 #include "transfer/uddf_export.h"
 #include "transfer/xml_memory.h"
+#include "tests/test_support.h"
 #include "uddf_test_util.h"
 
 using namespace kelp;
@@ -32,8 +33,7 @@ class UddfExportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     settings().unitsMetric = 1;
-    dir = fs::temp_directory_path() / ("kelp_uddf_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    ASSERT_FALSE(dir.empty());
 
     DiveRecord a = makeRecord();
     a.date = dayNumber(5, 6, 2004);
@@ -105,11 +105,7 @@ class UddfExportTest : public ::testing::Test {
     // Dive 4 carries no number.
     lb.modify(4, [](DiveRecord& r) { r.diveNumber = 0; });
   }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-    settings().unitsMetric = 1;
-  }
+  void TearDown() override { settings().unitsMetric = 1; }
 
   pugi::xml_document exported(const UddfOptions& o = options()) {
     const std::string bytes = uddfDocument(lb, o);
@@ -122,10 +118,11 @@ class UddfExportTest : public ::testing::Test {
     o.generatedAt = kWhen;
     return o;
   }
-  std::string file(const char* name) const { return (dir / name).string(); }
+  std::string file(const char* name) const { return scratch.file(name); }
 
   Logbook lb;
-  fs::path dir;
+  ScratchDir scratch{"kelp-uddf"};
+  const fs::path dir = scratch.path();
 };
 
 TEST_F(UddfExportTest, EveryKindOfDiveExportsToAFileTheSchemaAccepts) {
@@ -324,7 +321,7 @@ TEST_F(UddfExportTest, WrittenWholeOrNotAtAll) {
   { std::ofstream(path) << std::string(1 << 20, 'x'); }
   ::chmod(path.c_str(), 0640);
   ASSERT_TRUE(exportUddf(lb, path, options()));
-  EXPECT_EQ(readWhole(path), uddfDocument(lb, options()));
+  EXPECT_EQ(readFile(path), uddfDocument(lb, options()));
   struct stat st {};
   ::stat(path.c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0640u);

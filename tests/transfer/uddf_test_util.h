@@ -3,8 +3,6 @@
 // parsed document.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <pugixml.hpp>
 #include <string>
 
@@ -32,11 +30,6 @@ inline std::string uddfSchemaErrors(const std::string& file) {
   const int status = ::pclose(p);
   if (status == 0) return {};
   return "xmllint (status " + std::to_string(status) + "):\n" + out.substr(0, 4000);
-}
-
-inline std::string readWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The element a path of child names leads to from `from`; empty when there is none.

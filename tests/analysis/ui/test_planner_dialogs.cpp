@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 
 #include "analysis/deco_plan.h"
@@ -31,26 +30,14 @@
 #include "profile/print/page_source.h"
 #include "profile/profile_clip.h"
 #include "profile/ui/profile_plot.h"
+#include "tests/ui_test_support.h"
+
+using namespace kelp::test;
 
 namespace {
 
 const std::string kTablesFile =
     (std::filesystem::path(KELP_TEST_DATA_DIR).parent_path().parent_path() / "data" / "dive_tables.txt").string();
-
-template <class T = QWidget>
-T* child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qWarning("missing control %s", name);
-  return c;
-}
-
-void shot(QWidget* w, const char* name) {
-  const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-  if (dir.isEmpty()) return;
-  w->show();
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-}
 
 // Pixels of a colour in a column range of an image.
 int pixelsOf(const QImage& img, const QColor& c, int fromX, int toX) {
@@ -66,25 +53,19 @@ int pixelsOf(const QImage& img, const QColor& c, int fromX, int toX) {
 class TestPlannerDialogs : public QObject {
   Q_OBJECT
   QTemporaryDir dir_;
-  QStringList told_;
-  std::deque<int> answers_;
+  MessageAnswers answers_;
 
  private slots:
   void initTestCase() {
     QVERIFY(dir_.isValid());
     kelp::settings().profileColors = kelp::defaultProfileColors();
     kelp::settings().noStopColors = kelp::defaultNoStopColors();
-    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-      told_ << text;
-      if (answers_.empty()) return static_cast<int>(QMessageBox::Ok);
-      const int a = answers_.front();
-      answers_.pop_front();
-      return a;
-    };
+    answers_.okOnly = true;
+    answers_.install();
   }
 
   void init() {
-    told_.clear();
+    answers_.texts.clear();
     kelp::setDiveTablesPath(kTablesFile);
   }
 
@@ -197,7 +178,7 @@ class TestPlannerDialogs : public QObject {
     const QString pdf = dir_.path() + "/deco.pdf";
     const kelp::Result r = kelp::print::writePdf(page, pdf.toStdString());
     QVERIFY2(r.ok, r.error.c_str());
-    if (!qgetenv("KELP_SHOT_DIR").isEmpty()) QFile::copy(pdf, qgetenv("KELP_SHOT_DIR") + "/deco_page.pdf");
+    if (!shotDir().isEmpty()) QFile::copy(pdf, shotDir() + "/deco_page.pdf");
     const QString txt = dir_.path() + "/deco.txt";
     QCOMPARE(std::system(("pdftotext -layout '" + pdf + "' '" + txt + "'").toLocal8Bit().constData()), 0);
     QFile f(txt);
@@ -247,7 +228,7 @@ class TestPlannerDialogs : public QObject {
     QCOMPARE(pixelsOf(img, deco, 0, x21 - 2), 0);
     QVERIFY(pixelsOf(img, deco, x21 + 2, 600) > 100);
     QVERIFY(pixelsOf(img, curve, 0, 600) > 500);
-    if (!qgetenv("KELP_SHOT_DIR").isEmpty()) img.save(qgetenv("KELP_SHOT_DIR") + "/deco_plan_drawing.png");
+    if (!shotDir().isEmpty()) img.save(shotDir() + "/deco_plan_drawing.png");
   }
 
   void noStopCurvesFollowTheirCheckBoxes() {
@@ -324,12 +305,12 @@ class TestPlannerDialogs : public QObject {
     dlg.calculate({1, 1, 2024});
     QCOMPARE(child<QLabel>(&dlg, "1176")->text(), QString("30.08.2024"));
 
-    answers_ = {QMessageBox::No};
+    answers_.queue = {QMessageBox::No};
     child<QPushButton>(&dlg, "1179")->click();
     QCOMPARE(list->count(), 2);
-    answers_ = {QMessageBox::Yes};
+    answers_.queue = {QMessageBox::Yes};
     child<QPushButton>(&dlg, "1179")->click();
-    QCOMPARE(told_.last(), QString("Cancella questo dato?"));
+    QCOMPARE(answers_.texts.last(), QString("Cancella questo dato?"));
     QCOMPARE(list->count(), 0);
     QVERIFY(!child<QPushButton>(&dlg, "1179")->isEnabled());
   }

@@ -33,26 +33,14 @@
 #include "core/texts.h"
 #include "profile/print/page_source.h"
 #include "profile/ui/print_job.h"
+#include "tests/ui_test_support.h"
 
 #include <QFile>
 #include <QPrinter>
 
+using namespace kelp::test;
+
 namespace {
-
-template <class T = QWidget>
-T* child(QObject* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qWarning("missing control %s", name);
-  return c;
-}
-
-void shot(QWidget* w, const QString& name) {
-  const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-  if (dir.isEmpty()) return;
-  w->show();
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-}
 
 int currentYear() {
   int d, m, y;
@@ -72,8 +60,7 @@ class TestStatWindows : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(dir_.isValid());
-    qputenv("KELP_CONFIG_DIR", dir_.path().toUtf8());
-    kelp::settingsFile().setPath(kelp::configFilePath("Kelp.ini"));
+    useConfigFolder(dir_.path());
     lb_ = kelp::makeDemoLogbook(400, 3);
   }
 
@@ -359,8 +346,7 @@ class TestStatWindows : public QObject {
   }
 
   void everyChartPrintsItsPages() {
-    const QByteArray shots = qgetenv("KELP_SHOT_DIR");
-    const QString out = shots.isEmpty() ? dir_.path() : QString::fromLocal8Bit(shots);
+    const QString out = shotDir().isEmpty() ? dir_.path() : shotDir();
     for (int metric : {1, 0}) {
       for (int chart = 0; chart < kelp::kStatChartCount; ++chart) {
         kelp::StatOptions o;

@@ -28,23 +28,11 @@
 #include "core/settings.h"
 #include "core/strings.h"
 #include "profile/ui/profile_plot.h"
+#include "tests/ui_test_support.h"
+
+using namespace kelp::test;
 
 namespace {
-
-template <class T = QWidget>
-T* child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qWarning("missing control %s", name);
-  return c;
-}
-
-void shot(QWidget* w, const char* name) {
-  const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-  if (dir.isEmpty()) return;
-  w->show();
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-}
 
 // Closes the next modal message box (a validation message) once it shows.
 void closeNextMessageBox(bool* seen) {
@@ -71,8 +59,7 @@ class TestDialogs : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(dir_.isValid());
-    qputenv("KELP_CONFIG_DIR", dir_.path().toUtf8());
-    kelp::settingsFile().setPath(kelp::configFilePath("Kelp.ini"));
+    useConfigFolder(dir_.path());
   }
 
   void init() {
@@ -353,8 +340,7 @@ class TestDialogs : public QObject {
   }
 
   void splashClosesOnKeyAndOnTimer() {
-    const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-    if (!dir.isEmpty()) SplashWindow::picture().save(QString::fromLocal8Bit(dir) + "/splash.png");
+    if (!shotDir().isEmpty()) SplashWindow::picture().save(shotDir() + "/splash.png");
     QPointer<SplashWindow> byKey = new SplashWindow;
     byKey->showCentred();
     QVERIFY(byKey->isVisible());

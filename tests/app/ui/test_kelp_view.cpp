@@ -1,6 +1,5 @@
 // The main form view: fields, list lines, unit switch, preview layout and commands.
 #include <QAbstractButton>
-#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -16,8 +15,10 @@
 #include "core/settings.h"
 #include "core/texts.h"
 #include "profile/ui/profile_plot.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
 
@@ -86,12 +87,6 @@ class TestKelpView : public QObject {
     lb.modified = false;
   }
 
-  // Saves a picture of the widget when KELP_SHOT_DIR is set (for looking at it).
-  static void shot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-    if (!dir.isEmpty()) w.grab().save(QDir(QString::fromUtf8(dir)).filePath(name));
-  }
-
  private slots:
   void init() {
     settings() = Settings{};
@@ -148,7 +143,7 @@ class TestKelpView : public QObject {
     QCOMPARE(v.diveList()->item(0)->text(),
              QString("P\t00012\t14.07.23\tIsola d´Elba, Secca di Capo Sant´Andrea"));
     QCOMPARE(v.diveList()->currentRow(), 0);
-    shot(v, "view_metric.png");
+    shot(&v, "view_metric");
   }
 
   void handMadeDiveWithoutSite() {
@@ -185,7 +180,7 @@ class TestKelpView : public QObject {
     QCOMPARE(v.fieldText(1056), QString("64.4"));  // 18 °C
     QCOMPARE(v.fieldText(1069), QString("13.4"));  // 5 kg
     QCOMPARE(v.fieldText(1058), QString("0.65"));  // 18.5 l/min
-    shot(v, "view_imperial.png");
+    shot(&v, "view_imperial");
   }
 
   void weightRowFollowsExtendedModeAndFieldSelection() {

@@ -15,8 +15,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
-#include <deque>
-#include <functional>
 
 #include "app/command_rules.h"
 #include "app/ui/kelp_doc.h"
@@ -24,44 +22,15 @@
 #include "core/demo_logbook.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
 
-// Answers message boxes from a queue (Ok/Yes when empty) and remembers what they said.
-struct Answers {
-  std::deque<int> queue;
-  QStringList texts;
-  void install() {
-    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text,
-                                 QMessageBox::StandardButtons buttons) {
-      texts << text;
-      if (!queue.empty()) {
-        int a = queue.front();
-        queue.pop_front();
-        return a;
-      }
-      return int(buttons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok);
-    };
-  }
-};
-
-// Fills the next modal dialog once it is open, then lets it go on.
-void onNextDialog(std::function<void(QDialog*)> fill) {
-  QTimer::singleShot(0, [fill] {
-    for (int tries = 0; tries < 200; ++tries) {
-      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        fill(d);
-        return;
-      }
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-  });
-}
-
 void setField(QDialog* d, const char* id, const QString& value) {
-  auto* e = d->findChild<QLineEdit*>(QString::fromLatin1(id));
+  auto* e = child<QLineEdit>(d, id);
   QVERIFY2(e, id);
   e->setText(value);
 }
@@ -72,14 +41,11 @@ class TestMainFrame : public QObject {
   Q_OBJECT
  private:
   QTemporaryDir m_dir;
-  Answers m_answers;
+  MessageAnswers m_answers;
 
   QString path(const QString& name) const { return m_dir.filePath(name); }
   QString writeDemo(const QString& name, int dives, unsigned seed) {
-    Logbook lb = makeDemoLogbook(dives, seed);
-    const QString p = path(name);
-    if (!lb.saveFile(p.toStdString()).ok) return {};
-    return p;
+    return writeDemoLogbook(path(name), dives, seed);
   }
   bool enabled(CMainFrame& f, int id) {
     f.updateCommands();
@@ -89,16 +55,13 @@ class TestMainFrame : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
-    qputenv("KELP_CONFIG_DIR", m_dir.filePath(QStringLiteral("config")).toUtf8());
-    QDir().mkpath(m_dir.filePath(QStringLiteral("config")));
-    loadAllSettings(1024, 768);
+    loadSettingsFrom(m_dir.filePath(QStringLiteral("config")));
     settings().lastLogbookPath.clear();
     m_answers.install();
   }
   void init() {
     settings().lastLogbookPath.clear();  // each document starts from a new logbook
-    m_answers.queue.clear();
-    m_answers.texts.clear();
+    m_answers.clear();
   }
 
   void menusCarryTextsAndKeys() {

@@ -14,8 +14,10 @@
 #include "core/demo_logbook.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
 
@@ -32,29 +34,19 @@ class TestUndo : public QObject {
   Q_OBJECT
  private:
   QTemporaryDir m_dir;
-  QStringList m_messages;
+  MessageAnswers m_answers;
 
-  QString writeDemo(const QString& name, int dives) {
-    Logbook lb = makeDemoLogbook(dives, 5);
-    const QString p = m_dir.filePath(name);
-    return lb.saveFile(p.toStdString()).ok ? p : QString();
-  }
+  QString writeDemo(const QString& name, int dives) { return writeDemoLogbook(m_dir.filePath(name), dives, 5); }
 
  private slots:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
-    qputenv("KELP_CONFIG_DIR", m_dir.filePath(QStringLiteral("config")).toUtf8());
-    QDir().mkpath(m_dir.filePath(QStringLiteral("config")));
-    loadAllSettings(1024, 768);
-    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text,
-                                 QMessageBox::StandardButtons buttons) {
-      m_messages << text;
-      return int(buttons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok);
-    };
+    loadSettingsFrom(m_dir.filePath(QStringLiteral("config")));
+    m_answers.install();
   }
   void init() {
     settings().lastLogbookPath.clear();
-    m_messages.clear();
+    m_answers.clear();
   }
 
   void menuTextsAndEnableStatesFollowTheHistory() {
@@ -137,7 +129,7 @@ class TestUndo : public QObject {
     doc.undoStack()->undo();
     QVERIFY(!doc.isModified());  // back where it was saved: no save question
     QVERIFY(doc.fileNew());
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_answers.texts.isEmpty());
     QVERIFY(doc.openFile(m_dir.filePath(QStringLiteral("flag.log"))));
     QVERIFY(doc.perform(QStringLiteral("Rinumera Logbook"), [](Logbook& lb) { return renumberTo(lb, 5); }));
     QVERIFY(doc.fileSave());

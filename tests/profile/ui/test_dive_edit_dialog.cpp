@@ -16,7 +16,6 @@
 #include <QUndoStack>
 #include <QtTest>
 #include <cstring>
-#include <functional>
 
 #include "app/command_rules.h"
 #include "app/ui/kelp_doc.h"
@@ -29,38 +28,12 @@
 #include "profile/fill_dives.h"
 #include "profile/ui/dive_edit_dialog.h"
 #include "profile/ui/fill_dives_dialog.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
-
-template <class T = QWidget>
-T* child(QWidget* w, int id) {
-  T* c = w->findChild<T*>(QString::number(id));
-  if (!c) qWarning("missing control %d", id);
-  return c;
-}
-
-void shot(QWidget* w, const QString& name) {
-  const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-  if (dir.isEmpty()) return;
-  w->show();
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-}
-
-// Runs `fill` on the next modal dialog once it is open.
-void onNextDialog(std::function<void(QDialog*)> fill) {
-  QTimer::singleShot(0, [fill] {
-    for (int tries = 0; tries < 200; ++tries) {
-      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        fill(d);
-        return;
-      }
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-  });
-}
 
 DiveRecord sampleDive() {
   DiveRecord r = makeRecord();
@@ -96,23 +69,21 @@ DiveRecord sampleDive() {
 class TestDiveEditDialog : public QObject {
   Q_OBJECT
   QTemporaryDir m_dir;
+  MessageAnswers m_answers;
 
  private slots:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
-    qputenv("KELP_CONFIG_DIR", m_dir.path().toUtf8());
-    loadAllSettings(1024, 768);
+    loadSettingsFrom(m_dir.path());
     settings().lastLogbookPath.clear();
-    uiPrompts().message = [](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-      s_messages << text;
-      return int(QMessageBox::Ok);
-    };
+    m_answers.okOnly = true;
+    m_answers.install();
   }
   void init() {
     settings().unitsMetric = 1;
     settings().extended = 1;
     editorSession() = EditorSession{};
-    s_messages.clear();
+    m_answers.texts.clear();
   }
 
   void okWithoutChangesStoresTheSameBytes() {
@@ -354,7 +325,7 @@ class TestDiveEditDialog : public QObject {
     onNextDialog([&](QDialog* d) {
       child<QPushButton>(d, 1415)->click();
       d->accept();  // no range: stays open with the message
-      sawMessage = s_messages.contains(QStringLiteral("Inserisci imm")) && d->isVisible();
+      sawMessage = m_answers.texts.contains(QStringLiteral("Inserisci imm")) && d->isVisible();
       child<QLineEdit>(d, 1413)->setText(QString::number(n2));
       child<QLineEdit>(d, 1414)->setText(QString::number(n3));
       child<QRadioButton>(d, 1031)->setChecked(true);
@@ -396,9 +367,6 @@ class TestDiveEditDialog : public QObject {
     shot(&dlg, QStringLiteral("fill_dives_imperial"));
     settings().extended = 1;
   }
-
- public:
-  static inline QStringList s_messages;
 };
 
 QTEST_MAIN(TestDiveEditDialog)

@@ -7,12 +7,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 
 #include "app/command_rules.h"
 #include "app/ui/kelp_doc.h"
@@ -22,37 +20,12 @@
 #include "core/texts.h"
 #include "profile/ui/print_dives_dlg.h"
 #include "profile/ui/print_job.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
-
-template <class T = QWidget>
-T* child(QWidget* w, int id) {
-  T* c = w->findChild<T*>(QString::number(id));
-  if (!c) qWarning("missing control %d", id);
-  return c;
-}
-
-// Runs fill on the next modal dialog once it is open.
-void onNextDialog(std::function<void(QDialog*)> fill) {
-  QTimer::singleShot(0, [fill] {
-    for (int tries = 0; tries < 200; ++tries) {
-      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        fill(d);
-        return;
-      }
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-  });
-}
-
-QString pdfText(const QString& pdf) {
-  QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  p.waitForFinished(30000);
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // Dive numbers printed in the slot headers, in page order.
 QList<int> printedNumbers(const QString& text) {
@@ -67,7 +40,7 @@ QList<int> printedNumbers(const QString& text) {
 class TestPrintDivesDlg : public QObject {
   Q_OBJECT
   QTemporaryDir m_dir;
-  QStringList m_messages;
+  MessageAnswers m_answers;
 
   // Sends the next print to a PDF file instead of a printer.
   void printInto(const QString& file, int* offered = nullptr) {
@@ -83,14 +56,12 @@ class TestPrintDivesDlg : public QObject {
   void initTestCase() {
     QVERIFY(m_dir.isValid());
     settings().unitsMetric = 1;
-    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-      m_messages << text;
-      return int(QMessageBox::Ok);
-    };
+    m_answers.okOnly = true;
+    m_answers.install();
   }
   void init() {
     settings().lastLogbookPath.clear();  // a new document starts empty
-    m_messages.clear();
+    m_answers.texts.clear();
     PrintJob::hooks() = {};
   }
 
@@ -105,11 +76,7 @@ class TestPrintDivesDlg : public QObject {
     QVERIFY(child<QCheckBox>(&dlg, 1457)->isChecked());
     QCOMPARE(child<QLineEdit>(&dlg, 1158)->text(), QStringLiteral("3"));
     QCOMPARE(child<QLineEdit>(&dlg, 1159)->text(), QStringLiteral("7"));
-    const QByteArray shots = qgetenv("KELP_SHOT_DIR");
-    if (!shots.isEmpty()) {
-      dlg.show();
-      dlg.grab().save(QString::fromLocal8Bit(shots) + "/dialog_181.png");
-    }
+    shot(&dlg, QStringLiteral("dialog_181"));
 
     // "Copertina" disables the numbers; the other modes enable them again.
     child<QRadioButton>(&dlg, 1027)->click();
@@ -140,7 +107,7 @@ class TestPrintDivesDlg : public QObject {
     dlg.show();
     child<QLineEdit>(&dlg, 1159)->clear();
     child<QAbstractButton>(&dlg, 1)->click();
-    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_answers.texts.size(), 1);
     QVERIFY(dlg.isVisible());  // still open
     child<QRadioButton>(&dlg, 1027)->click();
     child<QAbstractButton>(&dlg, 1)->click();
@@ -192,11 +159,10 @@ class TestPrintDivesDlg : public QObject {
       auto* w = dlg.findChild<QPrintPreviewWidget*>();
       w->updatePreview();
       previewed = w->pageCount();
-      const QByteArray shots = qgetenv("KELP_SHOT_DIR");
-      if (!shots.isEmpty()) {
+      if (!shotDir().isEmpty()) {
         dlg.resize(700, 900);
         w->fitToWidth();
-        dlg.grab().save(QString::fromLocal8Bit(shots) + "/preview_list.png");
+        dlg.grab().save(shotDir() + "/preview_list.png");
       }
     };
     f.runCommand(cmd::PrintPreview);
@@ -213,7 +179,7 @@ class TestPrintDivesDlg : public QObject {
     f.runCommand(cmd::Print);
     QCOMPARE(offered, 1);
     QVERIFY(pdfText(cover).contains(QStringLiteral("Logbook")));
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_answers.texts.isEmpty());
   }
 
   // After renumbering a range the numbers need not rise with the position: printing from
@@ -267,7 +233,7 @@ class TestPrintDivesDlg : public QObject {
     });
     f.runCommand(cmd::Print);
     QVERIFY(!printed);
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_answers.texts.isEmpty());
   }
 };
 

@@ -6,15 +6,16 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/texts.h"
 #include "profile/print/page_source.h"
 #include "profile/ui/print_job.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp::print;
+using namespace kelp::test;
 
 namespace {
 
@@ -34,22 +35,6 @@ struct NumberedPages : PageSource {
     drawPageFooter(p, area, "/tmp/mare.log", kelp::dayNumber(3, 4, 2021));
   }
 };
-
-QString pdfText(const QString& pdf, int page = 0) {
-  QProcess p;
-  QStringList args{QStringLiteral("-layout")};
-  if (page > 0) args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
-  p.start(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-"));
-  if (!p.waitForFinished(30000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString pdfInfo(const QString& pdf) {
-  QProcess p;
-  p.start(QStringLiteral("pdfinfo"), {pdf});
-  p.waitForFinished(30000);
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 }  // namespace
 
@@ -166,8 +151,7 @@ class TestPrintJob : public QObject {
       w->updatePreview();
       shown = w->pageCount();
       QCOMPARE(dlg.windowTitle(), QStringLiteral("Anteprima Stampa"));
-      const QByteArray shots = qgetenv("KELP_SHOT_DIR");
-      if (!shots.isEmpty()) dlg.grab().save(QString::fromLocal8Bit(shots) + "/print_preview.png");
+      shot(&dlg, QStringLiteral("print_preview"));
     };
     PrintJob(pages, nullptr).preview();
     QCOMPARE(shown, 3);

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
@@ -17,30 +16,13 @@
 #include "profile/print/logbook_pages.h"
 #include "profile/print_layout.h"
 #include "profile/ui/profile_plot.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
 using namespace kelp::print;
+using namespace kelp::test;
 
 namespace {
-
-QString pdfText(const QString& pdf, int page = 0) {
-  QProcess p;
-  QStringList args{QStringLiteral("-layout")};
-  if (page > 0)
-    args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
-  p.start(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-"));
-  if (!p.waitForFinished(30000)) return {};
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int pdfPages(const QString& pdf) {
-  QProcess p;
-  p.start(QStringLiteral("pdfinfo"), {pdf});
-  p.waitForFinished(30000);
-  const QString info = QString::fromUtf8(p.readAllStandardOutput());
-  const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-  return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
 
 int32_t kToday = dayNumber(24, 12, 2023);
 
@@ -82,10 +64,9 @@ class TestPrintPages : public QObject {
     const QString file = m_dir.filePath(name);
     const Result r = writePdf(pages, file.toStdString());
     if (!r.ok) qWarning("%s", r.error.c_str());
-    const QByteArray shots = qgetenv("KELP_SHOT_DIR");
-    if (!shots.isEmpty()) {
-      QFile::remove(QString::fromLocal8Bit(shots) + "/" + name);
-      QFile::copy(file, QString::fromLocal8Bit(shots) + "/" + name);
+    if (!shotDir().isEmpty()) {
+      QFile::remove(shotDir() + "/" + name);
+      QFile::copy(file, shotDir() + "/" + name);
     }
     return file;
   }

@@ -1,13 +1,11 @@
 // "Crea profilo", "Salta immersione" and the merge command driven as a user would:
 // mouse over the graphs, the buttons, the questions and messages, and what reaches the
-// logbook. With KELP_RENDER_DIR set both dialogs are rendered to PNG files there.
+// logbook. Set KELP_SHOT_DIR to get a PNG of both dialogs.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QUndoStack>
 #include <QtTest>
-#include <deque>
 
 #include "../profile_test_util.h"
 #include "app/command_rules.h"
@@ -22,30 +20,13 @@
 #include "profile/ui/profile_dialogs.h"
 #include "profile/ui/profile_graph.h"
 #include "profile/ui/profile_wnd.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 using namespace testutil;
 
 namespace {
-
-struct Answers {
-  std::deque<int> queue;
-  QStringList texts;
-  void install() {
-    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-      texts << text;
-      if (queue.empty()) return int(QMessageBox::Ok);
-      const int a = queue.front();
-      queue.pop_front();
-      return a;
-    };
-  }
-};
-
-void render(QWidget* w, const QString& name) {
-  const QString dir = qEnvironmentVariable("KELP_RENDER_DIR");
-  if (!dir.isEmpty()) w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
 
 // Pixel position over sample i at depth d (graph units) of a graph showing `points` points.
 QPoint at(CGraphArea* g, int i, int points, double depth, double yMax) {
@@ -66,17 +47,11 @@ DiveRecord plainDive(int depthCm, int minutes) {
   return r;
 }
 
-// Closes the next modal dialog once it is open.
+// Closes the next modal dialog once it is open and keeps its title.
 void closeNextDialog(QString* title) {
-  QTimer::singleShot(0, [title] {
-    for (int tries = 0; tries < 200; ++tries) {
-      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        *title = d->windowTitle();
-        d->reject();
-        return;
-      }
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+  onNextDialog([title](QDialog* d) {
+    *title = d->windowTitle();
+    d->reject();
   });
 }
 
@@ -85,18 +60,18 @@ void closeNextDialog(QString* title) {
 class TestProfileDialogs : public QObject {
   Q_OBJECT
  private:
-  Answers m_answers;
+  MessageAnswers m_answers;
   CKelpDoc* m_doc = nullptr;
 
   Logbook& lb() { return m_doc->logbook(); }
 
  private slots:
   void init() {
-    m_answers = Answers();
+    m_answers.clear();
+    m_answers.okOnly = true;
     m_answers.install();
     settings() = Settings();
-    settings().profileColors = {rgb(0, 0, 160), rgb(0, 140, 0), rgb(255, 255, 255), rgb(200, 0, 200),
-                                rgb(0, 0, 0),   rgb(120, 120, 120), rgb(255, 0, 0), rgb(255, 160, 0)};
+    settings().profileColors = testutil::windowTestColors();
     profileClip().clear();
     m_doc = new CKelpDoc;
   }
@@ -113,7 +88,7 @@ class TestProfileDialogs : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     QCOMPARE(dlg.working().sampleCount, 93);
     QCOMPARE(dlg.yMax(), 12.0);  // 10 m and the step 2
-    render(&dlg, QStringLiteral("create_profile_draft"));
+    shot(&dlg, QStringLiteral("create_profile_draft"));
 
     // A drag below the maximum depth paints 10 m; a move without the button paints nothing.
     dlg.mouseAt(at(dlg.graph(), 40, 93, 11.5, 12), true);
@@ -124,7 +99,7 @@ class TestProfileDialogs : public QObject {
     dlg.mouseAt(at(dlg.graph(), 42, 93, 4, 12), false);
     QCOMPARE(dlg.working().samples[42].depth, -10.0f);
     QVERIFY(!dlg.text(1148).isEmpty());
-    render(&dlg, QStringLiteral("create_profile_drawn"));
+    shot(&dlg, QStringLiteral("create_profile_drawn"));
 
     QVERIFY(!dlg.button(1022)->isEnabled());  // nothing stored to cut yet
     dlg.button(1)->click();
@@ -164,7 +139,7 @@ class TestProfileDialogs : public QObject {
     QCOMPARE(profileClip().flags[30], 0);
     dlg.button(1020)->click();
     QVERIFY(profileClip().shown);
-    render(&dlg, QStringLiteral("create_profile_imperial"));
+    shot(&dlg, QStringLiteral("create_profile_imperial"));
     settings().unitsMetric = 1;
   }
 
@@ -183,13 +158,13 @@ class TestProfileDialogs : public QObject {
     QCOMPARE(dlg.minute(), 5);
     QCOMPARE(dlg.minuteField()->text(), QStringLiteral("5"));
     QCOMPARE(dlg.minuteField()->palette().color(QPalette::Base), QColor(255, 64, 64));
-    render(&dlg, QStringLiteral("split_red"));
+    shot(&dlg, QStringLiteral("split_red"));
     dlg.clickAt(at(dlg.graph(), 37, points, 3, 20));  // at the surface
     QCOMPARE(dlg.minute(), 12);
     QCOMPARE(dlg.chosenDepth(), 0.0);
     QVERIFY(dlg.splitPossible());
     QCOMPARE(dlg.minuteField()->palette().color(QPalette::Base), QColor(0, 255, 0));
-    render(&dlg, QStringLiteral("split_green"));
+    shot(&dlg, QStringLiteral("split_green"));
   }
 
   void splitMessagesAndTheLogbook() {

@@ -1,13 +1,14 @@
 // The profile window and its data window: what a mouse move redraws, the cursor texts
 // and gauges, the clip buffer over the window's life, the switches kept in the settings,
-// the "Deco 92" link, and the placement stored on closing. With KELP_RENDER_DIR set the
-// window is also rendered to PNG files there, metric and imperial, with and without a profile.
+// the "Deco 92" link, and the placement stored on closing. Set KELP_SHOT_DIR to get a PNG of
+// the window, metric and imperial, with and without a profile.
 #include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QtTest>
 
+#include "../profile_test_util.h"
 #include "app/ui/kelp_doc.h"
 #include "core/demo_logbook.h"
 #include "core/settings.h"
@@ -16,19 +17,12 @@
 #include "profile/profile_clip.h"
 #include "profile/ui/profile_graph.h"
 #include "profile/ui/profile_wnd.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
-
-QStringList g_messages;
-
-void answerMessages() {
-  uiPrompts().message = [](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-    g_messages << text;
-    return int(QMessageBox::Ok);
-  };
-}
 
 int firstPosition(const Logbook& lb, bool (*wanted)(const DiveRecord&)) {
   for (int i = 1; i <= lb.diveCount(); ++i)
@@ -46,12 +40,6 @@ QPoint overSample(CProfileWnd& w, int i) {
   return QPoint(t.left() + static_cast<int>((i + 0.5) * (t.width() + 1.0) / n), t.top() + t.height() / 3);
 }
 
-void render(QWidget* w, const QString& name) {
-  const QString dir = qEnvironmentVariable("KELP_RENDER_DIR");
-  if (dir.isEmpty()) return;
-  w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
-
 bool fakePlanner(const Deco92Request& r, ProfileClip& clip) {
   std::vector<double> depths(static_cast<size_t>(r.bottomTime * 3 + 1), -static_cast<double>(r.maxDepth));
   clip.copyFrom(depths.data(), nullptr, static_cast<int>(depths.size()));
@@ -64,14 +52,15 @@ class TestProfileWindow : public QObject {
   Q_OBJECT
  private:
   CKelpDoc* m_doc = nullptr;
+  MessageAnswers m_answers;
 
  private slots:
   void init() {
-    answerMessages();
-    g_messages.clear();
+    m_answers.clear();
+    m_answers.okOnly = true;
+    m_answers.install();
     settings() = Settings();
-    settings().profileColors = {rgb(0, 0, 160), rgb(0, 140, 0), rgb(255, 255, 255), rgb(200, 0, 200),
-                                rgb(0, 0, 0),   rgb(120, 120, 120), rgb(255, 0, 0), rgb(255, 160, 0)};
+    settings().profileColors = testutil::windowTestColors();
     profileClip().clear();
     registerDeco92Planner(nullptr);
     m_doc = new CKelpDoc;
@@ -102,7 +91,7 @@ class TestProfileWindow : public QObject {
     QCOMPARE(w.graph()->renderCount(), renders);  // the graph itself is not drawn again
     QVERIFY(w.graph()->crossHair().verticalOn());
     QVERIFY(w.graph()->crossHair().horizontalOn());
-    render(&w, QStringLiteral("profile_window_metric"));
+    shot(&w, QStringLiteral("profile_window_metric"));
 
     // Outside the frame the lines go and the cursor stays.
     w.mouseMovedTo(QPoint(2, 2));
@@ -127,15 +116,15 @@ class TestProfileWindow : public QObject {
     QVERIFY(!w.text(1148).contains(QLatin1Char('.')));  // feet are whole
     for (int id : {1146, 1147, 1148, 1053})
       QVERIFY2(!w.text(id).contains(QStringLiteral("nan")), qPrintable(QString::number(id)));
-    render(&w, QStringLiteral("profile_window_imperial_no_tank"));
+    shot(&w, QStringLiteral("profile_window_imperial_no_tank"));
     lb.modify(pos, [](DiveRecord& r) { r.tankSize = 1200; r.startPressure = 30000; });
     w.selectDive(pos);
     w.mouseMovedTo(overSample(w, 45));
     QVERIFY(w.text(1149).endsWith(QStringLiteral(" psi")));
-    render(&w, QStringLiteral("profile_window_imperial"));
+    shot(&w, QStringLiteral("profile_window_imperial"));
     QVERIFY(w.dataWindow());  // "Datenfenster" is on by default
     QCOMPARE(w.dataWindow()->fieldText(1053), QString::fromStdString(formatMaxDepth(w.dive())));
-    render(w.dataWindow(), QStringLiteral("data_window_imperial"));
+    shot(w.dataWindow(), QStringLiteral("data_window_imperial"));
     settings().unitsMetric = 1;
   }
 
@@ -154,7 +143,7 @@ class TestProfileWindow : public QObject {
     QVERIFY(!w.button(1019)->isEnabled());
     QVERIFY(!w.button(1023)->isEnabled());
     QVERIFY(!w.button(1020)->isEnabled());
-    render(&w, QStringLiteral("profile_window_no_profile"));
+    shot(&w, QStringLiteral("profile_window_no_profile"));
   }
 
   void listLinesAndSelectionMoveTheLogbooksCurrentDive() {
@@ -204,7 +193,7 @@ class TestProfileWindow : public QObject {
     QVERIFY(w.button(1021)->isEnabled());
     QApplication::processEvents();
     QVERIFY(w.graph()->renderCount() > renders);  // the overlay is drawn into the picture
-    render(&w, QStringLiteral("profile_window_clip"));
+    shot(&w, QStringLiteral("profile_window_clip"));
     w.button(1021)->click();
     QVERIFY(!profileClip().shown);
   }
@@ -227,7 +216,7 @@ class TestProfileWindow : public QObject {
     QCOMPARE(w.dataWindow()->fieldText(1055), QString::fromStdString(formatMinutes(r.diveTime)));
     QCOMPARE(w.dataWindow()->fieldText(1046), QString::fromStdString(formatComputerType(r.computerType)));
     w.dataWindow()->show();
-    render(w.dataWindow(), QStringLiteral("data_window"));
+    shot(w.dataWindow(), QStringLiteral("data_window"));
     w.selectDive(1);
     QCOMPARE(w.dataWindow()->fieldText(1042), QString::fromStdString(formatDateLong(lb.dives()[0].date)));
     w.button(1145)->click();
@@ -244,11 +233,11 @@ class TestProfileWindow : public QObject {
     w.mouseMovedTo(overSample(w, 3));
     QCOMPARE(w.cursorIndex(), 3);
     w.button(1023)->click();
-    QVERIFY(g_messages.isEmpty());  // below index 4 nothing happens
+    QVERIFY(m_answers.texts.isEmpty());  // below index 4 nothing happens
     w.mouseMovedTo(overSample(w, 45));
     w.button(1023)->click();
-    QCOMPARE(g_messages.size(), 1);
-    QVERIFY(g_messages[0].contains(QStringLiteral("non è ancora disponibile")));
+    QCOMPARE(m_answers.texts.size(), 1);
+    QVERIFY(m_answers.texts[0].contains(QStringLiteral("non è ancora disponibile")));
     QVERIFY(profileClip().empty());
 
     registerDeco92Planner(fakePlanner);

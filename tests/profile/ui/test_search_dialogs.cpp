@@ -17,8 +17,6 @@
 #include <QTreeView>
 #include <QUndoStack>
 #include <QtTest>
-#include <deque>
-#include <functional>
 
 #include "app/command_rules.h"
 #include "app/ui/kelp_doc.h"
@@ -29,69 +27,28 @@
 #include "profile/dive_list.h"
 #include "profile/search.h"
 #include "profile/ui/dive_list_dialog.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
 
-// Answers message boxes from a queue (Ok/Yes when empty) and file questions from another.
-struct Answers {
-  std::deque<int> queue;
-  std::deque<QString> files;
-  QStringList texts;
+// Answers message boxes, and the questions for a logbook file from a queue of their own.
+struct Answers : MessageAnswers {
+  QStringList files;
   void install() {
-    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text,
-                                 QMessageBox::StandardButtons buttons) {
-      texts << text;
-      if (!queue.empty()) {
-        const int a = queue.front();
-        queue.pop_front();
-        return a;
-      }
-      return int(buttons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok);
-    };
+    MessageAnswers::install();
     uiPrompts().logbookFile = [this](QWidget*, bool, const QString&) {
-      if (files.empty()) return QString();
-      const QString f = files.front();
-      files.pop_front();
-      return f;
+      return files.isEmpty() ? QString() : files.takeFirst();
     };
   }
 };
-
-// Works on the next modal dialog once it is open.
-void onNextDialog(std::function<void(QDialog*)> work) {
-  QTimer::singleShot(0, [work] {
-    for (int tries = 0; tries < 200; ++tries) {
-      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        work(d);
-        // A check that failed inside leaves the dialog open: close it so the test goes on.
-        if (d->isVisible()) d->reject();
-        return;
-      }
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-  });
-}
-
-template <class T = QWidget>
-T* child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qWarning("missing control %s", name);
-  return c;
-}
 
 void click(QWidget* d, const char* id) {
   auto* b = child<QAbstractButton>(d, id);
   QVERIFY2(b, id);
   b->click();
-}
-
-void shot(QWidget* w, const QString& name) {
-  const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-  if (dir.isEmpty()) return;
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 QString units() { return settings().unitsMetric ? QStringLiteral("metric") : QStringLiteral("imperial"); }
@@ -156,9 +113,7 @@ class TestSearchDialogs : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
-    qputenv("KELP_CONFIG_DIR", m_dir.filePath(QStringLiteral("config")).toUtf8());
-    QDir().mkpath(m_dir.filePath(QStringLiteral("config")));
-    loadAllSettings(1024, 768);
+    loadSettingsFrom(m_dir.filePath(QStringLiteral("config")));
     m_answers.install();
   }
   void init() {
@@ -463,7 +418,7 @@ class TestSearchDialogs : public QObject {
   // ---- every dialog in both unit systems ----
 
   void renderEveryDialogInBothUnits() {
-    if (qgetenv("KELP_SHOT_DIR").isEmpty()) QSKIP("KELP_SHOT_DIR not set");
+    if (shotDir().isEmpty()) QSKIP("KELP_SHOT_DIR not set");
     const QString p = path(QStringLiteral("render.log"));
     QVERIFY(makeDemoLogbook(200, 3).saveFile(p.toStdString()).ok);
     for (int metricUnits : {1, 0}) {

@@ -32,23 +32,12 @@
 #include "records/ui/address_dialogs.h"
 #include "records/ui/equipment_dialogs.h"
 #include "records/ui/trip_owner_dialogs.h"
+#include "tests/ui_test_support.h"
+
+using kelp::test::child;
+using kelp::test::shot;
 
 namespace {
-
-template <class T = QWidget>
-T* child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qWarning("missing control %s", name);
-  return c;
-}
-
-void shot(QWidget* w, const char* name) {
-  const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-  if (dir.isEmpty()) return;
-  w->show();
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-}
 
 // Runs `fill` on the next modal dialog of type T once it shows, then accepts it.
 template <class T>

@@ -34,26 +34,13 @@
 #include "transfer/transfer_files.h"
 #include "transfer/ui/serial_link.h"
 #include "transfer/ui/transfer_dialog.h"
+#include "tests/transfer/transfer_test_util.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
-
-QStringList s_messages;
-QList<int> s_answers;  // answers to questions, in turn; Yes when empty
-
-template <class T = QWidget>
-T* child(QWidget* w, int id) {
-  T* c = w->findChild<T*>(QString::number(id));
-  if (!c) qWarning("missing control %d", id);
-  return c;
-}
-
-void shot(QWidget* w, const QString& name) {
-  const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-  if (dir.isEmpty()) return;
-  w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-}
 
 int32_t today() {
   const LocalTime t = splitLocalTime(static_cast<int64_t>(std::time(nullptr)));
@@ -62,14 +49,8 @@ int32_t today() {
 
 // A dive 'daysAgo' days before today at 10:00.
 DownloadedDive computerDive(int daysAgo, int depthCm, int minutes) {
-  DownloadedDive d;
+  DownloadedDive d = sampleDive(1, 1, 2000, 600, depthCm, minutes);
   d.date = today() - daysAgo;
-  d.timeOfDay = 600;
-  d.maxDepth = static_cast<int16_t>(depthCm);
-  d.diveTime = static_cast<int16_t>(minutes);
-  d.altitudeClass = 1;
-  d.minWaterTemperature = 1800;
-  d.airUsed = 12000;
   return d;
 }
 
@@ -145,6 +126,7 @@ class TestTransferDialog : public QObject {
   Q_OBJECT
   QTemporaryDir m_dir;
   std::unique_ptr<CKelpDoc> m_doc;
+  MessageAnswers m_answers;
 
   void resetLogbook() {
     m_doc = std::make_unique<CKelpDoc>();
@@ -158,18 +140,12 @@ class TestTransferDialog : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
-    qputenv("KELP_CONFIG_DIR", m_dir.path().toUtf8());
-    loadAllSettings(1024, 768);
+    loadSettingsFrom(m_dir.path());
     settings().lastLogbookPath.clear();
-    uiPrompts().message = [](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons b) {
-      s_messages << text;
-      if (b & QMessageBox::Yes) return s_answers.isEmpty() ? int(QMessageBox::Yes) : s_answers.takeFirst();
-      return int(QMessageBox::Ok);
-    };
+    m_answers.install();
   }
   void init() {
-    s_messages.clear();
-    s_answers.clear();
+    m_answers.clear();
     settings().comPort = 1;
     settings().dump = 0;
     settings().defaults = DiveDefaults{};
@@ -246,7 +222,7 @@ class TestTransferDialog : public QObject {
     QCOMPARE(int(lb.get(3).date), int(today() - 6));
     QCOMPARE(int(lb.get(5).maxDepth), 2700);
     QCOMPARE(int(lb.get(5).computerType), 52);
-    QVERIFY(s_messages.isEmpty());
+    QVERIFY(m_answers.texts.isEmpty());
 
     // The same computer again: nothing is new.
     CTransferDlg again(*m_doc);
@@ -254,7 +230,7 @@ class TestTransferDialog : public QObject {
     again.show();
     QCOMPARE(child<QLineEdit>(&again, 1444)->text(), QStringLiteral("4711"));  // last transfer's texts
     iface.play(image, fast());
-    QTRY_VERIFY_WITH_TIMEOUT(s_messages.contains(QString::fromStdString(str(62781))), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_answers.texts.contains(QString::fromStdString(str(62781))), 10000);
     QCOMPARE(child<QTreeWidget>(&again, 1039)->topLevelItemCount(), 0);
     QVERIFY(!child<QPushButton>(&again, 1070)->isEnabled());
     again.reject();  // no question: nothing waits to be inserted
@@ -274,7 +250,7 @@ class TestTransferDialog : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(dlg.receiver().done(), 10000);
     QCOMPARE(dlg.receiver().image(), image);
     QCOMPARE(child<QTreeWidget>(&dlg, 1039)->topLevelItemCount(), 3);
-    QVERIFY(s_messages.isEmpty());
+    QVERIFY(m_answers.texts.isEmpty());
   }
 
   // A stream that stops: after 2 seconds of silence the bytes are dropped with
@@ -289,8 +265,8 @@ class TestTransferDialog : public QObject {
     const std::vector<uint8_t> image = fiveDiveImage();
     iface.play(image, o);
     QTRY_VERIFY_WITH_TIMEOUT(dlg.receiver().storedCount() == 1500, 10000);
-    QVERIFY(s_messages.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(s_messages.contains(QString::fromStdString(str(62740))), 5000);
+    QVERIFY(m_answers.texts.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(m_answers.texts.contains(QString::fromStdString(str(62740))), 5000);
     QVERIFY(dlg.isVisible());
     QVERIFY(!dlg.receiver().receiving());
     QCOMPARE(dlg.receiver().storedCount(), 0);
@@ -300,7 +276,7 @@ class TestTransferDialog : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(dlg.receiver().done(), 10000);
     QCOMPARE(dlg.receiver().image(), image);
     QCOMPARE(child<QTreeWidget>(&dlg, 1039)->topLevelItemCount(), 3);
-    QCOMPARE(s_messages.size(), 1);
+    QCOMPARE(m_answers.texts.size(), 1);
   }
 
   void aPauseOfMoreThanTwoSecondsIsATransferError() {
@@ -312,7 +288,7 @@ class TestTransferDialog : public QObject {
     o.pauseMs = 2300;
     iface.play(fiveDiveImage(), o);
     QTRY_VERIFY_WITH_TIMEOUT(dlg.receiver().storedCount() == 1026, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(s_messages.contains(QString::fromStdString(str(62740))), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_answers.texts.contains(QString::fromStdString(str(62740))), 5000);
     QVERIFY(dlg.isVisible());
     QVERIFY(!dlg.receiver().done());
     QTRY_VERIFY_WITH_TIMEOUT(iface.finished(), 5000);
@@ -330,7 +306,7 @@ class TestTransferDialog : public QObject {
     iface.play(image, fast());
     QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), 10000);
     QCOMPARE(dlg.result(), int(QDialog::Rejected));
-    QCOMPARE(s_messages, QStringList{QString::fromStdString(str(62740))});
+    QCOMPARE(m_answers.texts, QStringList{QString::fromStdString(str(62740))});
     QCOMPARE(QString::fromStdString(settings().trSerial), QStringLiteral("1234"));
     QCOMPARE(child<QLineEdit>(&dlg, 1444)->text(), QStringLiteral("1234"));
     QCOMPARE(m_doc->logbook().diveCount(), 2);
@@ -342,13 +318,13 @@ class TestTransferDialog : public QObject {
     settings().comPort = 3;
     CTransferDlg dlg(*m_doc);
     QVERIFY(!dlg.openPort());
-    QCOMPARE(s_messages, QStringList{QStringLiteral("   Com 3 non pronta   ")});
+    QCOMPARE(m_answers.texts, QStringList{QStringLiteral("   Com 3 non pronta   ")});
     QVERIFY(!dlg.link()->isOpen());
     // Through the command nothing opens.
-    s_messages.clear();
+    m_answers.texts.clear();
     CMainFrame frame(m_doc.get());
     frame.runCommand(cmd::Transfer);
-    QCOMPARE(s_messages.size(), 1);
+    QCOMPARE(m_answers.texts.size(), 1);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
   }
 
@@ -366,9 +342,9 @@ class TestTransferDialog : public QObject {
       QElapsedTimer t;
       t.start();
       while (!dlg->receiver().done() && t.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-      s_answers << int(QMessageBox::No);  // "Annulli immersione?" No: the dialog stays
+      m_answers.queue << int(QMessageBox::No);  // "Annulli immersione?" No: the dialog stays
       dlg->reject();
-      cancelAsked = s_messages.contains(QString::fromStdString(str(62782))) && dlg->isVisible();
+      cancelAsked = m_answers.texts.contains(QString::fromStdString(str(62782))) && dlg->isVisible();
       child<QPushButton>(dlg, 1070)->click();
     });
     frame.runCommand(cmd::Transfer);
@@ -389,7 +365,7 @@ class TestTransferDialog : public QObject {
     auto* replay = dlg.findChild<QAction*>(QStringLiteral("9"));
     QVERIFY(replay);
     replay->trigger();  // no file: nothing happens
-    QVERIFY(s_messages.isEmpty());
+    QVERIFY(m_answers.texts.isEmpty());
     QVERIFY(!dlg.session().decoded());
 
     const std::vector<uint8_t> image = fiveDiveImage();
@@ -398,8 +374,8 @@ class TestTransferDialog : public QObject {
     f.write(reinterpret_cast<const char*>(image.data()), 2049);
     f.close();
     replay->trigger();
-    QCOMPARE(s_messages.size(), 1);
-    QVERIFY(s_messages[0].contains(QStringLiteral("2049")));
+    QCOMPARE(m_answers.texts.size(), 1);
+    QVERIFY(m_answers.texts[0].contains(QStringLiteral("2049")));
     QVERIFY(!dlg.session().decoded());
     QVERIFY(!child<QPushButton>(&dlg, 1070)->isEnabled());
 

@@ -14,7 +14,6 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 #include "app/command_rules.h"
@@ -27,43 +26,12 @@
 #include "transfer/ui/computer_types_dialog.h"
 #include "transfer/ui/csv_export_dialog.h"
 #include "transfer/ui/transfer_prompts.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 namespace {
-
-QStringList s_messages;
-QList<int> s_answers;
-
-template <class T = QWidget>
-T* child(QWidget* w, int id) {
-  T* c = w->findChild<T*>(QString::number(id));
-  if (!c) qWarning("missing control %d", id);
-  return c;
-}
-
-void shot(QWidget* w, const QString& name) {
-  const QByteArray dir = qgetenv("KELP_SHOT_DIR");
-  if (dir.isEmpty()) return;
-  w->show();
-  QApplication::processEvents();
-  w->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
-}
-
-// Runs `fill` on the next modal dialog (other than 'except') once it is open.
-void onNextDialog(std::function<void(QDialog*)> fill, QWidget* except = nullptr) {
-  QTimer::singleShot(0, [fill, except] {
-    for (int tries = 0; tries < 400; ++tries) {
-      auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (d && d != except) {
-        fill(d);
-        if (d->isVisible()) d->reject();  // a test that failed inside must not hang
-        return;
-      }
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-  });
-}
 
 // Numbered by the logbook as they are inserted.
 DiveRecord dive(int day, const char* location, int depthCm) {
@@ -94,28 +62,23 @@ class TestTransferWindows : public QObject {
   Q_OBJECT
   QTemporaryDir m_dir;
   std::unique_ptr<CKelpDoc> m_doc;
+  MessageAnswers m_answers;
   QString m_nextFile;  // the answer to the next file choice
   FileChoice m_lastChoice;
 
  private slots:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
-    qputenv("KELP_CONFIG_DIR", m_dir.path().toUtf8());
-    loadAllSettings(1024, 768);
+    loadSettingsFrom(m_dir.path());
     settings().lastLogbookPath.clear();
-    uiPrompts().message = [](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons b) {
-      s_messages << text;
-      if (b & QMessageBox::Yes) return s_answers.isEmpty() ? int(QMessageBox::Yes) : s_answers.takeFirst();
-      return int(QMessageBox::Ok);
-    };
+    m_answers.install();
     fileChoiceHook() = [this](QWidget*, const FileChoice& c) {
       m_lastChoice = c;
       return m_nextFile;
     };
   }
   void init() {
-    s_messages.clear();
-    s_answers.clear();
+    m_answers.clear();
     settings().unitsMetric = 1;
     m_doc = std::make_unique<CKelpDoc>();
     Logbook& lb = m_doc->logbook();
@@ -176,27 +139,27 @@ class TestTransferWindows : public QObject {
       QVERIFY(!child<QRadioButton>(d, 1031)->isEnabled());
       shot(d, "computer_type_new");
       d->accept();
-      stayed = d->isVisible() && s_messages.size() == 1;
+      stayed = d->isVisible() && m_answers.texts.size() == 1;
       child<QLineEdit>(d, 1433)->setText(QStringLiteral("120"));
       d->accept();
     }, dlg.get());
     child<QPushButton>(dlg.get(), 9)->click();
     QVERIFY(stayed);
-    QVERIFY(s_messages[0].contains(QStringLiteral("52")));
+    QVERIFY(m_answers.texts[0].contains(QStringLiteral("52")));
     QCOMPARE(list->topLevelItemCount(), 19);
     QCOMPARE(list->currentItem()->text(0), QStringLiteral("Mio computer"));
     QCOMPARE(list->currentItem()->text(2), QStringLiteral("NITROX"));
 
     // The type that a dive uses cannot be deleted; the new one can, after the question.
-    s_messages.clear();
+    m_answers.texts.clear();
     dlg->select(rowOf(QStringLiteral("Zeta Nitrox")));
     QVERIFY(child<QPushButton>(dlg.get(), 8)->isEnabled());
     child<QPushButton>(dlg.get(), 8)->click();
-    QCOMPARE(s_messages.size(), 2);
-    QCOMPARE(s_messages[0], QStringLiteral("Cancella ´Zeta Nitrox´?"));
+    QCOMPARE(m_answers.texts.size(), 2);
+    QCOMPARE(m_answers.texts[0], QStringLiteral("Cancella ´Zeta Nitrox´?"));
     QCOMPARE(list->topLevelItemCount(), 19);
     dlg->select(rowOf(QStringLiteral("Mio computer")));
-    s_answers << int(QMessageBox::No);
+    m_answers.queue << int(QMessageBox::No);
     child<QPushButton>(dlg.get(), 8)->click();
     QCOMPARE(list->topLevelItemCount(), 19);
     child<QPushButton>(dlg.get(), 8)->click();
@@ -273,7 +236,7 @@ class TestTransferWindows : public QObject {
     QCOMPARE(int(m_doc->logbook().get(3).date), int(dayNumber(7, 6, 2023)));  // in date order
     QCOMPARE(int(m_doc->logbook().get(3).computerType), 177);
     QCOMPARE(m_doc->undoStack()->undoText(), QStringLiteral("Importa Citizen"));
-    QVERIFY(s_messages.isEmpty());
+    QVERIFY(m_answers.texts.isEmpty());
 
     // Cancelled in the editor: nothing is added.
     onNextDialog([](QDialog* d) { d->reject(); });
@@ -282,16 +245,16 @@ class TestTransferWindows : public QObject {
 
     writeFile(wgmPath, QByteArray("X") + wgm.mid(1));
     frame.runCommand(cmd::ImportCitizen);
-    QCOMPARE(s_messages, QStringList{QStringLiteral("Formato file sbagliato")});
+    QCOMPARE(m_answers.texts, QStringList{QStringLiteral("Formato file sbagliato")});
     m_nextFile = m_dir.path() + "/missing.wgm";
     frame.runCommand(cmd::ImportCitizen);
-    QCOMPARE(s_messages.last(), QStringLiteral("File non esiste"));
+    QCOMPARE(m_answers.texts.last(), QStringLiteral("File non esiste"));
     m_nextFile.clear();  // cancelled file choice: nothing at all
     frame.runCommand(cmd::ImportCitizen);
-    QCOMPARE(s_messages.size(), 2);
+    QCOMPARE(m_answers.texts.size(), 2);
 
     // Guardian
-    s_messages.clear();
+    m_answers.texts.clear();
     const QString txtPath = m_dir.path() + "/dive.txt";
     writeFile(txtPath, "[GENERAL]\nDiveDate=20-06-2023\nDiveTime=11:30\nNumPoints=3\nSite=Reef ; a comment\n"
                        "[POINTS]\nP1=5.0\nP2=12.0\nP3=6.0\n");
@@ -312,7 +275,7 @@ class TestTransferWindows : public QObject {
     QCOMPARE(m_doc->logbook().diveCount(), 4);
     m_nextFile = m_dir.path() + "/missing.txt";
     frame.runCommand(cmd::ImportGuardian);
-    QCOMPARE(s_messages, QStringList{QStringLiteral("File non esiste")});
+    QCOMPARE(m_answers.texts, QStringList{QStringLiteral("File non esiste")});
   }
 
   void exportDialogRulesAndFile() {
@@ -341,7 +304,7 @@ class TestTransferWindows : public QObject {
     dlg.show();
     child<QLineEdit>(&dlg, 1390)->setText(QStringLiteral("4"));
     dlg.accept();
-    QCOMPARE(s_messages, QStringList{QStringLiteral("Numero sbagliato immersione inesistente")});
+    QCOMPARE(m_answers.texts, QStringList{QStringLiteral("Numero sbagliato immersione inesistente")});
     QVERIFY(dlg.isVisible());
     QVERIFY(!QFile::exists(path));
 

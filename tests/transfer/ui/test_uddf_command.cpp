@@ -16,14 +16,16 @@
 #include "records/trip_book.h"
 #include "transfer/ui/uddf_commands.h"
 #include "../uddf_test_util.h"
+#include "tests/ui_test_support.h"
 
 using namespace kelp;
+using namespace kelp::test;
 
 class TestUddfCommand : public QObject {
   Q_OBJECT
  private:
   QTemporaryDir m_dir;
-  QStringList m_messages;
+  MessageAnswers m_answers;
   QString m_suggested;
   QString m_answer;
 
@@ -33,14 +35,10 @@ class TestUddfCommand : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(m_dir.isValid());
-    qputenv("KELP_CONFIG_DIR", m_dir.filePath(QStringLiteral("config")).toUtf8());
-    QDir().mkpath(m_dir.filePath(QStringLiteral("config")));
-    loadAllSettings(1024, 768);
+    loadSettingsFrom(m_dir.filePath(QStringLiteral("config")));
     settings().lastLogbookPath.clear();
-    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-      m_messages << text;
-      return int(QMessageBox::Ok);
-    };
+    m_answers.okOnly = true;
+    m_answers.install();
     uddfPrompts().file = [this](QWidget*, const QString& suggested) {
       m_suggested = suggested;
       return m_answer;
@@ -97,7 +95,7 @@ class TestUddfCommand : public QObject {
     m_answer = path(QStringLiteral("out.uddf"));
     f.runCommand(cmd::ExportUddf);
     QCOMPARE(m_suggested, path(QStringLiteral("log.uddf")));
-    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+    QVERIFY2(m_answers.texts.isEmpty(), qPrintable(m_answers.texts.join('\n')));
     QVERIFY(f.statusBar()->currentMessage().contains(m_answer));
 
     pugi::xml_document out;
@@ -118,11 +116,11 @@ class TestUddfCommand : public QObject {
     m_answer.clear();
     f.runCommand(cmd::ExportUddf);
     QVERIFY(!QFile::exists(path(QStringLiteral("out.uddf"))));
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_answers.texts.isEmpty());
     m_answer = path(QStringLiteral("missing/out.uddf"));
     f.runCommand(cmd::ExportUddf);
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY(m_messages[0].contains(m_answer));
+    QCOMPARE(m_answers.texts.size(), 1);
+    QVERIFY(m_answers.texts[0].contains(m_answer));
   }
 
   void anUnreadableBookStopsTheExport() {
@@ -136,11 +134,11 @@ class TestUddfCommand : public QObject {
     CMainFrame f(&doc);
     QVERIFY(doc.openFile(path(QStringLiteral("broken.log"))));
     f.refresh();
-    m_messages.clear();
+    m_answers.texts.clear();
     m_answer = path(QStringLiteral("broken.uddf"));
     f.runCommand(cmd::ExportUddf);
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY(m_messages[0].contains(path(QStringLiteral("broken.trp"))));
+    QCOMPARE(m_answers.texts.size(), 1);
+    QVERIFY(m_answers.texts[0].contains(path(QStringLiteral("broken.trp"))));
     QVERIFY(!QFile::exists(m_answer));
   }
 };
