@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
-#include <deque>
 #include <functional>
 #include <memory>
 
@@ -19,13 +18,11 @@
 #include "records/ui/address_dialogs.h"
 #include "records/ui/equipment_dialogs.h"
 #include "records/ui/trip_owner_dialogs.h"
+#include "tests/ui_test_support.h"
+
+using namespace kelp::test;
 
 namespace {
-
-template <class T = QWidget>
-T* child(QWidget* w, const char* name) {
-  return w->findChild<T*>(QString::fromLatin1(name));
-}
 
 void type(QWidget* dlg, const char* id, const QString& text) {
   auto* e = child<QLineEdit>(dlg, id);
@@ -37,8 +34,8 @@ void type(QWidget* dlg, const char* id, const QString& text) {
 // Fills the next modal editor of type T with `text` in field `id` and accepts it.
 template <class T>
 void editNext(const char* id, const QString& text) {
-  QTimer::singleShot(0, [id, text] {
-    auto* d = qobject_cast<T*>(QApplication::activeModalWidget());
+  onNextDialog([id, text](QDialog* open) {
+    auto* d = qobject_cast<T*>(open);
     QVERIFY(d);
     child<QLineEdit>(d, id)->setText(text);
     d->accept();
@@ -65,19 +62,13 @@ struct Book {
 
 class TestEveryBookDialog : public QObject {
   Q_OBJECT
-  QStringList told_;
-  std::deque<int> answers_;
+  MessageAnswers answers_;
   kelp::Logbook logbook_;
 
  private slots:
   void initTestCase() {
-    uiPrompts().message = [this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-      told_ << text;
-      if (answers_.empty()) return int(QMessageBox::Ok);
-      const int a = answers_.front();
-      answers_.pop_front();
-      return a;
-    };
+    answers_.okOnly = true;
+    answers_.install();
   }
 
   void thePatternHoldsInEveryBook_data() {
@@ -89,7 +80,7 @@ class TestEveryBookDialog : public QObject {
     QFETCH(int, index);
     const Book& b = books()[size_t(index)];
     kelp::settings() = kelp::Settings{};
-    told_.clear();
+    answers_.clear();
     std::unique_ptr<CBookDlg> dlg(b.open());
     dlg->show();
     auto* list = child<QTreeWidget>(dlg.get(), "1112");
@@ -109,19 +100,19 @@ class TestEveryBookDialog : public QObject {
     QVERIFY(dlg->pathText().endsWith(" *"));
     for (QPushButton* button : buttons) QVERIFY(button->isEnabled());
 
-    answers_ = {QMessageBox::No};
+    answers_.queue = {QMessageBox::No};
     child<QPushButton>(dlg.get(), "8")->click();
-    QCOMPARE(told_.last(), b.deleteQuestion);
+    QCOMPARE(answers_.texts.last(), b.deleteQuestion);
     QCOMPARE(list->topLevelItemCount(), 1);
 
-    answers_ = {QMessageBox::Cancel};
+    answers_.queue = {QMessageBox::Cancel};
     child<QPushButton>(dlg.get(), "1")->click();
-    QCOMPARE(told_.last(), b.saveQuestion);
+    QCOMPARE(answers_.texts.last(), b.saveQuestion);
     QVERIFY(dlg->isVisible());
-    answers_ = {QMessageBox::No};
+    answers_.queue = {QMessageBox::No};
     dlg->reject();
     QVERIFY(!dlg->isVisible());
-    QVERIFY(answers_.empty());
+    QVERIFY(answers_.queue.isEmpty());
   }
 
  private:
