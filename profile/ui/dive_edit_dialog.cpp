@@ -72,28 +72,46 @@ void setComboText(QComboBox* c, const QString& t) {
 
 void setLineText(QLineEdit* e, const QString& t) { TypingLimit::setProgramText(e, t); }
 
+QButtonGroup* threeWay(QWidget* owner, QGridLayout* grid, int row, const QString& title,
+                       const int ids[3], const char* const labels[3], QGroupBox** boxOut = nullptr) {
+  QGroupBox* box = nullptr;
+  QButtonGroup* group = dive_form::threeWay(owner, title, ids, labels, &box);
+  grid->addWidget(box, row, 0);
+  if (boxOut) *boxOut = box;
+  return group;
+}
+
+using dive_form::check;
+using dive_form::fillFromList;
+using dive_form::kActivityIds;
+using dive_form::kSpecialIds;
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+namespace dive_form {
+
 void fillFromList(QComboBox* c, const kelp::StringList& list) {
   const QString keep = c->currentText();
   c->clear();
-  for (const std::string& t : list.texts()) c->addItem(q(kelp::cp1252ToUtf8(t)));
+  for (const std::string& t : list.texts()) c->addItem(QString::fromStdString(kelp::cp1252ToUtf8(t)));
   TypingLimit::setProgramText(c->lineEdit(), keep);
 }
 
-QButtonGroup* threeWay(QWidget* owner, QGridLayout* grid, int row, const QString& title,
-                       const int ids[3], const char* const labels[3], QGroupBox** boxOut = nullptr) {
-  auto* box = new QGroupBox(title, owner);
-  auto* lay = new QHBoxLayout(box);
+QButtonGroup* threeWay(QWidget* owner, const QString& title, const int ids[3],
+                       const char* const labels[3], QGroupBox** box) {
+  *box = new QGroupBox(title, owner);
+  auto* lay = new QHBoxLayout(*box);
   lay->setContentsMargins(6, 2, 6, 2);
   auto* group = new QButtonGroup(owner);
   for (int k = 0; k < 3; ++k) {
-    auto* radio = new QRadioButton(QString::fromUtf8(labels[k]), box);
+    auto* radio = new QRadioButton(QString::fromUtf8(labels[k]), *box);
     radio->setObjectName(QString::number(ids[k]));
     group->addButton(radio, k);
     lay->addWidget(radio);
   }
   lay->addStretch();
-  grid->addWidget(box, row, 0);
-  if (boxOut) *boxOut = box;
   return group;
 }
 
@@ -104,7 +122,7 @@ void check(QButtonGroup* g, int v) {
 const int kActivityIds[12] = {1076, 1077, 1078, 1079, 1080, 1081, 1082, 1083, 1084, 1085, 1086, 1087};
 const int kSpecialIds[8] = {1088, 1089, 1093, 1096, 1092, 1090, 1091, 1094};
 
-}  // namespace
+}  // namespace dive_form
 
 // ---------------------------------------------------------------------------
 

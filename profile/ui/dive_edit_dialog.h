@@ -19,6 +19,7 @@
 #include "profile/dive_edit.h"
 
 class QButtonGroup;
+class QGroupBox;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -29,6 +30,7 @@ class QWidget;
 
 namespace kelp {
 class Logbook;
+class StringList;
 }
 
 std::optional<kelp::DiveRecord> editNewDive(QWidget* parent, const kelp::Logbook& lb,
@@ -49,6 +51,20 @@ class TypingLimit : public QValidator {
   int m_limit;
   mutable qsizetype m_length = 0;  // length of the text the field holds now
 };
+
+// Pieces the dive editor and the fill dialog share.
+namespace dive_form {
+// Refills a combo's list from an autocomplete list, keeping the text it shows.
+void fillFromList(QComboBox* c, const kelp::StringList& list);
+// A box of three radio buttons (their ids and labels) in one button group, numbered 0 to 2.
+QButtonGroup* threeWay(QWidget* owner, const QString& title, const int ids[3],
+                       const char* const labels[3], QGroupBox** box);
+// Checks the button for `v`; anything but 0 or 1 checks the third.
+void check(QButtonGroup* g, int v);
+// The ids of the twelve activity boxes and the eight special activities.
+extern const int kActivityIds[12];
+extern const int kSpecialIds[8];
+}  // namespace dive_form
 
 class CDiveEditDlg : public QDialog {
   Q_OBJECT

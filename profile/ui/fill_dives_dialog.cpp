@@ -52,37 +52,19 @@ QLineEdit* edit(QWidget* parent, int id, int width) {
   return e;
 }
 
-void fillFromList(QComboBox* c, const kelp::StringList& list) {
-  const QString keep = c->currentText();
-  c->clear();
-  for (const std::string& t : list.texts()) c->addItem(q(kelp::cp1252ToUtf8(t)));
-  TypingLimit::setProgramText(c->lineEdit(), keep);
-}
-
 QButtonGroup* threeWay(QWidget* owner, QVBoxLayout* into, const QString& title, const int ids[3],
                        const char* const labels[3], QGroupBox** boxOut = nullptr) {
-  auto* box = new QGroupBox(title, owner);
-  auto* lay = new QHBoxLayout(box);
-  lay->setContentsMargins(6, 2, 6, 2);
-  auto* group = new QButtonGroup(owner);
-  for (int k = 0; k < 3; ++k) {
-    auto* radio = new QRadioButton(QString::fromUtf8(labels[k]), box);
-    radio->setObjectName(QString::number(ids[k]));
-    group->addButton(radio, k);
-    lay->addWidget(radio);
-  }
-  lay->addStretch();
+  QGroupBox* box = nullptr;
+  QButtonGroup* group = dive_form::threeWay(owner, title, ids, labels, &box);
   into->addWidget(box);
   if (boxOut) *boxOut = box;
   return group;
 }
 
-void check(QButtonGroup* g, int v) {
-  if (QAbstractButton* b = g->button(v >= 0 && v <= 2 ? v : 2)) b->setChecked(true);
-}
-
-const int kActivityIds[12] = {1076, 1077, 1078, 1079, 1080, 1081, 1082, 1083, 1084, 1085, 1086, 1087};
-const int kSpecialIds[8] = {1088, 1089, 1093, 1096, 1092, 1090, 1091, 1094};
+using dive_form::check;
+using dive_form::fillFromList;
+using dive_form::kActivityIds;
+using dive_form::kSpecialIds;
 
 }  // namespace
 
