@@ -302,12 +302,23 @@ bool planForDeco92(const DiveTables& t, const Deco92Request& request, DecoPlan& 
   return found;
 }
 
-bool planDeco92IntoClip(const Deco92Request& request, ProfileClip& clip) {
-  const DiveTables* t = diveTables();
-  if (!t) return false;
+bool planDeco92IntoClip(const Deco92Request& request, ProfileClip& clip, std::string& message) {
+  message.clear();
+  std::string error;
+  const DiveTables* t = diveTables(&error);
+  if (!t) {
+    message = error;
+    return false;
+  }
   DecoPlan p;
   PlannedProfile& profile = plannedProfile();
-  if (!planForDeco92(*t, request, p, profile)) return false;
+  if (!planForDeco92(*t, request, p, profile)) {
+    // The result box's text without its leading blank line.
+    message = p.resultText;
+    const size_t start = message.find_first_not_of("\n ");
+    message.erase(0, start == std::string::npos ? message.size() : start);
+    return false;
+  }
   clip.copyFrom(profile.depths.data(), profile.flags.data(), profile.sampleCount + 1);
   return true;
 }

@@ -257,7 +257,11 @@ void CProfileCreateDlg::onDeco92() {
     tellUser(this, QStringLiteral("Il calcolatore DECO 92 non è ancora disponibile."), QMessageBox::Information);
     return;
   }
-  if (!planner(deco92RequestFor(m_work, m_cursor), profileClip())) return;
+  std::string message;
+  if (!planner(deco92RequestFor(m_work, m_cursor), profileClip(), message)) {
+    if (!message.empty()) tellUser(this, QString::fromStdString(message), QMessageBox::Information);
+    return;
+  }
   profileClip().shown = true;
   m_graph->invalidate();
   updateButtons();
