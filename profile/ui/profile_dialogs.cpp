@@ -79,8 +79,8 @@ void CProfileCreateDlg::build() {
     const char* label;
     int width;
   };
-  static const Text texts[] = {{1053, "Prof max:", 70},       {1054, "Prof media:", 70},
-                               {1058, "Consumo aria.:", 70},  {1057, "Pressione usata:", 70},
+  static const Text texts[] = {{1053, "Prof max:", 90},       {1054, "Prof media:", 90},
+                               {1058, "Consumo aria.:", 90},  {1057, "Pressione usata:", 90},
                                {1046, "Computer:", 170}};
   int row = 0;
   for (const Text& t : texts) {

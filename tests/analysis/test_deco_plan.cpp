@@ -330,6 +330,24 @@ TEST(DecoPlan, AirUsedAndPressureLeft) {
   ASSERT_EQ(runDecoCalculation(&shipped(), "", p, prof), DecoOutcome::Planned);
   EXPECT_EQ(p.airUsed, static_cast<int>(2.2 * 30 * 20 + 1.6 * p.ascentOnly * 20));
   EXPECT_EQ(p.remainingPressure, 0);
+
+  // Whatever is typed, the air results never wrap round into the wrong sign.
+  for (const auto& [tank, sac] : {std::pair{1e-9, 20.0}, std::pair{15.0, 1e12}, std::pair{1e-300, 1e300}}) {
+    p = plan(24, 45);
+    p.tankVolume = tank;
+    p.airConsumption = sac;
+    ASSERT_EQ(runDecoCalculation(&shipped(), "", p, prof), DecoOutcome::Planned) << tank << " " << sac;
+    EXPECT_GT(p.airUsed, 0) << tank << " " << sac;
+    EXPECT_LT(p.remainingPressure, 0) << tank << " " << sac;
+    EXPECT_GT(p.deltaPressure, p.tankPressure) << tank << " " << sac;
+  }
+  // An endless tank or consumption plans nothing, as a negative one.
+  p = plan(24, 45);
+  p.tankVolume = HUGE_VAL;
+  EXPECT_EQ(runDecoCalculation(&shipped(), "", p, prof), DecoOutcome::Ignored);
+  p.tankVolume = 15;
+  p.airConsumption = HUGE_VAL;
+  EXPECT_EQ(runDecoCalculation(&shipped(), "", p, prof), DecoOutcome::Ignored);
 }
 
 TEST(DecoPlan, WithoutTablesTheResultTellsWhy) {
