@@ -450,7 +450,7 @@ void CDiveEditDlg::build() {
   m_previous->setAutoDefault(false);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   box->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("IDOK"));
-  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancella"));
   box->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("IDCANCEL"));
   connect(box, &QDialogButtonBox::accepted, this, &CDiveEditDlg::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -121,6 +121,7 @@ class TestDiveEditDialog : public QObject {
              QStringLiteral("Bella immersione.\nMolti pesci, corrente leggera."));
     QCOMPARE(child<QComboBox>(&metricDlg, 1047)->count(), 5);
     QVERIFY(!child<QPushButton>(&metricDlg, 1359)->isEnabled());  // index 1: no previous dive
+    QCOMPARE(child<QPushButton>(&metricDlg, "IDCANCEL")->text(), QStringLiteral("Cancella"));
     shot(&metricDlg, QStringLiteral("dive_editor_metric"));
 
     settings().unitsMetric = 0;
