@@ -290,14 +290,14 @@ Result SelectionBuffer::copyFrom(const Logbook& lb, int firstNumber, int lastNum
       lastNumber > lb.dives().back().diveNumber)
     return Result::failure(str(62502));
   records.clear();
-  // No more dives can match than the numbers in the range, nor than the logbook holds.
+  // Room for the numbers in the range, but never more than the logbook holds. Dive numbers
+  // repeat (a dive inserted between two takes the number before it), so every dive in the
+  // range is copied, however many share a number.
   const size_t room = std::min(static_cast<size_t>(lastNumber - firstNumber + 1), lb.dives().size());
   try {
     records.reserve(room);
-    for (const DiveRecord& d : lb.dives()) {
-      if (records.size() >= room) break;
+    for (const DiveRecord& d : lb.dives())
       if (d.diveNumber >= firstNumber && d.diveNumber <= lastNumber) records.push_back(d);
-    }
   } catch (const std::bad_alloc&) {
     records.clear();
     records.shrink_to_fit();

@@ -256,6 +256,16 @@ TEST(Operations, SelectionOfAWideNumberRangeReservesOnlyTheDives) {
   EXPECT_LE(sel.records.capacity(), 3u);
 }
 
+TEST(Operations, SelectionCopiesEveryDiveOfARepeatedNumber) {
+  Logbook lb = makeLogbook(4);
+  lb.renumberRange(3, 4, 2);  // numbers 1, 2, 2, 3: four dives under three numbers
+  SelectionBuffer sel;
+  ASSERT_TRUE(sel.copyFrom(lb, 2, 2));
+  EXPECT_EQ(sel.records.size(), 2u);
+  ASSERT_TRUE(sel.copyFrom(lb, 1, 3));
+  EXPECT_EQ(sel.records.size(), 4u);
+}
+
 TEST(Operations, PasteThatWouldOverflowChangesNothing) {
   Logbook lb = makeLogbook(3);
   SelectionBuffer sel;
