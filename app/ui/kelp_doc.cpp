@@ -73,12 +73,10 @@ class LogbookUndoCommand : public QUndoCommand {
     }
     if (m_doc->m_replaying) return;
     m_step->redo(m_doc->m_log);
-    m_doc->historyMoved();
   }
   void undo() override {
     if (m_doc->m_replaying) return;
     m_step->undo(m_doc->m_log);
-    m_doc->historyMoved();
   }
   const std::shared_ptr<const kelp::LogbookStep>& step() const { return m_step; }
 
@@ -93,6 +91,11 @@ CKelpDoc::CKelpDoc(QObject* parent) : QObject(parent), m_undo(new QUndoStack(thi
   // The modified flag follows the history: back at the state last saved, nothing is modified.
   connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
     if (!m_replaying) m_log.modified = !clean;
+  });
+  // The stack moves its index after the command's undo or redo: only then do the modified
+  // flag and the windows that follow the dives see where the history stands.
+  connect(m_undo, &QUndoStack::indexChanged, this, [this] {
+    if (!m_replaying && !m_pushing) historyMoved();
   });
 }
 
@@ -117,7 +120,9 @@ kelp::Result CKelpDoc::perform(const QString& text,
     m_log.modified = wasModified;  // nothing changed: nothing to save, nothing to undo
     return r;
   }
+  m_pushing = true;
   m_undo->push(new LogbookUndoCommand(this, step, true));
+  m_pushing = false;
   m_log.modified = !m_undo->isClean();
   trimHistory(kelp::HISTORY_MAX_STEPS, kelp::HISTORY_MAX_BYTES);
   emit divesChanged();

@@ -96,4 +96,5 @@ class CKelpDoc : public QObject {
   QString m_pendingOpen;
   QUndoStack* m_undo = nullptr;
   bool m_replaying = false;  // rebuilding the stack: its commands do not touch the logbook
+  bool m_pushing = false;    // perform() is pushing a step it has made already
 };
