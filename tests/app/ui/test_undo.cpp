@@ -1,6 +1,7 @@
 // "Annulla" and "Ripeti": the history of the document, its menu texts and enable states, the
 // modified flag across save points, and the history's limits.
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -22,6 +23,12 @@ using namespace kelp::test;
 namespace {
 
 std::string bytesOf(const Logbook& lb) { return lb.serializeLog() + lb.serializeAdd(); }
+
+void setField(QDialog* d, const char* id, const QString& value) {
+  auto* e = child<QLineEdit>(d, id);
+  QVERIFY2(e, id);
+  e->setText(value);
+}
 
 Result renumberTo(Logbook& lb, int first) {
   lb.renumber(first);
@@ -118,6 +125,52 @@ class TestUndo : public QObject {
     Logbook back;
     QVERIFY(back.loadFile(out.toStdString()));
     QVERIFY(bytesOf(back) == before);
+  }
+
+  // The main window's own logbook commands, each driven through its dialog and undone and
+  // redone through the menu actions.
+  void theWindowsCommandsAreUndoneAndRedoneByteForByte() {
+    CKelpDoc doc;
+    CMainFrame f(&doc);
+    QVERIFY(doc.openFile(writeDemo(QStringLiteral("commands.log"), 15)));
+    QVERIFY(doc.selectionBuffer().copyFrom(doc.logbook(), 3, 5));
+    struct Command {
+      int id;
+      const char* text;
+      std::function<void(QDialog*)> dialog;  // null: the command opens none
+    };
+    const Command commands[] = {
+        {cmd::DeleteDive, "Cancella immersione", nullptr},
+        {cmd::Renumber, "Rinumera Logbook", [](QDialog* d) { setField(d, "1106", QStringLiteral("40")); d->accept(); }},
+        {cmd::RenumberRange, "Rinumera alcune immersioni", [](QDialog* d) {
+           setField(d, "1389", QStringLiteral("42"));
+           setField(d, "1390", QStringLiteral("45"));
+           setField(d, "1391", QStringLiteral("700"));
+           d->accept();
+         }},
+        {cmd::TimeZone, "Regola fuso orario", [](QDialog* d) {
+           setField(d, "1105", QStringLiteral("50"));
+           setField(d, "1057", QStringLiteral("2:15"));
+           d->accept();
+         }},
+        {cmd::SelectionPaste, "Incolla immersioni selezionate", nullptr},
+    };
+    for (const Command& c : commands) {
+      doc.logbook().currentPosition = 2;
+      const std::string before = bytesOf(doc.logbook());
+      if (c.dialog) onNextDialog(c.dialog);
+      f.runCommand(c.id);
+      const std::string after = bytesOf(doc.logbook());
+      QVERIFY2(after != before, c.text);
+      f.updateCommands();
+      QCOMPARE(f.action(cmd::Undo)->text(), QStringLiteral("Annulla ") + QString::fromUtf8(c.text));
+      f.action(cmd::Undo)->trigger();
+      QVERIFY2(bytesOf(doc.logbook()) == before, c.text);
+      QCOMPARE(doc.logbook().currentPosition, 2);
+      f.action(cmd::Redo)->trigger();
+      QVERIFY2(bytesOf(doc.logbook()) == after, c.text);
+    }
+    QCOMPARE(doc.undoStack()->count(), 5);
   }
 
   void theModifiedFlagFollowsTheSavePoint() {
