@@ -269,6 +269,23 @@ class TestStatWindows : public QObject {
     QVERIFY(panel.currentChart());
   }
 
+  // The first chart shows only once the panel is on the screen (else a window manager may
+  // stack it under the main window), beside the panel and inside the screen.
+  void theFirstChartShowsBesideThePanelOnceThePanelIsUp() {
+    kelp::settings().statSubX = kelp::settings().statSubY = -1;
+    kelp::settings().statMainX = kelp::settings().statMainY = -1;
+    CStatPanelDlg panel(lb_);
+    QVERIFY(panel.currentChart());
+    QVERIFY(!panel.currentChart()->isVisible());
+    panel.show();
+    QTRY_VERIFY(panel.currentChart()->isVisible());
+    const QRect screen = panel.screen()->availableGeometry();
+    const QRect chart = panel.currentChart()->geometry();
+    QVERIFY(chart.left() > panel.geometry().right());
+    QVERIFY(panel.geometry().left() >= screen.left());
+    if (panel.width() + chart.width() + 40 <= screen.width()) QVERIFY(chart.right() <= screen.right());
+  }
+
   void positionsAreSavedOnClose() {
     {
       CStatPanelDlg panel(lb_);
