@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -196,6 +199,34 @@ class TestStatWindows : public QObject {
     spin->setValue(first + 1);
     QCOMPARE(edit->text(), QString::number(first + 1));
     QCOMPARE(c->result().table.year, first + 1);
+    // the spin's upper arrow, the Up key and the wheel turned up give the next year
+    QStyleOptionSlider opt;
+    opt.initFrom(spin);
+    opt.orientation = Qt::Vertical;
+    opt.minimum = spin->minimum();
+    opt.maximum = spin->maximum();
+    opt.sliderPosition = opt.sliderValue = spin->value();
+    opt.singleStep = spin->singleStep();
+    opt.pageStep = spin->pageStep();
+    opt.upsideDown = spin->invertedAppearance();
+    opt.subControls = QStyle::SC_All;
+    const QRect up = spin->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSubLine, spin);
+    const QRect down = spin->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarAddLine, spin);
+    QVERIFY(up.center().y() < down.center().y());
+    QTest::mouseClick(spin, Qt::LeftButton, {}, down.center());
+    QCOMPARE(spin->value(), first);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, up.center());
+    QCOMPARE(spin->value(), first + 1);
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(spin->value(), first + 2);
+    QTest::keyClick(spin, Qt::Key_Down);
+    QCOMPARE(spin->value(), first + 1);
+    QWheelEvent wheelUp(QPointF(4, 4), spin->mapToGlobal(QPointF(4, 4)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(spin, &wheelUp);
+    QCOMPARE(spin->value(), first + 2);
+    QCOMPARE(c->result().table.year, first + 2);
+    spin->setValue(first + 1);
     child<QRadioButton>(c, "1028")->click();  // percent of the year's dives
     shot(c, QStringLiteral("depth_year_percent"));
     child<QRadioButton>(c, "1024")->click();
