@@ -166,7 +166,8 @@ void CTransferDlg::build() {
   m_insert = new QPushButton(QStringLiteral("Inserisci immersioni"), this);
   m_insert->setObjectName(QStringLiteral("1070"));
   m_insert->setEnabled(false);
-  m_insert->setAutoDefault(false);
+  // Once the dives are listed the button has the focus and Enter inserts them.
+  m_insert->setAutoDefault(true);
   m_cancel = new QPushButton(QStringLiteral("Cancella"), this);
   m_cancel->setObjectName(QStringLiteral("2"));
   m_cancel->setAutoDefault(false);
