@@ -299,8 +299,7 @@ void CTransferDlg::insertDives() {
   const kelp::DiveDefaults defaults = kelp::settings().defaults;
   const kelp::Result r = m_doc.perform(logbook_commands::commandText(kelp::cmd::Transfer),
                                        [this, &defaults](kelp::Logbook& lb) {
-                                         m_session.insert(lb, defaults);
-                                         return kelp::Result::success();
+                                         return m_session.insert(lb, defaults);
                                        });
   if (!r) tellUser(this, q(r.error));
   QDialog::accept();
