@@ -146,7 +146,7 @@ Result TransferSession::insert(Logbook& lb, const DiveDefaults& defaults, int* a
       result = lb.insert(recordFromDownload(image_.dive(k), defaults));
       if (result) ++count;
     }
-    if (count > 0) lb.computerSerial = image_.serialNumber();
+    if (count > 0 && result) lb.computerSerial = image_.serialNumber();
   }
   inserted_ = true;
   if (added) *added = count;

@@ -250,6 +250,7 @@ TEST_F(SessionTest, InsertAddsTheNewDivesInDateOrder) {
   EXPECT_FALSE(refused);
   EXPECT_NE(refused.error.find("32767"), std::string::npos);
   EXPECT_EQ(added, 1);
+  EXPECT_EQ(full.computerSerial, 0u);  // taken back with the step: the computer stays unknown
 
   // A checksum error leaves a session without dives.
   stream[5] ^= 1;
