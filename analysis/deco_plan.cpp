@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
+#include <climits>
 
 #include "core/logbook.h"
 #include "core/strings.h"
@@ -15,6 +16,14 @@ constexpr int kMaxBottomTime = 9999;  // longer than any card entry; keeps the s
 constexpr double kDeepestPlanned = kDecoLastDepth + 1;  // 64 m truncates past the last row
 
 uint8_t toByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
+
+// Truncates toward zero; values beyond int stay at its ends instead of wrapping round.
+int truncToInt(double v) {
+  if (std::isnan(v)) return 0;
+  if (v >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (v <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(v);
+}
 
 void clearResults(DecoPlan& p) {
   p.diveTime = p.ascentTime = p.ascentOnly = 0;
@@ -94,7 +103,7 @@ void buildProfile(const DiveTables& t, const DecoPlan& p, PlannedProfile& out) {
     double pressure = p.tankPressure;
     for (int i = 0; i < N; i += 3) {
       const double minuteDepth = out.depths[i];
-      for (int k = i; k < i + 3 && k < N; ++k) out.pressures[k] = static_cast<int>(pressure);
+      for (int k = i; k < i + 3 && k < N; ++k) out.pressures[k] = truncToInt(pressure);
       pressure -= (minuteDepth * 0.1 + 1) * p.airConsumption / p.tankVolume;
       if (pressure < 0) pressure = 0;
     }
@@ -238,13 +247,13 @@ bool computeDecoPlan(const DiveTables& t, DecoPlan& p, PlannedProfile& profile) 
       for (int s = 0; s < 5; ++s)
         if (e.stops[s] != 0) used += (kStopDepths[s] * 0.1 + 1) * e.stops[s] * p.airConsumption;
       used += (p.maxDepth * 0.05 + 1) * p.ascentOnly * p.airConsumption;
-      p.airUsed = static_cast<int>(used);
+      p.airUsed = truncToInt(used);
     }
     if (p.tankVolume != 0) {
       const double litres = std::trunc(p.tankPressure * p.tankVolume);
       const double left = std::trunc(litres - used);
-      p.remainingPressure = static_cast<int>(left / p.tankVolume);
-      p.deltaPressure = p.tankPressure - p.remainingPressure;
+      p.remainingPressure = truncToInt(left / p.tankVolume);
+      p.deltaPressure = truncToInt(static_cast<double>(p.tankPressure) - p.remainingPressure);
     }
   }
   return true;
@@ -270,6 +279,8 @@ DecoOutcome runDecoCalculation(const DiveTables* t, const std::string& tablesErr
   if (!(p.maxDepth > 0) || p.bottomTime <= 0) return DecoOutcome::Ignored;
   // A negative tank, pressure or consumption would show more air left than the tank holds.
   if (p.tankVolume < 0 || p.tankPressure < 0 || p.airConsumption < 0) return DecoOutcome::Ignored;
+  // Neither can an endless tank or consumption ("1e999" reads as infinity).
+  if (!std::isfinite(p.tankVolume) || !std::isfinite(p.airConsumption)) return DecoOutcome::Ignored;
   if (p.tankVolume != 0) {
     if (p.tankPressure == 0) p.tankPressure = 200;
     if (p.airConsumption == 0) p.airConsumption = 20.0;
@@ -302,12 +313,23 @@ bool planForDeco92(const DiveTables& t, const Deco92Request& request, DecoPlan& 
   return found;
 }
 
-bool planDeco92IntoClip(const Deco92Request& request, ProfileClip& clip) {
-  const DiveTables* t = diveTables();
-  if (!t) return false;
+bool planDeco92IntoClip(const Deco92Request& request, ProfileClip& clip, std::string& message) {
+  message.clear();
+  std::string error;
+  const DiveTables* t = diveTables(&error);
+  if (!t) {
+    message = error;
+    return false;
+  }
   DecoPlan p;
   PlannedProfile& profile = plannedProfile();
-  if (!planForDeco92(*t, request, p, profile)) return false;
+  if (!planForDeco92(*t, request, p, profile)) {
+    // The result box's text without its leading blank line.
+    message = p.resultText;
+    const size_t start = message.find_first_not_of("\n ");
+    message.erase(0, start == std::string::npos ? message.size() : start);
+    return false;
+  }
   clip.copyFrom(profile.depths.data(), profile.flags.data(), profile.sampleCount + 1);
   return true;
 }

@@ -99,7 +99,9 @@ bool planForDeco92(const DiveTables& t, const Deco92Request& request, DecoPlan& 
 // The planner the "Deco 92" buttons call (registered with registerDeco92Planner): plans with
 // the process-wide tables into the process-wide planned profile and, when the tables hold an
 // entry, puts the profile (sampleCount + 1 points, depths, flag bytes) into the clip buffer.
-bool planDeco92IntoClip(const Deco92Request& request, ProfileClip& clip);
+// Otherwise `message` says why ("Tabelle nicht ausreichend" and its reason, or the tables
+// file's error); it stays empty for a depth or bottom time of 0.
+bool planDeco92IntoClip(const Deco92Request& request, ProfileClip& clip, std::string& message);
 
 // The calculator's buttons: what is enabled for a result, a clip buffer and its overlay.
 struct DecoButtons {

@@ -8,6 +8,11 @@
 // in analysis/ui/planner_commands.cpp, where planForProfile runs the plan computation for
 // the request and, when the tables hold an entry, fills the clip buffer with the planned
 // profile (number of samples + 1 points, depths negative, flag bytes) and returns true.
+// When it plans nothing it leaves the clip buffer alone and says why in `message`
+// ("Tabelle nicht ausreichend", a missing tables file), or leaves it empty when there is
+// nothing to tell (no depth or no bottom time).
+#include <string>
+
 #include "core/dive_record.h"
 #include "profile/profile_clip.h"
 
@@ -27,7 +32,7 @@ Deco92Request deco92RequestFor(const DiveRecord& dive, int cursorIndex);
 // The buttons act only from this cursor index on.
 inline constexpr int kDeco92MinCursor = 4;
 
-using Deco92Planner = bool (*)(const Deco92Request& request, ProfileClip& clip);
+using Deco92Planner = bool (*)(const Deco92Request& request, ProfileClip& clip, std::string& message);
 void registerDeco92Planner(Deco92Planner planner);
 // nullptr until the calculator has registered.
 Deco92Planner deco92Planner();

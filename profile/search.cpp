@@ -209,6 +209,17 @@ std::string replacedField(const std::string& t, const std::string& o, const std:
   return out;
 }
 
+// A field text as one result row shows it: the line breaks of the notes become blanks.
+std::string oneLine(const std::string& utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
+    out += utf8[i] == '\r' || utf8[i] == '\n' ? ' ' : utf8[i];
+  }
+  return out;
+}
+
 }  // namespace
 
 ReplacePreview previewReplace(const Logbook& lb, int field, const std::string& oldUtf8,
@@ -223,8 +234,8 @@ ReplacePreview previewReplace(const Logbook& lb, int field, const std::string& o
     const std::string t = replaceFieldText(r, field);
     if (!contains(t, o)) continue;
     ++p.found;
-    p.rows.push_back(format("%05d\t%s", r.diveNumber, storedToUtf8(t).c_str()));
-    if (!n.empty()) p.rows.push_back("->\t" + storedToUtf8(replacedField(t, o, n, field)));
+    p.rows.push_back(format("%05d\t%s", r.diveNumber, oneLine(storedToUtf8(t)).c_str()));
+    if (!n.empty()) p.rows.push_back("->\t" + oneLine(storedToUtf8(replacedField(t, o, n, field))));
   }
   p.canReplace = p.found > 0 && !n.empty();
   return p;

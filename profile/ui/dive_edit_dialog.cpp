@@ -126,7 +126,19 @@ const int kSpecialIds[8] = {1088, 1089, 1093, 1096, 1092, 1090, 1091, 1094};
 
 // ---------------------------------------------------------------------------
 
-TypingLimit::TypingLimit(QObject* parent, int limit) : QValidator(parent), m_limit(limit) {}
+TypingLimit::TypingLimit(QObject* parent, int limit) : QValidator(parent), m_limit(limit) {
+  // An entry chosen from a combo's list is set by the program too: it stays whole, and
+  // typing past the limit stays refused afterwards.
+  auto* edit = qobject_cast<QLineEdit*>(parent);
+  auto* box = edit ? qobject_cast<QComboBox*>(edit->parent()) : nullptr;
+  if (!box) return;
+  connect(box, &QComboBox::currentIndexChanged, this, [this, edit, box](int i) {
+    if (i < 0) return;
+    const QString text = box->itemText(i);
+    m_length = text.size();
+    edit->setText(text);  // checked again, now against its own length
+  });
+}
 
 QValidator::State TypingLimit::validate(QString& input, int&) const {
   // Typing is refused only when it grows a text beyond the limit.
@@ -450,7 +462,7 @@ void CDiveEditDlg::build() {
   m_previous->setAutoDefault(false);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   box->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("IDOK"));
-  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancella"));
   box->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("IDCANCEL"));
   connect(box, &QDialogButtonBox::accepted, this, &CDiveEditDlg::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);

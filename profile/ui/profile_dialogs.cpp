@@ -79,8 +79,8 @@ void CProfileCreateDlg::build() {
     const char* label;
     int width;
   };
-  static const Text texts[] = {{1053, "Prof max:", 70},       {1054, "Prof media:", 70},
-                               {1058, "Consumo aria.:", 70},  {1057, "Pressione usata:", 70},
+  static const Text texts[] = {{1053, "Prof max:", 90},       {1054, "Prof media:", 90},
+                               {1058, "Consumo aria.:", 90},  {1057, "Pressione usata:", 90},
                                {1046, "Computer:", 170}};
   int row = 0;
   for (const Text& t : texts) {
@@ -257,7 +257,11 @@ void CProfileCreateDlg::onDeco92() {
     tellUser(this, QStringLiteral("Il calcolatore DECO 92 non è ancora disponibile."), QMessageBox::Information);
     return;
   }
-  if (!planner(deco92RequestFor(m_work, m_cursor), profileClip())) return;
+  std::string message;
+  if (!planner(deco92RequestFor(m_work, m_cursor), profileClip(), message)) {
+    if (!message.empty()) tellUser(this, QString::fromStdString(message), QMessageBox::Information);
+    return;
+  }
   profileClip().shown = true;
   m_graph->invalidate();
   updateButtons();

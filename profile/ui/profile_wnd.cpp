@@ -572,7 +572,11 @@ void CProfileWnd::onDeco92() {
     tellUser(this, QStringLiteral("Il calcolatore DECO 92 non è ancora disponibile."), QMessageBox::Information);
     return;
   }
-  if (!planner(deco92RequestFor(dive(), m_cursor), profileClip())) return;
+  std::string message;
+  if (!planner(deco92RequestFor(dive(), m_cursor), profileClip(), message)) {
+    if (!message.empty()) tellUser(this, QString::fromStdString(message), QMessageBox::Information);
+    return;
+  }
   profileClip().shown = true;
   m_graph->invalidate();
   updateButtons();

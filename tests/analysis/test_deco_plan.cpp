@@ -330,6 +330,24 @@ TEST(DecoPlan, AirUsedAndPressureLeft) {
   ASSERT_EQ(runDecoCalculation(&shipped(), "", p, prof), DecoOutcome::Planned);
   EXPECT_EQ(p.airUsed, static_cast<int>(2.2 * 30 * 20 + 1.6 * p.ascentOnly * 20));
   EXPECT_EQ(p.remainingPressure, 0);
+
+  // Whatever is typed, the air results never wrap round into the wrong sign.
+  for (const auto& [tank, sac] : {std::pair{1e-9, 20.0}, std::pair{15.0, 1e12}, std::pair{1e-300, 1e300}}) {
+    p = plan(24, 45);
+    p.tankVolume = tank;
+    p.airConsumption = sac;
+    ASSERT_EQ(runDecoCalculation(&shipped(), "", p, prof), DecoOutcome::Planned) << tank << " " << sac;
+    EXPECT_GT(p.airUsed, 0) << tank << " " << sac;
+    EXPECT_LT(p.remainingPressure, 0) << tank << " " << sac;
+    EXPECT_GT(p.deltaPressure, p.tankPressure) << tank << " " << sac;
+  }
+  // An endless tank or consumption plans nothing, as a negative one.
+  p = plan(24, 45);
+  p.tankVolume = HUGE_VAL;
+  EXPECT_EQ(runDecoCalculation(&shipped(), "", p, prof), DecoOutcome::Ignored);
+  p.tankVolume = 15;
+  p.airConsumption = HUGE_VAL;
+  EXPECT_EQ(runDecoCalculation(&shipped(), "", p, prof), DecoOutcome::Ignored);
 }
 
 TEST(DecoPlan, WithoutTablesTheResultTellsWhy) {
@@ -393,13 +411,15 @@ TEST(DecoPlan, OpeningTakesOverANewAverageConsumption) {
   EXPECT_EQ(again.startTime, 1000);
 }
 
-TEST(DecoPlan, DecoButtonPutsThePlannedProfileIntoTheClipBuffer) {
+TEST(DecoPlan, DecoButtonPutsThePlannedProfileIntoTheClipBufferOrSaysWhyNot) {
   setDiveTablesPath(kTablesFile);
   ProfileClip clip;
+  std::string message = "old";
   Deco92Request q;
   q.maxDepth = 24;
   q.bottomTime = 45;
-  ASSERT_TRUE(planDeco92IntoClip(q, clip));
+  ASSERT_TRUE(planDeco92IntoClip(q, clip, message));
+  EXPECT_EQ(message, "");
   ASSERT_EQ(clip.count, 190);  // sample count + 1
   EXPECT_DOUBLE_EQ(clip.depths[3], -24);
   EXPECT_DOUBLE_EQ(clip.depths[189], 0);
@@ -407,13 +427,25 @@ TEST(DecoPlan, DecoButtonPutsThePlannedProfileIntoTheClipBuffer) {
   EXPECT_FALSE(clip.shown);
   EXPECT_EQ(plannedProfile().sampleCount, 189);
 
+  // Nothing planned: the clip buffer stays, the button has something to tell.
   q.maxDepth = 12;
   q.bottomTime = 91;
-  EXPECT_FALSE(planDeco92IntoClip(q, clip));
-  EXPECT_EQ(clip.count, 190);  // unchanged
-  setDiveTablesPath("/nonexistent/tables.txt");
+  EXPECT_FALSE(planDeco92IntoClip(q, clip, message));
+  EXPECT_EQ(clip.count, 190);
+  EXPECT_EQ(message.rfind("Tabelle nicht ausreichend", 0), 0u) << message;
   q.maxDepth = 24;
   q.bottomTime = 45;
-  EXPECT_FALSE(planDeco92IntoClip(q, clip));
+  q.altitudeClass = 2;  // above 1500 m
+  EXPECT_FALSE(planDeco92IntoClip(q, clip, message));
+  EXPECT_EQ(message.rfind("Tabelle nicht ausreichend", 0), 0u) << message;
+  q.altitudeClass = 0;
+  q.bottomTime = 0;
+  EXPECT_FALSE(planDeco92IntoClip(q, clip, message));
+  EXPECT_EQ(message, "");
+  q.bottomTime = 45;
+  setDiveTablesPath("/nonexistent/tables.txt");
+  EXPECT_FALSE(planDeco92IntoClip(q, clip, message));
+  EXPECT_NE(message.find("/nonexistent/tables.txt"), std::string::npos) << message;
+  EXPECT_EQ(clip.count, 190);
   setDiveTablesPath("");
 }

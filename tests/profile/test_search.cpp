@@ -153,6 +153,11 @@ TEST(Replace, PreviewRowsShowEachFoundDiveAndItsReplacedText) {
   p = previewReplace(lb, kReplaceBuddies, "", "Luigi");
   EXPECT_TRUE(p.rows.empty());
   EXPECT_FALSE(p.canReplace);
+  // Notes over two lines stay one row each.
+  DiveRecord twoLines = dive({});
+  setNotes(twoLines, "Riga uno\r\nRiga due");
+  p = previewReplace(logbookOf({twoLines}), kReplaceNotes, "uno", "1");
+  EXPECT_EQ(p.rows, (std::vector<std::string>{"00001\tRiga uno Riga due", "->\tRiga 1 Riga due"}));
 }
 
 TEST(Replace, ReplacedTextsAreCutToTheFieldWidth) {

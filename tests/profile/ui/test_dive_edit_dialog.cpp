@@ -121,6 +121,7 @@ class TestDiveEditDialog : public QObject {
              QStringLiteral("Bella immersione.\nMolti pesci, corrente leggera."));
     QCOMPARE(child<QComboBox>(&metricDlg, 1047)->count(), 5);
     QVERIFY(!child<QPushButton>(&metricDlg, 1359)->isEnabled());  // index 1: no previous dive
+    QCOMPARE(child<QPushButton>(&metricDlg, "IDCANCEL")->text(), QStringLiteral("Cancella"));
     shot(&metricDlg, QStringLiteral("dive_editor_metric"));
 
     settings().unitsMetric = 0;
@@ -231,6 +232,22 @@ class TestDiveEditDialog : public QObject {
     notes->moveCursor(QTextCursor::End);
     QTest::keyClicks(notes, QStringLiteral("abc"));
     QCOMPARE(notes->toPlainText().size(), 510);
+
+    // A suit name from the list that is longer than one may type: chosen whole, and it
+    // can be shortened but not grown.
+    lb.suitList.add("Stagna neoprene compresso 4 mm");
+    DiveRecord shortSuit = sampleDive();
+    setText(shortSuit.suitDescription, "Muta");
+    CDiveEditDlg second(lb, shortSuit, 1);
+    auto* suitName = child<QComboBox>(&second, 1071);
+    suitName->setCurrentIndex(suitName->findText(QStringLiteral("Stagna neoprene compresso 4 mm")));
+    QCOMPARE(suitName->currentText().size(), 30);
+    suitName->lineEdit()->setFocus();
+    suitName->lineEdit()->end(false);
+    QTest::keyClick(suitName->lineEdit(), Qt::Key_Backspace);
+    QCOMPARE(suitName->currentText(), QStringLiteral("Stagna neoprene compresso 4 m"));
+    QTest::keyClicks(suitName->lineEdit(), QStringLiteral("mm"));
+    QCOMPARE(suitName->currentText().size(), 29);
   }
 
   void siteListFollowsTheLocation() {

@@ -40,10 +40,15 @@ QPoint overSample(CProfileWnd& w, int i) {
   return QPoint(t.left() + static_cast<int>((i + 0.5) * (t.width() + 1.0) / n), t.top() + t.height() / 3);
 }
 
-bool fakePlanner(const Deco92Request& r, ProfileClip& clip) {
+bool fakePlanner(const Deco92Request& r, ProfileClip& clip, std::string&) {
   std::vector<double> depths(static_cast<size_t>(r.bottomTime * 3 + 1), -static_cast<double>(r.maxDepth));
   clip.copyFrom(depths.data(), nullptr, static_cast<int>(depths.size()));
   return true;
+}
+
+bool refusingPlanner(const Deco92Request&, ProfileClip&, std::string& message) {
+  message = "Tabelle nicht ausreichend";
+  return false;
 }
 
 }  // namespace
@@ -238,6 +243,13 @@ class TestProfileWindow : public QObject {
     w.button(1023)->click();
     QCOMPARE(m_answers.texts.size(), 1);
     QVERIFY(m_answers.texts[0].contains(QStringLiteral("non è ancora disponibile")));
+    QVERIFY(profileClip().empty());
+
+    // A plan the tables cannot give is told, and the clip buffer stays as it was.
+    registerDeco92Planner(refusingPlanner);
+    w.button(1023)->click();
+    QCOMPARE(m_answers.texts.size(), 2);
+    QCOMPARE(m_answers.texts[1], QStringLiteral("Tabelle nicht ausreichend"));
     QVERIFY(profileClip().empty());
 
     registerDeco92Planner(fakePlanner);
