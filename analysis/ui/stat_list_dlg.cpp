@@ -14,7 +14,7 @@
 
 #include "analysis/stat_charts.h"
 #include "analysis/ui/stat_list_model.h"
-#include "analysis/ui/year_spin.h"
+#include "app/ui/spin_bar.h"
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -59,7 +59,7 @@ CStatListDlg::CStatListDlg(Kind kind, const kelp::Logbook& lb, QWidget* parent, 
   yearEdit_ = named(new QLineEdit(QString::number(y), this), 1416);
   yearEdit_->setMaxLength(4);
   yearEdit_->setFixedWidth(yearEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-  yearSpin_ = makeYearSpin(this);
+  yearSpin_ = makeSpinBar(this, 1417);
   yearSpin_->setFixedSize(16, yearEdit_->sizeHint().height());
   yearSpin_->setRange(rules_.yearRangeStart(), rules_.currentYear);
   yearSpin_->setValue(y);

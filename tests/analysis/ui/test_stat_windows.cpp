@@ -200,22 +200,9 @@ class TestStatWindows : public QObject {
     QCOMPARE(edit->text(), QString::number(first + 1));
     QCOMPARE(c->result().table.year, first + 1);
     // the spin's upper arrow, the Up key and the wheel turned up give the next year
-    QStyleOptionSlider opt;
-    opt.initFrom(spin);
-    opt.orientation = Qt::Vertical;
-    opt.minimum = spin->minimum();
-    opt.maximum = spin->maximum();
-    opt.sliderPosition = opt.sliderValue = spin->value();
-    opt.singleStep = spin->singleStep();
-    opt.pageStep = spin->pageStep();
-    opt.upsideDown = spin->invertedAppearance();
-    opt.subControls = QStyle::SC_All;
-    const QRect up = spin->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSubLine, spin);
-    const QRect down = spin->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarAddLine, spin);
-    QVERIFY(up.center().y() < down.center().y());
-    QTest::mouseClick(spin, Qt::LeftButton, {}, down.center());
+    clickSpinArrow(spin, false);
     QCOMPARE(spin->value(), first);
-    QTest::mouseClick(spin, Qt::LeftButton, {}, up.center());
+    clickSpinArrow(spin, true);
     QCOMPARE(spin->value(), first + 1);
     QTest::keyClick(spin, Qt::Key_Up);
     QCOMPARE(spin->value(), first + 2);

@@ -1,4 +1,4 @@
-#include "analysis/ui/year_spin.h"
+#include "app/ui/spin_bar.h"
 
 #include <QEvent>
 #include <QScrollBar>
@@ -6,8 +6,8 @@
 
 namespace {
 
-// The wheel turned up gives the next year, one year a notch.
-class WheelToYears : public QObject {
+// The wheel turned up gives the next value, one step a notch.
+class WheelToSteps : public QObject {
  public:
   using QObject::QObject;
 
@@ -30,9 +30,9 @@ class WheelToYears : public QObject {
 
 }  // namespace
 
-QScrollBar* makeYearSpin(QWidget* parent) {
+QScrollBar* makeSpinBar(QWidget* parent, int id) {
   auto* spin = new QScrollBar(Qt::Vertical, parent);
-  spin->setObjectName(QStringLiteral("1417"));
+  spin->setObjectName(QString::number(id));
   // A scroll bar counts up downwards; a spin counts up with its upper arrow and the Up key.
   // The arrows are turned round here, before the new position becomes the value (the keys
   // follow invertedControls).
@@ -47,6 +47,6 @@ QScrollBar* makeYearSpin(QWidget* parent) {
       default: break;
     }
   });
-  spin->installEventFilter(new WheelToYears(spin));
+  spin->installEventFilter(new WheelToSteps(spin));
   return spin;
 }
