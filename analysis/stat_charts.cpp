@@ -309,9 +309,8 @@ void fillActivityRows(const DiveRecord& r, std::vector<int>& rows) {
     items = splitItems(other);
   }
   for (int k = 0; k < 8; ++k) {
-    bool on = (r.moreActivityFlags & (1u << k)) != 0;
-    for (size_t i = 0; !on && i < items.size(); ++i) on = isSpecialActivityName(items[i], k);
-    if (!on && hasOther) on = isSpecialActivityName(other, k);
+    // the flag, or the name anywhere in the other activities ("Esame OWD" is an exam)
+    const bool on = (r.moreActivityFlags & (1u << k)) != 0 || (hasOther && containsSpecialActivityName(other, k));
     if (on) rows.push_back(13 + k);
   }
   for (int bit = 8; bit < 12; ++bit)

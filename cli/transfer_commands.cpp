@@ -129,7 +129,9 @@ int runDecode(const DecodeArgs& a) {
                        "computer last read into it, so computer %u counts as another computer; "
                        "repeat with --force to insert its dives",
                        static_cast<unsigned>(session.image().serialNumber())));
-  const int added = session.insert(lb, settings().defaults);
+  int added = 0;
+  Result inserted = session.insert(lb, settings().defaults, &added);
+  if (!inserted) return fail(inserted.error);
   Result saved = lb.saveFile(into);
   if (!saved) return fail(saved.error);
   std::printf("%d\n", added);

@@ -293,6 +293,16 @@ bool isSpecialActivityName(const std::string& stored, int i) {
   return false;
 }
 
+bool containsSpecialActivityName(const std::string& stored, int i) {
+  if (i < 0 || i > 7 || stored.empty()) return false;
+  const auto& names = specialNamesStored();
+  for (int k = 0; k < 4; ++k) {
+    const std::string& n = names[static_cast<size_t>(i * 4 + k)];
+    if (!n.empty() && stored.find(n) != std::string::npos) return true;
+  }
+  return false;
+}
+
 bool isSpecialActivityName(const std::string& stored) {
   for (int i = 0; i < 8; ++i)
     if (isSpecialActivityName(stored, i)) return true;

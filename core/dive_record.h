@@ -141,6 +141,8 @@ uint16_t specialActivitiesFromText(const DiveRecord& r);
 // text) of special activity i (0..7), or of any of them.
 bool isSpecialActivityName(const std::string& stored, int i);
 bool isSpecialActivityName(const std::string& stored);
+// Whether a stored-form text contains the long or short name of special activity i.
+bool containsSpecialActivityName(const std::string& stored, int i);
 
 // Maximum depth as shown and used by statistics, centimetres (NO_VALUE or negative = empty).
 int shownMaxDepth(const DiveRecord& r);

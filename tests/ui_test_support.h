@@ -10,6 +10,10 @@
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -134,6 +138,26 @@ inline QString pdfInfo(const QString& pdf) {
 inline int pdfPages(const QString& pdf) {
   const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(pdfInfo(pdf));
   return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// Clicks the upper (`up`) or the lower arrow of a spin bar where the style draws it.
+inline void clickSpinArrow(QScrollBar* spin, bool up) {
+  QStyleOptionSlider opt;
+  opt.initFrom(spin);
+  opt.orientation = Qt::Vertical;
+  opt.minimum = spin->minimum();
+  opt.maximum = spin->maximum();
+  opt.sliderPosition = opt.sliderValue = spin->value();
+  opt.singleStep = spin->singleStep();
+  opt.pageStep = spin->pageStep();
+  opt.upsideDown = spin->invertedAppearance();
+  opt.subControls = QStyle::SC_All;
+  const QRect upper =
+      spin->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSubLine, spin);
+  const QRect lower =
+      spin->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarAddLine, spin);
+  QVERIFY(upper.center().y() < lower.center().y());
+  QTest::mouseClick(spin, Qt::LeftButton, {}, (up ? upper : lower).center());
 }
 
 }  // namespace kelp::test

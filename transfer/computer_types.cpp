@@ -64,6 +64,15 @@ Result ComputerTypesEdit::checkIdent(uint32_t id, int exceptRow) const {
   return Result::success();
 }
 
+// Dives of the logbook may carry an Ident that no row names yet: the file stores them as
+// air dives, so a row that gives the Ident to them has to keep that gas kind.
+Result ComputerTypesEdit::checkGasOfIdentInUse(uint32_t id, uint32_t gas) const {
+  if (gas == 0 || inUse_.count(id) == 0) return Result::success();
+  return Result::failure(format("L'Ident %u è usato da immersioni del logbook registrate con gas AIR: "
+                                "il tipo con questo Ident deve avere il gas Aria.",
+                                id));
+}
+
 Result ComputerTypesEdit::edit(int row, const ComputerModel& edited) {
   if (row < 0 || row >= count()) return Result::failure("Nessun tipo selezionato.");
   ComputerModel& old = rows_[row];
@@ -85,6 +94,8 @@ Result ComputerTypesEdit::edit(int row, const ComputerModel& edited) {
                                     old.name.c_str()));
     Result ok = checkIdent(next.id, row);
     if (!ok) return ok;
+    ok = checkGasOfIdentInUse(next.id, next.gas);
+    if (!ok) return ok;
   }
   if (next.gas != old.gas && used)
     return Result::failure(format("Il tipo ´%s´ è usato da immersioni del logbook: il suo gas non si può "
@@ -100,6 +111,8 @@ Result ComputerTypesEdit::add(const ComputerModel& m) {
   Result ok = checkIdent(m.id, -1);
   if (!ok) return ok;
   if (m.name.empty()) return Result::failure("Il nome non può essere vuoto.");
+  ok = checkGasOfIdentInUse(m.id, m.gas <= 2 ? m.gas : 0);
+  if (!ok) return ok;
   ComputerModel row;
   row.id = m.id;
   row.name = m.name.size() > 83 ? m.name.substr(0, 83) : m.name;

@@ -59,6 +59,7 @@ class ComputerTypesEdit {
 
  private:
   Result checkIdent(uint32_t id, int exceptRow) const;
+  Result checkGasOfIdentInUse(uint32_t id, uint32_t gas) const;
   std::vector<ComputerModel> rows_;
   std::set<uint32_t> inUse_;
   int selected_ = -1;

@@ -138,16 +138,19 @@ bool TransferSession::otherComputer(const Logbook& lb) const {
   return decoded_ && lb.diveCount() > 0 && image_.serialNumber() != lb.computerSerial;
 }
 
-int TransferSession::insert(Logbook& lb, const DiveDefaults& defaults) {
-  int added = 0;
+Result TransferSession::insert(Logbook& lb, const DiveDefaults& defaults, int* added) {
+  int count = 0;
+  Result result = Result::success();
   if (decoded_ && firstNew_ >= 0) {
-    for (int k = firstNew_; k < image_.diveCount(); ++k) {
-      if (lb.insert(recordFromDownload(image_.dive(k), defaults))) ++added;
+    for (int k = firstNew_; k < image_.diveCount() && result; ++k) {
+      result = lb.insert(recordFromDownload(image_.dive(k), defaults));
+      if (result) ++count;
     }
-    if (added > 0) lb.computerSerial = image_.serialNumber();
+    if (count > 0 && result) lb.computerSerial = image_.serialNumber();
   }
   inserted_ = true;
-  return added;
+  if (added) *added = count;
+  return result;
 }
 
 std::string TransferSession::statusText(bool receiving) const {

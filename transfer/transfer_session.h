@@ -79,8 +79,10 @@ class TransferSession {
   // The question "Altro computer ..." is due before inserting.
   bool otherComputer(const Logbook& lb) const;
   // Inserts the new dives in date order; remembers the computer's serial number
-  // with the logbook when at least one was added. Returns the number added.
-  int insert(Logbook& lb, const DiveDefaults& defaults);
+  // with the logbook when they were all added, and their number in 'added'. Stops
+  // at a dive the logbook refuses (it is full) and returns its message: the caller
+  // takes the step back whole, so no dive of the download is lost without a word.
+  Result insert(Logbook& lb, const DiveDefaults& defaults, int* added = nullptr);
   bool inserted() const { return inserted_; }
   // Cancelling asks "Annulli immersione?" first.
   bool askOnCancel() const { return !inserted_ && newDives_; }

@@ -16,6 +16,7 @@
 #include "analysis/stat_lists.h"
 #include "analysis/ui/stat_chart_view.h"
 #include "analysis/ui/stat_list_model.h"
+#include "app/ui/spin_bar.h"
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -116,9 +117,7 @@ void CStatChartDlg::buildControls() {
   yearEdit_ = named(new QLineEdit(this), 1416);
   yearEdit_->setMaxLength(4);
   yearEdit_->setFixedWidth(yearEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-  yearSpin_ = named(new QScrollBar(Qt::Vertical, this), 1417);
-  yearSpin_->setInvertedControls(true);
-  yearSpin_->setInvertedAppearance(true);
+  yearSpin_ = makeSpinBar(this, 1417);
   yearSpin_->setFixedSize(16, yearEdit_->sizeHint().height());
   selRow->addWidget(all_);
   selRow->addWidget(year_);

@@ -14,6 +14,7 @@
 
 #include "analysis/stat_charts.h"
 #include "analysis/ui/stat_list_model.h"
+#include "app/ui/spin_bar.h"
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -58,9 +59,7 @@ CStatListDlg::CStatListDlg(Kind kind, const kelp::Logbook& lb, QWidget* parent, 
   yearEdit_ = named(new QLineEdit(QString::number(y), this), 1416);
   yearEdit_->setMaxLength(4);
   yearEdit_->setFixedWidth(yearEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-  yearSpin_ = named(new QScrollBar(Qt::Vertical, this), 1417);
-  yearSpin_->setInvertedControls(true);
-  yearSpin_->setInvertedAppearance(true);
+  yearSpin_ = makeSpinBar(this, 1417);
   yearSpin_->setFixedSize(16, yearEdit_->sizeHint().height());
   yearSpin_->setRange(rules_.yearRangeStart(), rules_.currentYear);
   yearSpin_->setValue(y);

@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "analysis/ui/stat_bars.h"
 #include "analysis/ui/stat_print.h"
@@ -110,9 +112,11 @@ CStatPanelDlg::CStatPanelDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
 
   adjustSize();
   const QPoint saved = savedStatPosition(true);
-  if (kelp::settings().savePositions && saved.x() != -1 && saved.y() != -1) move(saved);
+  const bool restore = kelp::settings().savePositions && saved.x() != -1 && saved.y() != -1;
+  if (restore) move(saved);
   if (auto* b = radios_->button(chartIndex())) b->setChecked(true);
   showChart(chartIndex());
+  if (!restore && chart_) placePair();
 }
 
 CStatPanelDlg::~CStatPanelDlg() {
@@ -137,7 +141,32 @@ void CStatPanelDlg::placeChart(CStatChartDlg* c) {
   }
   // beside the panel: at least 150 pixels right of its left edge and clear of its frame
   const QRect f = frameGeometry();
-  c->move(std::max(f.left() + 150, f.right() + 4), f.top() + 24);
+  QPoint at(std::max(f.left() + 150, f.right() + 4), f.top() + 24);
+  // on the screen: a chart that would leave it on the right goes over the panel instead
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (s) {
+    const QRect avail = s->availableGeometry();
+    at.setX(std::max(avail.left(), std::min(at.x(), avail.right() + 1 - c->frameGeometry().width())));
+  }
+  c->move(at);
+}
+
+void CStatPanelDlg::placePair() {
+  // The panel and its chart side by side, centred over the main window and on its screen.
+  const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr;
+  const QScreen* s = over && over->screen() ? over->screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  const QRect area = s->availableGeometry();
+  const QRect centre = over && over->isVisible() ? over->frameGeometry() : area;
+  constexpr int kFrame = 8;  // a window manager's borders, roughly
+  const int pairWidth = width() + kFrame + 4 + chart_->width() + kFrame;
+  const int x = std::clamp(centre.center().x() - pairWidth / 2, area.left(),
+                           std::max(area.left(), area.right() + 1 - pairWidth));
+  const int y = std::clamp(centre.center().y() - height() / 2, area.top(),
+                           std::max(area.top(), area.bottom() + 1 - height() - 2 * kFrame));
+  move(x, y);
+  if (!(kelp::settings().savePositions && savedStatPosition(false) != QPoint(-1, -1)))
+    chart_->move(x + width() + 2 * kFrame + 4, y + 24);
 }
 
 void CStatPanelDlg::showChart(int index) {
@@ -148,7 +177,9 @@ void CStatPanelDlg::showChart(int index) {
   auto* c = new CStatChartDlg(index, lb_, states_[static_cast<size_t>(index)], this);
   placeChart(c);
   chart_ = c;
-  c->show();
+  // Before the panel is on the screen the chart waits for it (see showEvent): a window
+  // mapped ahead of the one it belongs to may end up under the main window.
+  if (isVisible()) c->show();
 }
 
 void CStatPanelDlg::repaintLegend() {
@@ -179,8 +210,13 @@ void CStatPanelDlg::print() {
 
 void CStatPanelDlg::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  // the first chart was made before the panel had its place on the screen
-  if (!placed_ && chart_) placeChart(chart_);
+  // the first chart, placed with the panel, shows once the panel is on the screen
+  if (!placed_)
+    QTimer::singleShot(0, this, [this] {
+      if (!chart_ || closing_) return;
+      chart_->show();
+      chart_->raise();
+    });
   placed_ = true;
 }
 

@@ -43,6 +43,7 @@ class CStatPanelDlg : public QDialog {
  private:
   void closeChart();
   void placeChart(CStatChartDlg* c);
+  void placePair();
   void repaintLegend();
 
   const kelp::Logbook& lb_;

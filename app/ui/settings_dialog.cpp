@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/defaults_dialog.h"
+#include "app/ui/spin_bar.h"
 #include "app/ui/field_selection_dialog.h"
 #include "core/settings.h"
 #include "core/texts.h"
@@ -91,10 +92,8 @@ CSettingsDlg::CSettingsDlg(QWidget* parent, const kelp::StringList* suits)
   port_->setValidator(new QIntValidator(0, 8, port_));
   port_->setMaximumWidth(40);
   // The spin control steps between 1 and 2.
-  spin_ = named(new QScrollBar(Qt::Vertical, this), 1417);
+  spin_ = makeSpinBar(this, 1417);
   spin_->setRange(1, 2);
-  spin_->setInvertedControls(true);
-  spin_->setInvertedAppearance(true);
   spin_->setFixedSize(16, port_->sizeHint().height());
   spin_->setValue(s.comPort == 2 ? 2 : 1);
   connect(spin_, &QScrollBar::valueChanged, this, [this](int v) { port_->setText(QString::number(v)); });

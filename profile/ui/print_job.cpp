@@ -5,6 +5,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "app/ui/kelp_doc.h"
+
 using kelp::print::kPrintDpi;
 
 PrintJob::PrintJob(kelp::print::PageSource& source, QWidget* parent)
@@ -64,7 +66,13 @@ bool PrintJob::print() {
     chosen = dlg.exec() == QDialog::Accepted;
   }
   if (!chosen) return false;
-  return paint(pr) > 0;
+  const int printed = paint(pr);
+  if (printed < 0) {
+    // The printer or the file chosen in the dialog could not be opened: say so.
+    const QString target = pr.outputFileName().isEmpty() ? pr.printerName() : pr.outputFileName();
+    tellUser(parent_, QStringLiteral("Impossibile stampare su %1.").arg(target));
+  }
+  return printed > 0;
 }
 
 void PrintJob::preview() {

@@ -213,6 +213,10 @@ TEST(CategoryCharts, ActivityRowsCountADiveOncePerActivity) {
   EXPECT_EQ(activityRows(b), (std::vector<int>{14, 25, 25}));
   EXPECT_EQ(activityRows(c), (std::vector<int>{14, 21}));
   EXPECT_TRUE(activityRows(none).empty());
+  // a special activity named inside an item counts in its row, and the item is also "Altro"
+  DiveRecord d = dive(5, 1, 2020);
+  setText(d.otherActivities, "Esame OWD, Biologia");
+  EXPECT_EQ(activityRows(d), (std::vector<int>{19, 25, 25}));
   const StatResult r = computeStatistics(lb, kChartActivity, opts(kViewPercent));
   ASSERT_EQ(r.rowCount, 25);
   EXPECT_EQ(cells(r, 0)[0], "25.0");

@@ -120,3 +120,43 @@ TEST_F(CliTransfer, ExportIsWindows1252UnlessUtf8IsAsked) {
 }
 
 }  // namespace
+
+namespace {
+
+// kelp-cli computer-types changes the table by the dialog's rules and keeps it in Ctyp.ini.
+TEST_F(CliStatusTest, ComputerTypesAreChangedByTheDialogsRulesAndKept) {
+  ASSERT_EQ(run({"computer-types", "--add", "120", "--name", "Zeta Nitrox", "--gas", "nitrox"}), 0) << err;
+  EXPECT_NE(out.find("Zeta Nitrox\t120\tNITROX\tNO\tNO\n"), std::string::npos) << out;
+  EXPECT_NE(readFile(dir / "config" / "Ctyp.ini").find("Name=Zeta Nitrox"), std::string::npos);
+
+  // A built-in Ident, a taken one, a built-in row's gas, and a row that dives use.
+  EXPECT_EQ(run({"computer-types", "--add", "52", "--name", "X"}), 1);
+  EXPECT_NE(err.find("52"), std::string::npos);
+  EXPECT_EQ(run({"computer-types", "--add", "120", "--name", "Y"}), 1);
+  ASSERT_EQ(run({"computer-types", "--edit", "52", "--gas", "o2", "--name", "Aladin Air X (mio)"}), 0) << err;
+  EXPECT_NE(out.find("Aladin Air X (mio)\t52\tAIR\tSi\tNO\n"), std::string::npos) << out;
+  EXPECT_EQ(run({"computer-types", "--delete", "52"}), 1);
+
+  // A dive imported with the import type 120: the type keeps its gas, Ident and row.
+  std::ofstream(dir / "config" / "Kelp.ini") << "[Import]\nTyp=120\n";
+  std::string wgm(497, ' ');
+  wgm.replace(0, 1, "M");
+  wgm.replace(2, 10, "2023,06,07");
+  wgm.replace(300, 5, "10,00");
+  wgm.replace(309, 5, "10,30");
+  wgm.replace(485, 1, "0");
+  std::ofstream(dir / "dive.wgm", std::ios::binary) << wgm;
+  const std::string log = file("types.log");
+  ASSERT_EQ(run({"import-citizen", log, file("dive.wgm")}), 0) << err;
+  EXPECT_EQ(run({"computer-types", "--logbook", log, "--edit", "120", "--gas", "air"}), 1);
+  EXPECT_EQ(run({"computer-types", "--logbook", log, "--edit", "120", "--ident", "121"}), 1);
+  EXPECT_EQ(run({"computer-types", "--logbook", log, "--delete", "120"}), 1);
+  EXPECT_NE(err.find("Zeta Nitrox"), std::string::npos);
+
+  ASSERT_EQ(run({"computer-types", "--edit", "120", "--ident", "121"}), 0) << err;
+  ASSERT_EQ(run({"computer-types", "--delete", "121"}), 0) << err;
+  EXPECT_EQ(out.find("Zeta Nitrox"), std::string::npos);
+  EXPECT_EQ(readFile(dir / "config" / "Ctyp.ini").find("Zeta Nitrox"), std::string::npos);
+}
+
+}  // namespace

@@ -157,6 +157,31 @@ TEST(ComputerTypes, TypesThatDivesUseKeepIdentGasAndPlace) {
   ASSERT_TRUE(e.edit(row, m));
 }
 
+// Dives whose Ident has no row are stored as air dives; a row that names them later must
+// not make the next load read their bytes with another gas kind.
+TEST(ComputerTypes, AnIdentThatDivesUseWithoutARowKeepsAir) {
+  ComputerModelTable t = tableWithUserTypes();
+  Logbook lb;
+  DiveRecord d = makeRecord();
+  d.date = dayNumber(1, 5, 2024);
+  d.computerType = 120;
+  lb.insert(d);
+  ComputerTypesEdit e(t, typesInUse(lb));
+  const Result r = e.add(typeRow(120, "Zeta O2", 2));
+  EXPECT_FALSE(r);
+  EXPECT_NE(r.error.find("120"), std::string::npos);
+  const int row = rowOf(e, 201);
+  ComputerModel m = e.rows()[row];
+  m.id = 120;
+  m.gas = 1;
+  EXPECT_FALSE(e.edit(row, m));
+  EXPECT_FALSE(e.changed());
+
+  m.gas = 0;  // as air the row may take the Ident
+  ASSERT_TRUE(e.edit(row, m));
+  ASSERT_TRUE(e.add(typeRow(121, "Zeta O2", 2)));  // an Ident no dive uses
+}
+
 TEST(ComputerTypes, DeletingTheLastRowSelectsTheNewLastRow) {
   ComputerModelTable t = tableWithUserTypes();
   t.addOrUpdate(202, "zz last", 0, 0, 0, true, false);  // lower case sorts after every built-in name

@@ -225,7 +225,9 @@ TEST_F(SessionTest, InsertAddsTheNewDivesInDateOrder) {
   DiveDefaults defaults;
   defaults.use = true;
   defaults.weight = 600;
-  EXPECT_EQ(s.insert(lb, defaults), 3);
+  int added = 0;
+  EXPECT_TRUE(s.insert(lb, defaults, &added));
+  EXPECT_EQ(added, 3);
   EXPECT_FALSE(s.askOnCancel());
   ASSERT_EQ(lb.diveCount(), 5);
   EXPECT_EQ(lb.computerSerial, 4711u);
@@ -237,6 +239,18 @@ TEST_F(SessionTest, InsertAddsTheNewDivesInDateOrder) {
   EXPECT_GT(last.sampleCount, 1);  // the profile was expanded
   EXPECT_EQ(lb.dives()[2].sampleCount, 0);
   EXPECT_FALSE(s.otherComputer(lb));
+
+  // A logbook that takes only one more dive: the refusal is told, not passed over.
+  Logbook full;
+  full.assignDives(std::vector<DiveRecord>(MAX_DIVES - 1, loggedDive(1, 600)));
+  TransferSession f;
+  ASSERT_TRUE(f.decode(stream, full, kNow));
+  ASSERT_GT(f.newDiveCount(), 1);
+  const Result refused = f.insert(full, defaults, &added);
+  EXPECT_FALSE(refused);
+  EXPECT_NE(refused.error.find("32767"), std::string::npos);
+  EXPECT_EQ(added, 1);
+  EXPECT_EQ(full.computerSerial, 0u);  // taken back with the step: the computer stays unknown
 
   // A checksum error leaves a session without dives.
   stream[5] ^= 1;

@@ -166,7 +166,8 @@ void CTransferDlg::build() {
   m_insert = new QPushButton(QStringLiteral("Inserisci immersioni"), this);
   m_insert->setObjectName(QStringLiteral("1070"));
   m_insert->setEnabled(false);
-  m_insert->setAutoDefault(false);
+  // Once the dives are listed the button has the focus and Enter inserts them.
+  m_insert->setAutoDefault(true);
   m_cancel = new QPushButton(QStringLiteral("Cancella"), this);
   m_cancel->setObjectName(QStringLiteral("2"));
   m_cancel->setAutoDefault(false);
@@ -298,8 +299,7 @@ void CTransferDlg::insertDives() {
   const kelp::DiveDefaults defaults = kelp::settings().defaults;
   const kelp::Result r = m_doc.perform(logbook_commands::commandText(kelp::cmd::Transfer),
                                        [this, &defaults](kelp::Logbook& lb) {
-                                         m_session.insert(lb, defaults);
-                                         return kelp::Result::success();
+                                         return m_session.insert(lb, defaults);
                                        });
   if (!r) tellUser(this, q(r.error));
   QDialog::accept();

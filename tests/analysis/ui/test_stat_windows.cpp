@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -196,6 +199,21 @@ class TestStatWindows : public QObject {
     spin->setValue(first + 1);
     QCOMPARE(edit->text(), QString::number(first + 1));
     QCOMPARE(c->result().table.year, first + 1);
+    // the spin's upper arrow, the Up key and the wheel turned up give the next year
+    clickSpinArrow(spin, false);
+    QCOMPARE(spin->value(), first);
+    clickSpinArrow(spin, true);
+    QCOMPARE(spin->value(), first + 1);
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(spin->value(), first + 2);
+    QTest::keyClick(spin, Qt::Key_Down);
+    QCOMPARE(spin->value(), first + 1);
+    QWheelEvent wheelUp(QPointF(4, 4), spin->mapToGlobal(QPointF(4, 4)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(spin, &wheelUp);
+    QCOMPARE(spin->value(), first + 2);
+    QCOMPARE(c->result().table.year, first + 2);
+    spin->setValue(first + 1);
     child<QRadioButton>(c, "1028")->click();  // percent of the year's dives
     shot(c, QStringLiteral("depth_year_percent"));
     child<QRadioButton>(c, "1024")->click();
@@ -267,6 +285,23 @@ class TestStatWindows : public QObject {
     child<QPushButton>(&panel, "11")->click();
     QCOMPARE(printed, int(kelp::kChartTime));
     QVERIFY(panel.currentChart());
+  }
+
+  // The first chart shows only once the panel is on the screen (else a window manager may
+  // stack it under the main window), beside the panel and inside the screen.
+  void theFirstChartShowsBesideThePanelOnceThePanelIsUp() {
+    kelp::settings().statSubX = kelp::settings().statSubY = -1;
+    kelp::settings().statMainX = kelp::settings().statMainY = -1;
+    CStatPanelDlg panel(lb_);
+    QVERIFY(panel.currentChart());
+    QVERIFY(!panel.currentChart()->isVisible());
+    panel.show();
+    QTRY_VERIFY(panel.currentChart()->isVisible());
+    const QRect screen = panel.screen()->availableGeometry();
+    const QRect chart = panel.currentChart()->geometry();
+    QVERIFY(chart.left() > panel.geometry().right());
+    QVERIFY(panel.geometry().left() >= screen.left());
+    if (panel.width() + chart.width() + 40 <= screen.width()) QVERIFY(chart.right() <= screen.right());
   }
 
   void positionsAreSavedOnClose() {

@@ -124,11 +124,14 @@ class TestDialogs : public QObject {
     }
     // The spin control steps between 1 and 2 into the entry.
     CSettingsDlg dlg;
-    auto* spin = child<QAbstractSlider>(&dlg, "1417");
+    auto* spin = child<QScrollBar>(&dlg, "1417");
     QCOMPARE(spin->minimum(), 1);
     QCOMPARE(spin->maximum(), 2);
-    spin->setValue(2);
+    spin->setValue(1);
+    clickSpinArrow(spin, true);  // the upper arrow counts up
     QCOMPARE(child<QLineEdit>(&dlg, "1422")->text(), QStringLiteral("2"));
+    clickSpinArrow(spin, false);
+    QCOMPARE(child<QLineEdit>(&dlg, "1422")->text(), QStringLiteral("1"));
   }
 
   void settingsCancelLeavesEverything() {

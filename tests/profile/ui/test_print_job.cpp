@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/ui/kelp_doc.h"
 #include "core/texts.h"
 #include "profile/print/page_source.h"
 #include "profile/ui/print_job.h"
@@ -108,6 +109,22 @@ class TestPrintJob : public QObject {
     QCOMPARE(offered, 3);
     QVERIFY(pdfInfo(file).contains(QRegularExpression(QStringLiteral("Pages:\\s+2"))));
     QVERIFY(pdfText(file, 1).contains(QStringLiteral("Pagina 2")));
+
+    // A file that cannot be written: the user is told, and nothing counts as printed.
+    QString told;
+    const auto keep = uiPrompts().message;
+    uiPrompts().message = [&](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
+      told = text;
+      return int(QMessageBox::Ok);
+    };
+    const QString unwritable = dir.filePath(QStringLiteral("missing/printed.pdf"));
+    PrintJob::hooks().choosePrinter = [&](QPrinter& pr, int) {
+      pr.setOutputFileName(unwritable);
+      return true;
+    };
+    QVERIFY(!PrintJob(pages, nullptr).print());
+    uiPrompts().message = keep;
+    QCOMPARE(told, QStringLiteral("Impossibile stampare su %1.").arg(unwritable));
 
     // Cancelled: nothing printed.
     QFile::remove(file);

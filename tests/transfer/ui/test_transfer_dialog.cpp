@@ -213,7 +213,9 @@ class TestTransferDialog : public QObject {
     const QByteArray dumped = dump.readAll();
     QCOMPARE(std::vector<uint8_t>(dumped.begin(), dumped.end()), image);
 
-    child<QPushButton>(&dlg, 1070)->click();
+    // The insert button has the focus: Enter inserts.
+    QCOMPARE(dlg.focusWidget(), child<QPushButton>(&dlg, 1070));
+    QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
     QVERIFY(!dlg.link()->isOpen());  // the port is released when the dialog closes
     const Logbook& lb = m_doc->logbook();
