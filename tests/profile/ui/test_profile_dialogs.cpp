@@ -83,6 +83,8 @@ class TestProfileDialogs : public QObject {
   void drawingAndSavingAHandMadeProfile() {
     lb().assignDives({plainDive(1000, 30)});
     lb().currentPosition = 1;
+    auto bytes = [this] { return lb().serializeLog() + lb().serializeAdd(); };
+    const std::string plain = bytes();
     CProfileCreateDlg dlg(*m_doc);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -105,6 +107,7 @@ class TestProfileDialogs : public QObject {
     dlg.button(1)->click();
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
     QCOMPARE(m_doc->undoStack()->undoText(), QStringLiteral("Crea profilo immersione"));
+    const std::string drawn = bytes();
     const DiveRecord& saved = lb().dives()[0];
     QCOMPARE(profileMark(saved), 'H');
     QCOMPARE(saved.samples[40].depth, -10.0f);
@@ -121,6 +124,16 @@ class TestProfileDialogs : public QObject {
     QCOMPARE(m_answers.texts.last(), QStringLiteral("Cancella profilo?"));
     QCOMPARE(lb().dives()[0].profileLength, 0);
     QCOMPARE(again.result(), int(QDialog::Accepted));
+
+    // Removing and drawing are each one step, taken back and repeated byte for byte.
+    const std::string removed = bytes();
+    m_doc->undoStack()->undo();
+    QVERIFY(bytes() == drawn);
+    m_doc->undoStack()->undo();
+    QVERIFY(bytes() == plain);
+    m_doc->undoStack()->redo();
+    m_doc->undoStack()->redo();
+    QVERIFY(bytes() == removed);
   }
 
   void createDialogInImperialUnitsAndItsClipButtons() {
