@@ -367,10 +367,13 @@ Run setupExportCsv(CLI::App& cmd) {
         uint32_t bits = 0;
         return parseFields(s, bits);
       }));
-  cmd.add_option("--first", a->first, "number of the first dive (the first in the logbook)");
-  cmd.add_option("--last", a->last, "number of the last dive (the last in the logbook)");
+  cmd.add_option("--first", a->first, "number of the first dive (the first in the logbook)")
+      ->check(number(0, 65535, "a dive number"));
+  cmd.add_option("--last", a->last, "number of the last dive (the last in the logbook)")
+      ->check(number(0, 65535, "a dive number"));
   cmd.add_flag("--tab", a->tab, "separate with tabs instead of ';'");
-  CLI::Option* profile = cmd.add_option("--profile", a->profile, "export the profile of the dive with this number");
+  CLI::Option* profile = cmd.add_option("--profile", a->profile, "export the profile of the dive with this number")
+                             ->check(number(0, 65535, "a dive number"));
   cmd.add_flag("--positive", a->positive, "profile depths positive")->needs(profile);
   cmd.add_flag("--hms", a->hms, "profile times as h:mm:ss")->needs(profile);
   cmd.add_option("--encoding", a->encoding, "character set of the file: cp1252 (Windows-1252) or utf8 (cp1252)")

@@ -219,7 +219,8 @@ TEST_F(Cli, ParserRefusesUnknownOptionsSurplusArgumentsAndBadValues) {
       {{"export-csv", demo, csv, "--fields", "1,26"}, "1,26 is not a field list"},
       {{"export-csv", demo, csv, "--fields", "1,,2"}, "--fields"},
       {{"export-csv", demo, csv, "--fields", "1", "--hms"}, "--hms requires --profile"},
-      {{"export-csv", demo, csv, "--fields", "1", "--first", "3x"}, "--first"},
+      {{"export-csv", demo, csv, "--fields", "1", "--first", "3x"}, "3x is not a dive number"},
+      {{"export-csv", demo, csv, "--fields", "1", "--profile", "abc"}, "abc is not a dive number"},
       {{"--bogus", "list", demo}, "--bogus"},
       {{"--imperial"}, "subcommand is required"},
   };
