@@ -28,6 +28,13 @@ class EntryFields {
 
   EntryFields(QWidget* owner, Current current, Changed changed)
       : m_owner(owner), m_current(std::move(current)), m_changed(std::move(changed)) {}
+  // The fields outlive this object while the dialog is torn down (closing it takes the focus
+  // from an edit, which reports "editing finished"): nothing may call back into it then.
+  ~EntryFields() {
+    for (const QMetaObject::Connection& c : m_connections) QObject::disconnect(c);
+  }
+  EntryFields(const EntryFields&) = delete;
+  EntryFields& operator=(const EntryFields&) = delete;
 
   // A text field of the entry (stored form, cut to its field).
   template <size_t N>
@@ -45,7 +52,8 @@ class EntryFields {
                           e->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
                         }});
     const size_t index = m_fields.size() - 1;
-    QObject::connect(e, &QPlainTextEdit::textChanged, e, [this, index] { store(m_fields[index]); });
+    m_connections.push_back(
+        QObject::connect(e, &QPlainTextEdit::textChanged, e, [this, index] { store(m_fields[index]); }));
   }
   void addNumber(QLineEdit* e, int32_t Rec::*member) { add(e, Kind::Number, nullptr, member, nullptr); }
   void addDate(QLineEdit* e, int32_t Rec::*member) { add(e, Kind::Date, nullptr, member, nullptr); }
@@ -91,9 +99,10 @@ class EntryFields {
     m_fields.push_back({e, kind, std::move(text), number, money, [e] { return e->text(); },
                         [e](const QString& t) { e->setText(t); }});
     const size_t index = m_fields.size() - 1;
-    QObject::connect(e, &QLineEdit::textEdited, e, [this, index] { store(m_fields[index]); });
+    m_connections.push_back(QObject::connect(e, &QLineEdit::textEdited, e, [this, index] { store(m_fields[index]); }));
     if (kind == Kind::Date)
-      QObject::connect(e, &QLineEdit::editingFinished, e, [this, index] { checkDate(m_fields[index]); });
+      m_connections.push_back(
+          QObject::connect(e, &QLineEdit::editingFinished, e, [this, index] { checkDate(m_fields[index]); }));
   }
 
   QString shownText(const Field& f, Rec& r) const {
@@ -161,6 +170,7 @@ class EntryFields {
   Current m_current;
   Changed m_changed;
   std::vector<Field> m_fields;
+  std::vector<QMetaObject::Connection> m_connections;
   bool m_showing = false;
   bool m_telling = false;
 };

@@ -107,7 +107,8 @@ class TestMainFrame : public QObject {
       QVERIFY2(enabled(f, id), qPrintable(QString::number(id)));
 
     // a new, unsaved logbook with dives
-    for (const DiveRecord& r : makeDemoLogbook(3, 7).dives()) doc.logbook().insert(r);
+    const Logbook demo = makeDemoLogbook(3, 7);
+    for (const DiveRecord& r : demo.dives()) doc.logbook().insert(r);
     f.refresh();
     QVERIFY(enabled(f, cmd::Copy));
     QVERIFY(enabled(f, cmd::DeleteDive));
@@ -133,7 +134,8 @@ class TestMainFrame : public QObject {
     settings().lastLogbookPath.clear();  // start with a new logbook, not the one just written
     CKelpDoc doc;
     doc.onNewDocument();
-    for (const DiveRecord& r : makeDemoLogbook(4, 9).dives()) doc.logbook().insert(r);
+    const Logbook demo = makeDemoLogbook(4, 9);
+    for (const DiveRecord& r : demo.dives()) doc.logbook().insert(r);
     auto chooser = uiPrompts().logbookFile;
     uiPrompts().logbookFile = [&](QWidget*, bool, const QString&) { return other; };
     m_answers.queue = {QMessageBox::No};
