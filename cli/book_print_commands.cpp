@@ -8,8 +8,8 @@
 #include "cli/cli.h"
 #include "core/settings.h"
 #include "core/texts.h"
-#include "profile/print/page_source.h"
-#include "records/print/book_pages.h"
+#include "profile/ui/print/page_source.h"
+#include "records/ui/print/book_pages.h"
 
 namespace kelp::cli {
 namespace {

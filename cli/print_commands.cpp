@@ -9,8 +9,8 @@
 #include "cli/cli.h"
 #include "core/logbook.h"
 #include "core/texts.h"
-#include "profile/print/logbook_pages.h"
-#include "profile/print/page_source.h"
+#include "profile/ui/print/logbook_pages.h"
+#include "profile/ui/print/page_source.h"
 #include "profile/print_layout.h"
 
 namespace kelp::cli {

@@ -15,7 +15,7 @@
 #include <ctime>
 
 #include "analysis/dive_tables.h"
-#include "analysis/print/deco_page.h"
+#include "analysis/ui/print/deco_page.h"
 #include "app/ui/color_dialogs.h"
 #include "app/ui/kelp_doc.h"
 #include "core/logbook.h"

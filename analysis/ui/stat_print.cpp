@@ -1,6 +1,6 @@
 #include "analysis/ui/stat_print.h"
 
-#include "analysis/print/stat_pages.h"
+#include "analysis/ui/print/stat_pages.h"
 #include "core/texts.h"
 #include "profile/ui/print_job.h"
 

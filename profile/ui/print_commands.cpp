@@ -5,7 +5,7 @@
 #include "app/ui/main_frame.h"
 #include "core/settings.h"
 #include "core/texts.h"
-#include "profile/print/logbook_pages.h"
+#include "profile/ui/print/logbook_pages.h"
 #include "profile/print_layout.h"
 #include "profile/ui/print_dives_dlg.h"
 #include "profile/ui/print_job.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The print job: runs a PageSource (profile/print/page_source.h) through one of the three
+// The print job: runs a PageSource (profile/ui/print/page_source.h) through one of the three
 // outputs. Every window that prints builds its pages and hands them over:
 //
 //   MyPages pages(...);                     // a kelp::print::PageSource of its print kind
@@ -14,7 +14,7 @@
 #include <functional>
 
 #include "core/logbook.h"
-#include "profile/print/page_source.h"
+#include "profile/ui/print/page_source.h"
 
 class QPrinter;
 class QPrintPreviewDialog;

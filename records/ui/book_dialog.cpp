@@ -17,7 +17,7 @@
 #include "core/strings.h"
 #include "core/texts.h"
 #include "profile/ui/print_job.h"
-#include "records/print/book_pages.h"
+#include "records/ui/print/book_pages.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "core/demo_logbook.h"
 #include "core/logbook.h"
 #include "core/texts.h"
-#include "profile/print/logbook_pages.h"
+#include "profile/ui/print/logbook_pages.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "analysis/print/stat_pages.h"
+#include "analysis/ui/print/stat_pages.h"
 #include "analysis/ui/stat_bars.h"
 #include "analysis/ui/stat_chart_view.h"
 #include "analysis/ui/stat_list_dlg.h"
@@ -34,7 +34,7 @@
 #include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/texts.h"
-#include "profile/print/page_source.h"
+#include "profile/ui/print/page_source.h"
 #include "profile/ui/print_job.h"
 #include "tests/ui_test_support.h"
 

@@ -11,7 +11,7 @@
 
 #include "app/ui/kelp_doc.h"
 #include "core/texts.h"
-#include "profile/print/page_source.h"
+#include "profile/ui/print/page_source.h"
 #include "profile/ui/print_job.h"
 #include "tests/ui_test_support.h"
 

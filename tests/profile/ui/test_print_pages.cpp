@@ -13,7 +13,7 @@
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "core/texts.h"
-#include "profile/print/logbook_pages.h"
+#include "profile/ui/print/logbook_pages.h"
 #include "profile/print_layout.h"
 #include "profile/ui/profile_plot.h"
 #include "tests/ui_test_support.h"

@@ -1,4 +1,4 @@
-#include "analysis/print/stat_pages.h"
+#include "analysis/ui/print/stat_pages.h"
 
 #include <QPainter>
 #include <algorithm>

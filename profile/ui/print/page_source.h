@@ -2,7 +2,7 @@
 // Printed pages. Everything Kelp prints is a PageSource: a page count and a painter for each
 // page. The print job (profile/ui/print_job.h) runs a source through the system print dialog,
 // the print preview or into a PDF file; writePdf() below does the last without any window
-// (kelp-cli). Page painters live in <area>/print/ and need QtGui alone (no widgets), so that
+// (kelp-cli). Page painters live in <area>/ui/print/ and need QtGui alone (no widgets), so that
 // kelp-cli can link them.
 //
 // Coordinates: a painter draws in tenths of a millimetre (mm(25) == 250) from the top-left

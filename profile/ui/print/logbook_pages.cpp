@@ -1,4 +1,4 @@
-#include "profile/print/logbook_pages.h"
+#include "profile/ui/print/logbook_pages.h"
 
 #include <QPainter>
 #include <QTextLayout>

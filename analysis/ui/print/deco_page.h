@@ -1,7 +1,7 @@
 #pragma once
 // The dive calculator's printed page: settings, air data, results and the planned profile.
 #include "analysis/deco_plan.h"
-#include "profile/print/page_source.h"
+#include "profile/ui/print/page_source.h"
 
 namespace kelp::print {
 

@@ -1,4 +1,4 @@
-#include "analysis/print/deco_page.h"
+#include "analysis/ui/print/deco_page.h"
 
 #include <QPainter>
 

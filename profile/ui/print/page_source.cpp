@@ -1,4 +1,4 @@
-#include "profile/print/page_source.h"
+#include "profile/ui/print/page_source.h"
 
 #include <QBuffer>
 #include <QFontMetrics>

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "profile/print/page_source.h"
+#include "profile/ui/print/page_source.h"
 #include "records/book_print.h"
 
 class QFont;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "analysis/stat_charts.h"
-#include "profile/print/page_source.h"
+#include "profile/ui/print/page_source.h"
 
 namespace kelp::print {
 

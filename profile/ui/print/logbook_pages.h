@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/logbook.h"
-#include "profile/print/page_source.h"
+#include "profile/ui/print/page_source.h"
 #include "profile/print_layout.h"
 
 namespace kelp::print {

@@ -1,4 +1,4 @@
-#include "records/print/book_pages.h"
+#include "records/ui/print/book_pages.h"
 
 #include <QFontMetrics>
 #include <QImage>
