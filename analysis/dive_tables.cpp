@@ -1,7 +1,5 @@
 #include "analysis/dive_tables.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -12,6 +10,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/ini_file.h"
 #include "core/texts.h"
 
 namespace kelp {
@@ -245,13 +244,6 @@ class Parser {
   bool seenCurve_[3]{};
 };
 
-std::string programDir() {
-  char buf[4096];
-  const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return ".";
-  buf[n] = 0;
-  return std::filesystem::path(buf).parent_path().string();
-}
 
 struct TablesCache {
   std::string path;          // override, "" = default
@@ -389,15 +381,8 @@ Result loadDiveTables(const std::string& path, DiveTables& out) {
 }
 
 std::string diveTablesPath() {
-  namespace fs = std::filesystem;
   if (!cache().path.empty()) return cache().path;
-  const fs::path dir = programDir();
-  const fs::path beside = dir / "dive_tables.txt";
-  std::error_code ec;
-  if (fs::exists(beside, ec)) return beside.string();
-  const fs::path installed = dir.parent_path() / "share" / "kelp" / "dive_tables.txt";
-  if (fs::exists(installed, ec)) return installed.string();
-  return beside.string();
+  return shippedFilePath("dive_tables.txt");
 }
 
 void setDiveTablesPath(const std::string& path) {

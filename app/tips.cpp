@@ -1,11 +1,10 @@
 #include "app/tips.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <filesystem>
 #include <system_error>
 
+#include "core/ini_file.h"
 #include "core/settings.h"
 #include "core/texts.h"
 
@@ -32,25 +31,11 @@ bool validUtf8(const std::string& s) {
   return true;
 }
 
-std::string programDir() {
-  char buf[4096];
-  const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return ".";
-  buf[n] = 0;
-  return std::filesystem::path(buf).parent_path().string();
-}
 
 }  // namespace
 
 std::string tipsFilePath() {
-  namespace fs = std::filesystem;
-  const fs::path dir = programDir();
-  const fs::path beside = dir / "tips.txt";
-  std::error_code ec;
-  if (fs::exists(beside, ec)) return beside.string();
-  const fs::path installed = dir.parent_path() / "share" / "kelp" / "tips.txt";
-  if (fs::exists(installed, ec)) return installed.string();
-  return beside.string();
+  return shippedFilePath("tips.txt");
 }
 
 TipsFile::~TipsFile() { close(); }

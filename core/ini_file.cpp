@@ -8,6 +8,8 @@
 #include <sstream>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "core/file_write.h"
 #include "core/texts.h"
 
@@ -237,5 +239,18 @@ std::string configDir() {
 }
 
 std::string configFilePath(const std::string& fileName) { return configDir() + "/" + fileName; }
+
+std::string shippedFilePath(const std::string& fileName) {
+  namespace fs = std::filesystem;
+  char buf[4096];
+  const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  const fs::path dir = n > 0 ? fs::path(std::string(buf, size_t(n))).parent_path() : fs::path(".");
+  const fs::path beside = dir / fileName;
+  std::error_code ec;
+  if (fs::exists(beside, ec)) return beside.string();
+  const fs::path installed = dir.parent_path() / "share" / "kelp" / fileName;
+  if (fs::exists(installed, ec)) return installed.string();
+  return beside.string();
+}
 
 }  // namespace kelp

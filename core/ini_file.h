@@ -50,4 +50,9 @@ class IniFile {
 std::string configDir();
 std::string configFilePath(const std::string& fileName);
 
+// A data file shipped with the program (the tips, the dive tables): beside the executable
+// during development, else in the install's share/kelp folder; the path beside the
+// executable when neither holds it.
+std::string shippedFilePath(const std::string& fileName);
+
 }  // namespace kelp
