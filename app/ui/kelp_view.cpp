@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "app/ui/kelp_doc.h"
+#include "app/ui/tab_rows.h"
 #include "app/view_layout.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -41,60 +42,6 @@ const QColor kPurple(128, 0, 64);
 const QColor kDarkGreen(0, 64, 0);
 
 QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-// Average character width as dialog units measure it: the mean advance of the
-// 52 Latin letters.
-double dialogCharWidth(const QFontMetrics& fm) {
-  return fm.horizontalAdvance(
-             QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-         52.0;
-}
-
-// Draws a list line's tab-separated columns at the list's tab stops.
-class TabStopDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    const QString text = opt.text;
-    opt.text.clear();
-    const QWidget* w = opt.widget;
-    QStyle* style = w ? w->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, w);
-
-    const QFontMetrics fm(opt.font);
-    const auto stops = listTabStops(dialogCharWidth(fm));
-    const QRect r = opt.rect.adjusted(2, 0, -2, 0);
-    painter->save();
-    painter->setFont(opt.font);
-    painter->setPen(opt.state & QStyle::State_Selected
-                        ? opt.palette.color(QPalette::HighlightedText)
-                        : opt.palette.color(QPalette::Text));
-    const QStringList cols = text.split(QLatin1Char('\t'));
-    int x = 0;
-    for (int i = 0; i < cols.size(); ++i) {
-      if (i > 0) {
-        // the next tab stop right of the text so far, else one blank further
-        int next = -1;
-        for (int s : stops)
-          if (s > x) { next = s; break; }
-        x = next >= 0 ? next : x + fm.horizontalAdvance(QLatin1Char(' '));
-      }
-      const QRect cell(r.left() + x, r.top(), std::max(0, r.width() - x), r.height());
-      painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, cols[i]);
-      x += fm.horizontalAdvance(cols[i]);
-    }
-    painter->restore();
-  }
-
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize s = QStyledItemDelegate::sizeHint(option, index);
-    return QSize(s.width(), option.fontMetrics.height() + 2);
-  }
-};
 
 // The preview control 1066: the profile picture when the preview is on, else a
 // plain "Profilo" button.
@@ -134,7 +81,12 @@ CKelpView::CKelpView(Logbook& logbook, QWidget* parent) : QWidget(parent), m_log
 
   m_list = new QListWidget(this);
   m_list->setObjectName(QStringLiteral("1039"));
-  m_list->setItemDelegate(new TabStopDelegate(m_list));
+  m_list->setItemDelegate(new CTabRowDelegate(
+      [](double cw) {
+        const auto stops = listTabStops(cw);
+        return std::vector<int>(stops.begin(), stops.end());
+      },
+      m_list));
   m_list->setUniformItemSizes(true);
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
   connect(m_list, &QListWidget::currentRowChanged, this, &CKelpView::onListRowChanged);

@@ -18,7 +18,7 @@
 
 #include "app/ui/kelp_doc.h"
 #include "core/texts.h"
-#include "profile/ui/tab_rows.h"
+#include "app/ui/tab_rows.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "profile/search.h"
-#include "profile/ui/tab_rows.h"
+#include "app/ui/tab_rows.h"
 
 namespace {
 

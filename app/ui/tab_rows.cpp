@@ -1,4 +1,4 @@
-#include "profile/ui/tab_rows.h"
+#include "app/ui/tab_rows.h"
 
 #include <QApplication>
 #include <QListView>
@@ -8,17 +8,21 @@
 
 #include "app/view_layout.h"
 
-namespace {
-
-// Average character width as dialog units measure it: the mean advance of the 52 Latin letters.
 double dialogCharWidth(const QFontMetrics& fm) {
   return fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
 }
 
-}  // namespace
+CTabRowDelegate::CTabRowDelegate(PixelStops stops, QObject* parent)
+    : QStyledItemDelegate(parent), m_stops(std::move(stops)) {}
 
 CTabRowDelegate::CTabRowDelegate(std::vector<int> stopsInDialogUnits, QObject* parent)
-    : QStyledItemDelegate(parent), m_stops(std::move(stopsInDialogUnits)) {}
+    : CTabRowDelegate(
+          [units = std::move(stopsInDialogUnits)](double cw) {
+            std::vector<int> px;
+            for (int s : units) px.push_back(kelp::dialogUnitsToPixels(s, cw));
+            return px;
+          },
+          parent) {}
 
 void CTabRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
@@ -31,7 +35,7 @@ void CTabRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, w);
 
   const QFontMetrics fm(opt.font);
-  const double cw = dialogCharWidth(fm);
+  const std::vector<int> stops = m_stops(dialogCharWidth(fm));
   const QRect r = opt.rect.adjusted(2, 0, -2, 0);
   painter->save();
   painter->setFont(opt.font);
@@ -43,8 +47,7 @@ void CTabRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     if (i > 0) {
       // The next stop right of the text so far; past the last stop, one blank further.
       int next = -1;
-      for (int s : m_stops) {
-        const int px = kelp::dialogUnitsToPixels(s, cw);
+      for (int px : stops) {
         if (px > x) {
           next = px;
           break;
