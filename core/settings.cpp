@@ -78,6 +78,8 @@ const IntKey kIntKeys[] = {
     {kTransfer, "Dump", &Settings::dump, 0},
     {"Import", "Typ", &Settings::importType, 177},
     {"Import", "System", &Settings::importSystem, 0},
+    {"Deko", "GFLow", &Settings::gfLow, kDefaultGfLow},
+    {"Deko", "GFHigh", &Settings::gfHigh, kDefaultGfHigh},
     {"Print", "UseLine", &Settings::printUseLine, 1},
     {kTip, "StartUp", &Settings::tipStartUp, 0},
 };
@@ -157,6 +159,11 @@ void readSettings(Settings& s, const IniFile& ini, int screenW, int screenH) {
   for (const auto& k : kIntKeys) s.*k.field = ini.getInt(k.section, k.key, k.def);
   for (const auto& k : kTextKeys) s.*k.field = ini.getString(k.section, k.key);
   if (!ini.has(kView, "Währung")) s.currency = "DM";
+  // A pair of gradient factors the planner would refuse is taken back to the defaults whole.
+  if (!gradientFactorsValid(s.gfLow, s.gfHigh)) {
+    s.gfLow = kDefaultGfLow;
+    s.gfHigh = kDefaultGfHigh;
+  }
   {
     int v;
     std::string pos = ini.getString(kTip, "FilePos");

@@ -26,6 +26,14 @@ using ProfileColors = std::array<Color, kProfileColorCount>;
 using NoStopColors = std::array<Color, kNoStopColorCount>;
 using StatisticsColors = std::array<Color, kStatColorCount>;
 
+// Gradient factors of the Bühlmann planner, in percent: each from kGfMin to 100, low not
+// above high. Kelp.ini keeps them in [Deko] GFLow and GFHigh.
+inline constexpr int kGfMin = 10, kGfMax = 100;
+inline constexpr int kDefaultGfLow = 30, kDefaultGfHigh = 75;
+inline constexpr bool gradientFactorsValid(int low, int high) {
+  return low >= kGfMin && high <= kGfMax && low <= high;
+}
+
 struct WindowPlacement {
   int x = 0, y = 0, dx = 0, dy = 0;  // left, top, right, bottom of the normal rectangle
   int maximized = 0;
@@ -71,6 +79,8 @@ struct Settings {
   DiveDefaults defaults;
   // Print
   int printUseLine = 1;
+  // Deko: the gradient factors of the Bühlmann planner, in percent
+  int gfLow = kDefaultGfLow, gfHigh = kDefaultGfHigh;
   // Tip
   int tipStartUp = 0; long tipFilePos = 0; std::string tipTimeStamp;
   // field selection flags (never stored; all set at start)

@@ -27,6 +27,7 @@ const StringEntry kEntries[] = {
 #include "core/strings_transfer_ui.inc"
 #include "core/strings_statistics.inc"
 #include "core/strings_planner.inc"
+#include "core/strings_buhlmann.inc"
 #include "core/strings_records.inc"
 };
 

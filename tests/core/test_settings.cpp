@@ -305,3 +305,32 @@ TEST_F(SettingsTest, ColorSchemeFiles) {
 
   EXPECT_FALSE(loadColorScheme(path("missing.cst"), partial));
 }
+
+// The planner's gradient factors: [Deko] GFLow and GFHigh, 30/75 when missing; a pair the
+// planner would refuse (out of 10..100, or low above high) reads as 30/75 whole.
+TEST_F(SettingsTest, GradientFactorsRoundTripAndBadPairsReadAsDefaults) {
+  Settings s;
+  readSettings(s, IniFile());
+  EXPECT_EQ(s.gfLow, 30);
+  EXPECT_EQ(s.gfHigh, 75);
+  s.gfLow = 40;
+  s.gfHigh = 85;
+  IniFile ini;
+  ini.setPath(path("Kelp.ini"));
+  writeSettings(s, ini);
+  ASSERT_TRUE(ini.save());
+  EXPECT_NE(readFile(path("Kelp.ini")).find("[Deko]\nGFLow=40\nGFHigh=85\n"), std::string::npos);
+  Settings r;
+  readSettings(r, IniFile(path("Kelp.ini")));
+  EXPECT_EQ(r.gfLow, 40);
+  EXPECT_EQ(r.gfHigh, 85);
+
+  for (const char* bad : {"[Deko]\nGFLow=80\nGFHigh=70\n", "[Deko]\nGFLow=5\nGFHigh=70\n",
+                          "[Deko]\nGFLow=30\nGFHigh=120\n"}) {
+    writeFile(path("Kelp.ini"), bad);
+    Settings b;
+    readSettings(b, IniFile(path("Kelp.ini")));
+    EXPECT_EQ(b.gfLow, 30) << bad;
+    EXPECT_EQ(b.gfHigh, 75) << bad;
+  }
+}
