@@ -325,6 +325,7 @@ BuhlmannCalcState& buhlmannCalcState() {
 
 bool runBuhlmannCalculation(BuhlmannCalcState& s) {
   s.profile.clear();
+  s.planned = s.request;
   const Result r = planBuhlmann(s.request, s.plan);
   if (!r) {
     s.resultValid = false;
@@ -335,6 +336,17 @@ bool runBuhlmannCalculation(BuhlmannCalcState& s) {
   s.resultText = buhlmannResultText(s.request, s.plan);
   buildBuhlmannProfile(s.request, s.plan, s.profile);
   return true;
+}
+
+CalcFields calcFields(bool buhlmann, bool repetitive, bool resultValid) {
+  CalcFields f{};
+  f.altitudeTable = f.air = !buhlmann;
+  f.group = !buhlmann && repetitive;
+  f.model = buhlmann;
+  f.previousDive = buhlmann && repetitive;
+  f.interval = repetitive;
+  f.print = !buhlmann && resultValid;
+  return f;
 }
 
 }  // namespace kelp

@@ -121,7 +121,8 @@ void buildBuhlmannProfile(const BuhlmannRequest& r, const BuhlmannPlan& plan, Pl
 // The calculator's Bühlmann side, kept for the run of the program like the tables' plan.
 struct BuhlmannCalcState {
   bool chosen = false;          // the calculator plans with this model
-  BuhlmannRequest request;
+  BuhlmannRequest request;     // the inputs as last read from the window
+  BuhlmannRequest planned;     // the inputs of the plan shown
   BuhlmannPlan plan;
   bool resultValid = false;
   std::string resultText;
@@ -131,5 +132,13 @@ BuhlmannCalcState& buhlmannCalcState();
 // "Calcola" with the Bühlmann model: plans, fills the result text and the profile; false (the
 // text holds the refusal) when the request is refused.
 bool runBuhlmannCalculation(BuhlmannCalcState& s);
+
+// Which fields of the calculator take input: the tables' (altitude table, repetitive group, air
+// data) or the model's (gradient factors, oxygen, altitude, the previous dive); the surface
+// interval serves both for a repetitive dive. Printing is the tables' page alone.
+struct CalcFields {
+  bool altitudeTable, group, air, model, previousDive, interval, print;
+};
+CalcFields calcFields(bool buhlmann, bool repetitive, bool resultValid);
 
 }  // namespace kelp

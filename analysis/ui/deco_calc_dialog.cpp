@@ -101,6 +101,11 @@ CDecoProfileView::CDecoProfileView(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
 }
 
+void CDecoProfileView::setProfile(const kelp::PlannedProfile* profile) {
+  profile_ = profile;
+  redraw();
+}
+
 void CDecoProfileView::setShown(bool on) {
   shown_ = on;
   redraw();
@@ -112,7 +117,7 @@ void CDecoProfileView::redraw() {
   picture_ = QPixmap(size());
   QPainter p(&picture_);
   if (shown_)
-    drawPlan(p, picture_.rect(), kelp::plannedProfile());
+    drawPlan(p, picture_.rect(), profile_ ? *profile_ : kelp::plannedProfile());
   else
     p.fillRect(picture_.rect(), profileColor(kelp::kColBackground));
   p.end();
@@ -166,11 +171,49 @@ void CDecoProfileView::paintEvent(QPaintEvent* e) {
 // ---- dialog ----
 
 CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
-    : QDialog(parent), lb_(lb), plan_(kelp::openDecoPlanState(lb, static_cast<int64_t>(std::time(nullptr)))) {
+    : QDialog(parent),
+      lb_(lb),
+      plan_(kelp::openDecoPlanState(lb, static_cast<int64_t>(std::time(nullptr)))),
+      buhlmann_(kelp::buhlmannCalcState()) {
   setObjectName(QStringLiteral("131"));
   setWindowTitle(QStringLiteral("Calcolo immersione DECO 92"));
 
+  auto* models = new QGroupBox(tr("Modello"), this);
+  tablesModel_ = new QRadioButton(tr("Tabelle DECO 92"), models);
+  tablesModel_->setObjectName(QStringLiteral("1301"));
+  buhlmannModel_ = new QRadioButton(tr("Bühlmann ZH-L16C"), models);
+  buhlmannModel_->setObjectName(QStringLiteral("1302"));
+  auto* ml = new QHBoxLayout(models);
+  ml->addWidget(tablesModel_);
+  ml->addWidget(buhlmannModel_);
+  connect(buhlmannModel_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on != buhlmann_.chosen) chooseModel(on);
+  });
+
+  // The model's inputs: gradient factors, gas, altitude and the previous dive.
+  model_ = new QGroupBox(tr("Bühlmann ZH-L16C"), this);
+  gfLow_ = edit(model_, 1303, 50);
+  gfHigh_ = edit(model_, 1304, 50);
+  o2_ = edit(model_, 1305, 50);
+  altitude_ = edit(model_, 1306);
+  previousDepth_ = edit(model_, 1307);
+  previousTime_ = edit(model_, 1308);
+  previousO2_ = edit(model_, 1309, 50);
+  auto* gfRow = new QHBoxLayout;
+  gfRow->addWidget(gfLow_);
+  gfRow->addWidget(new QLabel(QStringLiteral("/"), model_));
+  gfRow->addWidget(gfHigh_);
+  gfRow->addStretch();
+  auto* bl = new QFormLayout(model_);
+  bl->addRow(tr("Fattori di gradiente GF basso/alto (%)"), gfRow);
+  bl->addRow(tr("Ossigeno (%, 21 = aria)"), o2_);
+  bl->addRow(tr("Altitudine (m)"), altitude_);
+  bl->addRow(tr("Imm. precedente: prof. (m)"), previousDepth_);
+  bl->addRow(tr("Imm. precedente: tempo di fondo (min)"), previousTime_);
+  bl->addRow(tr("Imm. precedente: ossigeno (%)"), previousO2_);
+
   auto* tables = new QGroupBox(QStringLiteral("Tabella"), this);
+  tables_ = tables;
   seaLevel_ = new QRadioButton(QStringLiteral("Livello mare (0m-700m)"), tables);
   seaLevel_->setObjectName(QStringLiteral("1001"));
   mountainLake_ = new QRadioButton(QStringLiteral("Lago di montagna (701m-1500m)"), tables);
@@ -189,10 +232,7 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
   rl->addRow(repetitive_);
   rl->addRow(QStringLiteral("Gruppo di ripetizione"), group_);
   rl->addRow(QStringLiteral("Intervallo di superfice (min)"), interval_);
-  connect(repetitive_, &QCheckBox::toggled, this, [this](bool on) {
-    group_->setEnabled(on);
-    interval_->setEnabled(on);
-  });
+  connect(repetitive_, &QCheckBox::toggled, this, [this] { updateFields(); });
   connect(group_, &QLineEdit::textEdited, this, [this](const QString& t) {
     const int pos = group_->cursorPosition();
     group_->setText(t.toUpper());
@@ -200,6 +240,7 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
   });
 
   auto* air = new QGroupBox(QStringLiteral("Aria"), this);
+  air_ = air;
   consumption_ = edit(air, 1006);
   tankVolume_ = edit(air, 1007);
   tankPressure_ = edit(air, 1008);
@@ -216,6 +257,10 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
   dl->addRow(QStringLiteral("Tempo di fondo (min)"), time_);
 
   result_ = new CDecoResultBox(this);
+  // Which model planned the result shown, and what a plan is not.
+  note_ = new QLabel(this);
+  note_->setObjectName(QStringLiteral("1310"));
+  note_->setWordWrap(true);
 
   frame_ = new QGroupBox(QStringLiteral("Profilo [richiesto]"), this);
   frame_->setObjectName(QStringLiteral("1018"));
@@ -245,14 +290,19 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
   crossHair_->setChecked(kelp::settings().crossHair != 0);
 
   auto* left = new QVBoxLayout;
+  left->addWidget(models);
   left->addWidget(tables);
   left->addWidget(rep);
   left->addWidget(air);
   left->addWidget(dive);
   left->addStretch();
+  auto* right = new QVBoxLayout;
+  right->addWidget(model_);
+  right->addWidget(result_, 1);
+  right->addWidget(note_);
   auto* top = new QHBoxLayout;
   top->addLayout(left);
-  top->addWidget(result_, 1);
+  top->addLayout(right, 1);
   auto* buttons = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{calc, copy_, paste_, cut_, colors, grid_, crossHair_, print_})
     buttons->addWidget(w);
@@ -282,12 +332,25 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
   std::string error;
   if (!kelp::diveTables(&error) && plan_.resultText.empty()) plan_.resultText = "\n " + error;
   writeControls();
-  resize(760, 720);
+  resize(800, 860);
 }
 
 CDecoCalcDlg::~CDecoCalcDlg() = default;
 
 void CDecoCalcDlg::readControls() {
+  // Depth, bottom time, the repetitive switch and the interval serve both models.
+  kelp::BuhlmannRequest& r = buhlmann_.request;
+  r.depth = readDouble(depth_);
+  r.bottomTime = readInt(time_);
+  r.repetitive = repetitive_->isChecked();
+  r.interval = readInt(interval_);
+  r.gfLow = readInt(gfLow_);
+  r.gfHigh = readInt(gfHigh_);
+  r.o2 = readInt(o2_);
+  r.altitude = readInt(altitude_);
+  r.previousDepth = readDouble(previousDepth_);
+  r.previousTime = readInt(previousTime_);
+  r.previousO2 = readInt(previousO2_);
   plan_.altitudeClass = mountainLake_->isChecked() ? kelp::kMountainLake : kelp::kSeaLevel;
   plan_.repetitive = repetitive_->isChecked() ? 1 : 0;
   plan_.groupText = group_->text().toUpper().toStdString();
@@ -311,24 +374,89 @@ void CDecoCalcDlg::writeControls() {
   tankPressure_->setText(QString::number(plan_.tankPressure));
   depth_->setText(number(plan_.maxDepth));
   time_->setText(QString::number(plan_.bottomTime));
-  result_->setText(QString::fromStdString(plan_.resultText));
-  view_->setShown(plan_.resultValid != 0);
+  const kelp::BuhlmannRequest& r = buhlmann_.request;
+  gfLow_->setText(QString::number(r.gfLow));
+  gfHigh_->setText(QString::number(r.gfHigh));
+  o2_->setText(QString::number(r.o2));
+  altitude_->setText(QString::number(r.altitude));
+  previousDepth_->setText(number(r.previousDepth));
+  previousTime_->setText(QString::number(r.previousTime));
+  previousO2_->setText(QString::number(r.previousO2));
+  tablesModel_->setChecked(!buhlmann_.chosen);
+  buhlmannModel_->setChecked(buhlmann_.chosen);
+  if (buhlmann_.chosen) {
+    setWindowTitle(tr("Calcolo immersione Bühlmann ZH-L16C"));
+    repetitive_->setChecked(r.repetitive);
+    interval_->setText(QString::number(r.interval));
+    depth_->setText(number(r.depth));
+    time_->setText(QString::number(r.bottomTime));
+    result_->setText(QString::fromStdString(buhlmann_.resultText));
+    view_->setProfile(&buhlmann_.profile);
+  } else {
+    setWindowTitle(QStringLiteral("Calcolo immersione DECO 92"));
+    result_->setText(QString::fromStdString(plan_.resultText));
+    view_->setProfile(nullptr);
+  }
+  // The note names the model of the result shown (or of the choice while none is shown).
+  const QString model = buhlmann_.chosen ? tr("Bühlmann ZH-L16C, GF %1/%2")
+                                               .arg(buhlmann_.resultValid ? buhlmann_.planned.gfLow : r.gfLow)
+                                               .arg(buhlmann_.resultValid ? buhlmann_.planned.gfHigh : r.gfHigh)
+                                         : tr("Tabelle DECO 92");
+  note_->setText(tr("Piano calcolato con: %1. Un piano non sostituisce il computer subacqueo né la formazione "
+                    "del subacqueo.")
+                     .arg(model));
+  view_->setShown(resultValid());
+  updateFields();
   updateButtons();
+}
+
+void CDecoCalcDlg::updateFields() {
+  const kelp::CalcFields f = kelp::calcFields(buhlmann_.chosen, repetitive_->isChecked(), resultValid());
+  tables_->setEnabled(f.altitudeTable);
+  air_->setEnabled(f.air);
+  group_->setEnabled(f.group);
+  interval_->setEnabled(f.interval);
+  model_->setEnabled(f.model);
+  previousDepth_->setEnabled(f.previousDive);
+  previousTime_->setEnabled(f.previousDive);
+  previousO2_->setEnabled(f.previousDive);
+}
+
+bool CDecoCalcDlg::resultValid() const { return buhlmann_.chosen ? buhlmann_.resultValid : plan_.resultValid != 0; }
+
+const kelp::PlannedProfile& CDecoCalcDlg::shownProfile() const {
+  return buhlmann_.chosen ? buhlmann_.profile : kelp::plannedProfile();
+}
+
+void CDecoCalcDlg::chooseModel(bool buhlmann) {
+  readControls();
+  // The dive itself goes over to the other model.
+  if (buhlmann) {
+    buhlmann_.request.depth = plan_.maxDepth;
+    buhlmann_.request.bottomTime = plan_.bottomTime;
+  } else {
+    plan_.maxDepth = buhlmann_.request.depth;
+    plan_.bottomTime = buhlmann_.request.bottomTime;
+    plan_.repetitive = buhlmann_.request.repetitive ? 1 : 0;
+    plan_.surfaceInterval = buhlmann_.request.interval;
+  }
+  buhlmann_.chosen = buhlmann;
+  writeControls();
 }
 
 void CDecoCalcDlg::updateButtons() {
   const kelp::ProfileClip& clip = kelp::profileClip();
-  const kelp::DecoButtons b = kelp::decoButtons(plan_.resultValid != 0, clip.count, clip.shown);
+  const kelp::DecoButtons b = kelp::decoButtons(resultValid(), clip.count, clip.shown);
   copy_->setEnabled(b.copy);
   paste_->setEnabled(b.paste);
   cut_->setEnabled(b.cut);
-  print_->setEnabled(b.print);
+  print_->setEnabled(b.print && kelp::calcFields(buhlmann_.chosen, false, resultValid()).print);
   frame_->setEnabled(b.drawing);
 }
 
 void CDecoCalcDlg::copyProfile() {
-  const kelp::PlannedProfile& prof = kelp::plannedProfile();
-  if (!plan_.resultValid || prof.depths.empty()) return;
+  const kelp::PlannedProfile& prof = shownProfile();
+  if (!resultValid() || prof.depths.empty()) return;
   kelp::profileClip().copyFrom(prof.depths.data(), prof.flags.data(), prof.sampleCount + 1);
   updateButtons();
 }
@@ -340,7 +468,7 @@ void CDecoCalcDlg::showClip(bool on) {
 }
 
 void CDecoCalcDlg::print() {
-  if (!plan_.resultValid) return;
+  if (buhlmann_.chosen || !plan_.resultValid) return;
   kelp::print::DecoPlanPage page(plan_, kelp::plannedProfile(), lb_.path, kelp::todayDayNumber());
   PrintJob(page, this).print();
 }
@@ -352,6 +480,17 @@ void CDecoCalcDlg::done(int r) {
 
 void CDecoCalcDlg::calculate() {
   readControls();
+  if (buhlmann_.chosen) {
+    // As with the tables, a depth or bottom time of 0 or less does nothing.
+    if (!(buhlmann_.request.depth > 0) || buhlmann_.request.bottomTime <= 0) return;
+    if (kelp::runBuhlmannCalculation(buhlmann_)) {
+      // The gradient factors planned with are kept in Kelp.ini.
+      kelp::settings().gfLow = buhlmann_.request.gfLow;
+      kelp::settings().gfHigh = buhlmann_.request.gfHigh;
+    }
+    writeControls();
+    return;
+  }
   std::string error;
   const kelp::DiveTables* t = kelp::diveTables(&error);
   if (kelp::runDecoCalculation(t, error, plan_, kelp::plannedProfile()) == kelp::DecoOutcome::Ignored) return;

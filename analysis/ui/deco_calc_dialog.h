@@ -1,10 +1,12 @@
 #pragma once
-// The DECO 92 dive calculator (dialog 131): the plan's inputs, the result box, the planned
-// profile drawn through the profile plotter, colours, grid and print.
+// The dive calculator (dialog 131): the DECO 92 tables or the Bühlmann ZH-L16C model, the
+// plan's inputs, the result box, the planned profile drawn through the profile plotter,
+// colours, grid and print.
 #include <QDialog>
 #include <QPixmap>
 #include <QWidget>
 
+#include "analysis/buhlmann.h"
 #include "analysis/deco_plan.h"
 #include "profile/ui/cross_hair.h"
 
@@ -14,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QGroupBox;
+class QLabel;
 
 namespace kelp {
 class Logbook;
@@ -42,6 +45,8 @@ class CDecoProfileView : public QWidget {
  public:
   explicit CDecoProfileView(QWidget* parent = nullptr);
   void setShown(bool on);
+  // The profile drawn: the tables' planned profile unless another is given.
+  void setProfile(const kelp::PlannedProfile* profile);
   // Draws the picture again (plan, colours, grid or overlay changed).
   void redraw();
   // The drawing of the planned profile into any painter and area (screen or image), with
@@ -57,6 +62,7 @@ class CDecoProfileView : public QWidget {
 
  private:
   bool shown_ = false;
+  const kelp::PlannedProfile* profile_ = nullptr;
   QPixmap picture_;
   CCrossHair cross_;
 };
@@ -73,6 +79,9 @@ class CDecoCalcDlg : public QDialog {
   void readControls();
   void writeControls();
   kelp::DecoPlan& plan() { return plan_; }
+  kelp::BuhlmannCalcState& buhlmann() { return buhlmann_; }
+  // The model chosen: the tables or Bühlmann ZH-L16C (the radios 1301 / 1302).
+  void chooseModel(bool buhlmann);
   // Closing switches the clip profile's overlay off.
   void done(int r) override;
 
@@ -83,10 +92,18 @@ class CDecoCalcDlg : public QDialog {
 
  private:
   void updateButtons();
+  void updateFields();
   void chooseColors();
+  const kelp::PlannedProfile& shownProfile() const;
+  bool resultValid() const;
 
   kelp::Logbook& lb_;
   kelp::DecoPlan& plan_;
+  kelp::BuhlmannCalcState& buhlmann_;
+  QRadioButton *tablesModel_, *buhlmannModel_;
+  QGroupBox *tables_, *air_, *model_;
+  QLineEdit *gfLow_, *gfHigh_, *o2_, *altitude_, *previousDepth_, *previousTime_, *previousO2_;
+  QLabel* note_;
   QRadioButton *seaLevel_, *mountainLake_;
   QCheckBox* repetitive_;
   QLineEdit *group_, *interval_, *consumption_, *tankVolume_, *tankPressure_, *depth_, *time_;

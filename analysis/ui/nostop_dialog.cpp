@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "analysis/buhlmann.h"
 #include "app/ui/color_dialogs.h"
 #include "app/ui/kelp_doc.h"
 #include "core/settings.h"
@@ -66,17 +67,43 @@ void CNoStopView::draw(QPainter& p, const QRect& area, const kelp::DiveTables* t
   p.restore();
 }
 
+void CNoStopView::drawComputed(QPainter& p, const QRect& area, const std::vector<int>& points) {
+  p.save();
+  p.setClipRect(area);
+  p.translate(area.topLeft());
+  CProfilePlot plot;
+  plot.setFrame(noStopColor(kelp::kNsLines), noStopColor(kelp::kNsText), 42, 24, area.width() - 60,
+                area.height() - 48);
+  plot.setRanges(0, kPositions - 1, 0, 200);
+  plot.setYStep(20);
+  std::vector<double> values;
+  // A limit beyond the longest bottom time planned runs along the top edge.
+  for (int v : points) values.push_back(v == kelp::kNoStopBeyond ? 1000.0 : v);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  plot.drawValueCurve(p, computedColor(), 2, values.data(), static_cast<int>(values.size()));
+  p.restore();
+}
+
+QColor CNoStopView::computedColor() { return QColor(0, 150, 150); }
+
 void CNoStopView::paintEvent(QPaintEvent*) {
   QPixmap pix(size());
   {
     QPainter p(&pix);
     draw(p, pix.rect(), kelp::diveTables(), CNoStopTableDlg::curvesShown());
+    if (CNoStopTableDlg::computedShown())
+      drawComputed(p, pix.rect(), kelp::buhlmannNoStopCurve(kelp::settings().gfLow, kelp::settings().gfHigh));
   }
   QPainter(this).drawPixmap(0, 0, pix);
 }
 
 std::array<bool, 5>& CNoStopTableDlg::curvesShown() {
   static std::array<bool, 5> shown{true, true, true, true, true};
+  return shown;
+}
+
+bool& CNoStopTableDlg::computedShown() {
+  static bool shown = true;
   return shown;
 }
 
@@ -102,6 +129,21 @@ CNoStopTableDlg::CNoStopTableDlg(QWidget* parent) : QDialog(parent) {
     boxes_[static_cast<size_t>(k)] = box;
     side->addWidget(box);
   }
+  {
+    // The sixth curve, computed with the gradient factors of the settings.
+    computedBox_ = new QCheckBox(
+        tr("Bühlmann ZH-L16C GF %1/%2 (calcolato)").arg(kelp::settings().gfLow).arg(kelp::settings().gfHigh), this);
+    computedBox_->setObjectName(QStringLiteral("1032"));
+    computedBox_->setChecked(computedShown());
+    QPixmap swatch(14, 14);
+    swatch.fill(CNoStopView::computedColor());
+    computedBox_->setIcon(QIcon(swatch));
+    connect(computedBox_, &QCheckBox::toggled, this, [this](bool on) {
+      computedShown() = on;
+      view_->update();
+    });
+    side->addWidget(computedBox_);
+  }
   side->addStretch();
   auto* colors = new QPushButton(QStringLiteral("Colori"), this);
   colors->setObjectName(QStringLiteral("1031"));
@@ -115,7 +157,7 @@ CNoStopTableDlg::CNoStopTableDlg(QWidget* parent) : QDialog(parent) {
     auto* note = new QLabel(QString::fromStdString(error), this);
     note->setWordWrap(true);
     note->setMaximumWidth(180);
-    side->insertWidget(5, note);
+    side->insertWidget(6, note);
   }
   auto* main = new QHBoxLayout(this);
   main->addWidget(view_, 1);

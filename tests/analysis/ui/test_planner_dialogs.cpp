@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "analysis/buhlmann.h"
 #include "analysis/deco_plan.h"
 #include "analysis/dive_tables.h"
 #include "analysis/ui/deco_calc_dialog.h"
@@ -259,6 +260,132 @@ class TestPlannerDialogs : public QObject {
     CNoStopTableDlg later;
     QVERIFY(!child<QCheckBox>(&later, "1027")->isChecked());
     CNoStopTableDlg::curvesShown() = {true, true, true, true, true};
+  }
+
+  // The Bühlmann model in the calculator: its inputs, its result box and note, its profile, its
+  // gradient factors kept in the settings, and the tables' result untouched beside it.
+  void calculatorPlansWithTheBuhlmannModel() {
+    kelp::Logbook lb;
+    kelp::settings().gfLow = 30;
+    kelp::settings().gfHigh = 75;
+    CDecoCalcDlg dlg(lb);
+    child<QLineEdit>(&dlg, "1009")->setText("24");
+    child<QLineEdit>(&dlg, "1010")->setText("45");
+    child<QPushButton>(&dlg, "1")->click();
+    const QString tablesText = child<CDecoResultBox>(&dlg, "1014")->text();
+    QVERIFY(tablesText.startsWith("\n tempo imm:\t\t63 min\n"));
+    QVERIFY(child<QLabel>(&dlg, "1310")->text().contains("Tabelle DECO 92"));
+    QVERIFY(!child<QLineEdit>(&dlg, "1303")->isEnabled());
+
+    child<QRadioButton>(&dlg, "1302")->setChecked(true);
+    QCOMPARE(dlg.windowTitle(), QString::fromUtf8("Calcolo immersione Bühlmann ZH-L16C"));
+    QVERIFY(child<QLineEdit>(&dlg, "1303")->isEnabled());
+    QVERIFY(!child<QRadioButton>(&dlg, "1001")->isEnabled());
+    QVERIFY(!child<QLineEdit>(&dlg, "1006")->isEnabled());
+    QVERIFY(!child<QLineEdit>(&dlg, "1307")->isEnabled());  // not repetitive
+    QCOMPARE(child<QLineEdit>(&dlg, "1009")->text(), QString("24"));  // the dive comes along
+    QCOMPARE(child<QLineEdit>(&dlg, "1303")->text(), QString("30"));
+    QCOMPARE(child<QLineEdit>(&dlg, "1304")->text(), QString("75"));
+
+    // 40 m for 30 minutes on air with GF 30/75: 90 minutes, stops from 21 m.
+    child<QLineEdit>(&dlg, "1009")->setText("40");
+    child<QLineEdit>(&dlg, "1010")->setText("30");
+    child<QPushButton>(&dlg, "1")->click();
+    QString text = child<CDecoResultBox>(&dlg, "1014")->text();
+    QVERIFY2(text.contains(QString::fromUtf8("Bühlmann ZH-L16C\n Fattori di gradiente:\tGF 30/75")), qPrintable(text));
+    QVERIFY(text.contains(" Tempo imm:\t\t90 min\n in curva:\t\t6 min\n Deco stop\t21 m:\t0 min\n"));
+    QVERIFY(text.contains(" Deco stop\t 3 m:\t29 min\n"));
+    const QString note = child<QLabel>(&dlg, "1310")->text();
+    QVERIFY(note.contains("Bühlmann ZH-L16C, GF 30/75"));
+    QVERIFY(note.contains(QString::fromUtf8("non sostituisce il computer subacqueo")));
+    QVERIFY(child<QGroupBox>(&dlg, "1018")->isEnabled());
+    QVERIFY(child<QPushButton>(&dlg, "1019")->isEnabled());
+    QVERIFY(!child<QPushButton>(&dlg, "11")->isEnabled());  // the printed page is the tables'
+    shot(&dlg, "deco_calc_buhlmann_40m_30min");
+    const QColor deco = kelp::toQColor(kelp::settings().profileColors[kelp::kColDecoLine]);
+    auto* view = dlg.findChild<CDecoProfileView*>();
+    QVERIFY(pixelsOf(view->grab().toImage(), deco, 0, view->width()) > 50);
+    child<QPushButton>(&dlg, "1019")->click();
+    QCOMPARE(kelp::profileClip().count, 3 * 90 + 1);
+
+    // A repetitive nitrox dive with other gradient factors; these go into the settings.
+    child<QCheckBox>(&dlg, "1003")->setChecked(true);
+    QVERIFY(child<QLineEdit>(&dlg, "1307")->isEnabled() && !child<QLineEdit>(&dlg, "1004")->isEnabled());
+    child<QLineEdit>(&dlg, "1307")->setText("30");
+    child<QLineEdit>(&dlg, "1308")->setText("20");
+    child<QLineEdit>(&dlg, "1005")->setText("60");
+    child<QLineEdit>(&dlg, "1009")->setText("25");
+    child<QLineEdit>(&dlg, "1010")->setText("40");
+    child<QLineEdit>(&dlg, "1305")->setText("32");
+    child<QLineEdit>(&dlg, "1303")->setText("40");
+    child<QLineEdit>(&dlg, "1304")->setText("85");
+    child<QPushButton>(&dlg, "1")->click();
+    text = child<CDecoResultBox>(&dlg, "1014")->text();
+    QVERIFY2(text.contains(" Imm. precedente:\t30 m, 20 min, 21 % O2\n Intervallo di superficie:\t60 min\n"),
+             qPrintable(text));
+    QVERIFY(text.contains("nitrox 32 % O2"));
+    QCOMPARE(kelp::settings().gfLow, 40);
+    QCOMPARE(kelp::settings().gfHigh, 85);
+    shot(&dlg, "deco_calc_buhlmann_repetitive");
+
+    // Refused: 36 % at 30 m; the box says why, nothing is drawn, the settings stay.
+    child<QCheckBox>(&dlg, "1003")->setChecked(false);
+    child<QLineEdit>(&dlg, "1009")->setText("30");
+    child<QLineEdit>(&dlg, "1305")->setText("36");
+    child<QLineEdit>(&dlg, "1303")->setText("35");
+    child<QPushButton>(&dlg, "1")->click();
+    QVERIFY(child<CDecoResultBox>(&dlg, "1014")->text().contains("(MOD): 28 m"));
+    QVERIFY(!child<QGroupBox>(&dlg, "1018")->isEnabled());
+    QVERIFY(!child<QPushButton>(&dlg, "1019")->isEnabled());
+    QCOMPARE(kelp::settings().gfLow, 40);
+
+    // The tables' result is still there when the model is switched back, and the choice
+    // outlives the window.
+    child<QRadioButton>(&dlg, "1301")->setChecked(true);
+    QCOMPARE(child<CDecoResultBox>(&dlg, "1014")->text(), tablesText);
+    QCOMPARE(dlg.windowTitle(), QString("Calcolo immersione DECO 92"));
+    QVERIFY(child<QPushButton>(&dlg, "11")->isEnabled());
+    child<QRadioButton>(&dlg, "1302")->setChecked(true);
+    CDecoCalcDlg again(lb);
+    QVERIFY(child<QRadioButton>(&again, "1302")->isChecked());
+    child<QRadioButton>(&again, "1301")->setChecked(true);
+    kelp::profileClip().clear();
+    kelp::settings().gfLow = 30;
+    kelp::settings().gfHigh = 75;
+  }
+
+  void noStopComparisonDrawsTheComputedCurveJoined() {
+    kelp::settings().gfLow = 30;
+    kelp::settings().gfHigh = 75;
+    CNoStopTableDlg::computedShown() = true;
+    CNoStopTableDlg dlg;
+    auto* box = child<QCheckBox>(&dlg, "1032");
+    QCOMPARE(box->text(), QString::fromUtf8("Bühlmann ZH-L16C GF 30/75 (calcolato)"));
+    QVERIFY(box->isChecked());
+    shot(&dlg, "nostop_with_computed");
+
+    QImage img(600, 400, QImage::Format_RGB32);
+    {
+      QPainter p(&img);
+      CNoStopView::draw(p, img.rect(), kelp::diveTables(), std::array<bool, 5>{});
+      CNoStopView::drawComputed(p, img.rect(), kelp::buhlmannNoStopCurve(30, 75));
+    }
+    if (!shotDir().isEmpty()) img.save(shotDir() + "/nostop_computed_only.png");
+    // Drawn from the 12 m to the 63 m position without a gap: every column between has it.
+    const QColor c = CNoStopView::computedColor();
+    const int x12 = 42, x63 = 42 + 600 - 60;
+    for (int x = x12 + 2; x < x63 - 2; x += 7) QVERIFY2(pixelsOf(img, c, x, x + 1) > 0, qPrintable(QString::number(x)));
+    // 96 minutes at 12 m: the curve starts a little below the middle of 0..200.
+    int topAt12 = -1;
+    for (int y = 0; y < img.height() && topAt12 < 0; ++y)
+      if (img.pixelColor(x12, y) == c) topAt12 = y;
+    const int expected = 24 + (200 - 96) * (400 - 48) / 200;
+    QVERIFY2(std::abs(topAt12 - expected) <= 3, qPrintable(QString::number(topAt12)));
+
+    box->setChecked(false);
+    QVERIFY(!CNoStopTableDlg::computedShown());
+    QCOMPARE(pixelsOf(dlg.findChild<CNoStopView*>()->grab().toImage(), c, 0, 2000), 0);
+    CNoStopTableDlg::computedShown() = true;
   }
 
   void forecastCalculatesInsertsAndDeletes() {
