@@ -1,9 +1,10 @@
-// The forecast over a large logbook and to its horizon, and the longest DECO 92 plan with its
-// per-sample decompression data.
+// The forecast over a large logbook and to its horizon, the longest DECO 92 plan with its
+// per-sample decompression data, and the Bühlmann planner's longest plan and no-stop curve.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
+#include "analysis/buhlmann.h"
 #include "analysis/deco_plan.h"
 #include "analysis/dive_tables.h"
 #include "analysis/forecast.h"
@@ -68,3 +69,29 @@ void BM_LongestDecoPlan(benchmark::State& state) {
 BENCHMARK(BM_LongestDecoPlan)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+// The longest plan the Bühlmann planner takes: 100 m on air for 999 minutes with GF 30/75,
+// about 6400 minutes of stops, each whole stop minute tried against the ceiling; with the
+// planned profile of the calculator (3 samples a minute).
+void BM_LongestBuhlmannPlan(benchmark::State& state) {
+  kelp::BuhlmannRequest r;
+  r.depth = 100;
+  r.bottomTime = 999;
+  kelp::BuhlmannPlan plan;
+  kelp::PlannedProfile prof;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(kelp::planBuhlmann(r, plan).ok);
+    kelp::buildBuhlmannProfile(r, plan, prof);
+  }
+  state.counters["runTime"] = plan.runTime;
+  state.counters["samples"] = prof.sampleCount;
+}
+BENCHMARK(BM_LongestBuhlmannPlan)->Unit(benchmark::kMillisecond);
+
+// The sixth curve of "Confronta curve": the no-stop limits at 12 ... 63 m, computed on every
+// paint of the chart. GF high 100 gives the longest limits (182 minutes at 12 m).
+void BM_BuhlmannNoStopCurve(benchmark::State& state) {
+  const int gfHigh = static_cast<int>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(kelp::buhlmannNoStopCurve(30, gfHigh));
+}
+BENCHMARK(BM_BuhlmannNoStopCurve)->Arg(75)->Arg(100)->Unit(benchmark::kMicrosecond);

@@ -321,7 +321,7 @@ class TestPlannerDialogs : public QObject {
     child<QLineEdit>(&dlg, "1304")->setText("85");
     child<QPushButton>(&dlg, "1")->click();
     text = child<CDecoResultBox>(&dlg, "1014")->text();
-    QVERIFY2(text.contains(" Imm. precedente:\t30 m, 20 min, 21 % O2\n Intervallo di superficie:\t60 min\n"),
+    QVERIFY2(text.contains(" Imm. precedente:\t30 m, 20 min, 21 % O2\n Intervallo:\t\t60 min\n"),
              qPrintable(text));
     QVERIFY(text.contains("nitrox 32 % O2"));
     QCOMPARE(kelp::settings().gfLow, 40);
