@@ -26,6 +26,8 @@ int minutesUp(double minutes) { return static_cast<int>(std::ceil(minutes - 1e-9
 
 double gf(int percent) { return percent / 100.0; }
 
+// The oxygen of the mix times the ambient pressure at the bottom (water vapour is not taken off:
+// the limit is one of the breathing gas).
 double bottomPpO2(double depth, int o2, double surface) { return o2 / 100.0 * (surface + depth / 10.0); }
 
 // The maximum operating depth for 1.4 bar, truncated to whole metres (the safe side).
@@ -58,6 +60,7 @@ bool planDive(Tissues& t, double depth, int bottomTime, int o2, int gfLowPercent
   t.travel(0, depth, descent, fN2);
   t.stay(depth, bottomTime - descent, fN2);
 
+  // A ceiling at or above the surface is a depth of 0 m or less.
   if (t.ceiling(gHigh) <= 0) {
     plan.noStop = true;
     plan.ascentMinutes = depth / kAscentRate;
@@ -80,6 +83,8 @@ bool planDive(Tissues& t, double depth, int bottomTime, int o2, int gfLowPercent
     const int next = d - 3;
     // GF low at the first stop, GF high at the surface, linear in depth between them.
     const double g = next == 0 ? gHigh : gLow + (gHigh - gLow) * (first - next) / first;
+    // Whole minutes until the ceiling for that gradient factor is at or above the next stop
+    // (the surface for the last one); a stop can thus last 0 minutes.
     int minutes = 0;
     while (t.ceiling(g) > next) {
       if (held + minutes >= kPlanMaxStopMinutes) return false;
