@@ -222,6 +222,16 @@ TEST(Buhlmann, RefusesWhatItCannotPlan) {
   BuhlmannRequest high = dive(30, 20);
   high.altitude = 5001;
   EXPECT_FALSE(planBuhlmann(high, p).ok);
+
+  // At 5000 m (surface 0.54 bar) with GF 10/10 the 3 m stop never clears: saturated there the
+  // slowest compartment tolerates (0.614 - 0.023) / (0.1 / 0.9653 + 0.9) = 0.589 bar, more than
+  // the surface. The plan ends at the stop limit instead of running for ever.
+  high = dive(30, 30, 21, 10, 10);
+  high.altitude = 5000;
+  r = planBuhlmann(high, p);
+  ASSERT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("9999 min"), std::string::npos) << r.error;
+  EXPECT_TRUE(p.stops.empty());
 }
 
 TEST(Buhlmann, ResultTextAndProfileShowThePlan) {
