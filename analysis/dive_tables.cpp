@@ -276,6 +276,14 @@ DiveTables::DiveTables() {
   aladinHigh.label = "Aladin 1750-2700 m";
 }
 
+std::vector<std::pair<int, int>> noStopCurveSegments(const std::vector<int>& points) {
+  std::vector<std::pair<int, int>> out;
+  for (size_t i = 1; i < points.size(); ++i)
+    if (points[i - 1] != kUnknownValue && points[i] != kUnknownValue)
+      out.emplace_back(static_cast<int>(i - 1), static_cast<int>(i));
+  return out;
+}
+
 std::array<NoStopCurve, 5> DiveTables::noStopCurves() const {
   std::array<NoStopCurve, 5> out;
   out[0].label = "Deco 92 0-700 m";

@@ -5,6 +5,7 @@
 // the next deeper row that is present (the safe side), and report which row they used.
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/logbook.h"
@@ -65,6 +66,11 @@ struct NoStopCurve {
   std::string label;               // check box text
   std::vector<int> points;         // minutes, kUnknownValue where not known
 };
+
+// The stretches of a compared curve drawn as lines, as pairs of point indices: two known points
+// are joined only when their table depths are neighbours (3 m apart); a known point with no
+// known neighbour is drawn alone, so no line reads a value that no table holds.
+std::vector<std::pair<int, int>> noStopCurveSegments(const std::vector<int>& points);
 
 struct DiveTables {
   std::array<DecoTable, kAltitudeTableCount> deco;

@@ -72,6 +72,9 @@ void IniFile::parse(const std::string& raw) {
     std::string line = bytes.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
     pos = nl == std::string::npos ? bytes.size() + 1 : nl + 1;
     std::string t = trim(line);
+    // A byte order mark in front of a line is not part of it (written first, it would be
+    // taken for the file's own mark when read again).
+    while (t.compare(0, 3, "\xEF\xBB\xBF") == 0) t = trim(t.substr(3));
     if (t.empty()) continue;
     if (t[0] == '[') {
       size_t close = t.find(']');
@@ -88,8 +91,9 @@ void IniFile::parse(const std::string& raw) {
       current = &sections_.back();
     }
     size_t eq = t.find('=');
-    if (t[0] == ';' || eq == std::string::npos) {
-      current->entries.push_back({"", t});  // comment or stray line, kept as it stands
+    // A comment, a stray line or one without a key name ("=x") is kept as it stands.
+    if (t[0] == ';' || eq == std::string::npos || trim(t.substr(0, eq)).empty()) {
+      current->entries.push_back({"", t});
       continue;
     }
     std::string key = trim(t.substr(0, eq));

@@ -1,9 +1,11 @@
 #include "core/settings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
 #include "core/computer_models.h"
+#include "core/file_write.h"
 #include "core/strings.h"
 #include "core/texts.h"
 
@@ -264,31 +266,31 @@ bool saveAllSettings() {
   return ok;
 }
 
-bool loadColorScheme(const std::string& path, ProfileColors& colors) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  unsigned char buf[4 * kProfileColorCount] = {};
-  in.read(reinterpret_cast<char*>(buf), sizeof buf);
-  size_t n = static_cast<size_t>(in.gcount()) / 4;
+void parseColorScheme(const std::string& bytes, ProfileColors& colors) {
+  const size_t n = std::min(bytes.size() / 4, colors.size());
   for (size_t i = 0; i < n; ++i) {
-    const unsigned char* b = buf + 4 * i;
-    colors[i] = static_cast<Color>(b[0]) | (static_cast<Color>(b[1]) << 8) |
-                (static_cast<Color>(b[2]) << 16) | (static_cast<Color>(b[3]) << 24);
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data()) + 4 * i;
+    colors[i] = static_cast<Color>(b[0]) | (static_cast<Color>(b[1]) << 8) | (static_cast<Color>(b[2]) << 16) |
+                (static_cast<Color>(b[3]) << 24);
   }
+}
+
+std::string colorSchemeBytes(const ProfileColors& colors) {
+  std::string bytes;
+  for (Color c : colors)
+    for (int k = 0; k < 4; ++k) bytes.push_back(static_cast<char>((c >> (8 * k)) & 0xFF));
+  return bytes;
+}
+
+bool loadColorScheme(const std::string& path, ProfileColors& colors) {
+  std::string bytes;
+  if (!readWholeFile(path, bytes)) return false;
+  parseColorScheme(bytes, colors);
   return true;
 }
 
 bool saveColorScheme(const std::string& path, const ProfileColors& colors) {
-  unsigned char buf[4 * kProfileColorCount];
-  for (size_t i = 0; i < colors.size(); ++i) {
-    Color c = colors[i];
-    for (int k = 0; k < 4; ++k) buf[4 * i + k] = static_cast<unsigned char>((c >> (8 * k)) & 0xFF);
-  }
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(buf), sizeof buf);
-  out.flush();
-  return static_cast<bool>(out);
+  return static_cast<bool>(replaceFile(path, colorSchemeBytes(colors)));
 }
 
 }  // namespace kelp

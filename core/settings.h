@@ -118,6 +118,11 @@ bool saveAllSettings();
 
 // Colour scheme files (*.cst): eight 32-bit little-endian colours, no header.
 bool loadColorScheme(const std::string& path, ProfileColors& colors);  // short files change only what they hold
+// Written through a temporary file beside it, as every file is.
 bool saveColorScheme(const std::string& path, const ProfileColors& colors);
+// The same on bytes: a short file sets the colours it holds whole, bytes behind the eighth
+// colour are ignored.
+void parseColorScheme(const std::string& bytes, ProfileColors& colors);
+std::string colorSchemeBytes(const ProfileColors& colors);
 
 }  // namespace kelp

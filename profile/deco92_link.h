@@ -22,8 +22,8 @@ namespace kelp {
 struct Deco92Request {
   int maxDepth = 0;       // the dive's maximum depth in whole metres, rounded up
   int bottomTime = 0;     // minutes: the cursor's sample index / 3
-  int altitudeClass = 0;  // 1 when the dive's altitude class is above 1, else 0; 2 above
-                          // 1500 m (classes 3 and 4), where no DECO 92 table holds
+  int altitudeClass = 0;  // 0 for the dive's classes 0 and 1 (up to 900 m); 2 for the classes
+                          // 2 to 4, whose sites reach above 1500 m where no DECO 92 table holds
 };
 
 // The request for a dive and a cursor position.

@@ -65,6 +65,18 @@ int specialIndex(const std::string& entry) {
   return -1;
 }
 
+// The special activities a stored-form other-activity text names, whole or as its entries.
+uint8_t namedSpecialActivities(const std::string& text) {
+  const int whole = specialIndex(text);
+  if (whole >= 0) return static_cast<uint8_t>(1u << whole);
+  uint8_t bits = 0;
+  for (const std::string& e : splitEntries(text)) {
+    const int i = specialIndex(e);
+    if (i >= 0) bits = static_cast<uint8_t>(bits | (1u << i));
+  }
+  return bits;
+}
+
 }  // namespace
 
 EditorSession& editorSession() {
@@ -308,9 +320,15 @@ Result DiveEditor::readBack(const EditorFields& now) {
   if (now.activities != was.activities)
     r.activityFlags = static_cast<uint16_t>((r.activityFlags & 0xF000u) | (now.activities & 0x0FFFu));
   const bool otherChanged = now.otherActivity != was.otherActivity;
-  if (otherChanged) parseText(r.otherActivities, now.otherActivity);
-  if (otherChanged || now.special != was.special)
-    storeSpecialActivities(r, now.special, m_extended, m_abbrev);
+  uint8_t ticked = now.special;
+  if (otherChanged) {
+    const uint8_t namedBefore = namedSpecialActivities(getText(r.otherActivities));
+    parseText(r.otherActivities, now.otherActivity);
+    // A special activity's name typed into "Altro:" ticks its box, as the form does when it
+    // shows a dive whose text names one; a name that was there before follows its box.
+    ticked = static_cast<uint8_t>(ticked | (namedSpecialActivities(getText(r.otherActivities)) & ~namedBefore));
+  }
+  if (otherChanged || ticked != was.special) storeSpecialActivities(r, ticked, m_extended, m_abbrev);
   if (now.buddies != was.buddies) parseText(r.buddies, now.buddies);
   if (now.notes != was.notes) setNotes(r, notesFromControl(now.notes));
   // Computer type: the import list while free editing is off, the air list while it is on.

@@ -114,4 +114,11 @@ CoverOwner readCoverOwner(const std::string& infPath) {
   return {storedToUtf8(getText(book.owner.name)), storedToUtf8(getText(book.owner.club))};
 }
 
+int printedMinuteLabelEvery(double minuteWidth, double labelRoom) {
+  static constexpr int kSteps[] = {1, 2, 5, 10, 15, 30};
+  for (int step : kSteps)
+    if (step * minuteWidth >= labelRoom) return step;
+  return 60;
+}
+
 }  // namespace kelp

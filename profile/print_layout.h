@@ -115,4 +115,11 @@ struct CoverOwner {
 };
 CoverOwner readCoverOwner(const std::string& infPath);
 
+// ---- printed profiles ----
+// Every how many minutes a printed profile writes a minute label: the smallest of 1, 2, 5,
+// 10, 15, 30 and 60 minutes whose distance on paper (`minuteWidth` a minute, in any unit)
+// holds `labelRoom` (the widest label and the space kept free beside it, in the same unit),
+// so that no two labels touch; 60 when even that does not.
+int printedMinuteLabelEvery(double minuteWidth, double labelRoom);
+
 }  // namespace kelp

@@ -50,6 +50,10 @@ bool canSplitAt(const DiveRecord& a, int m, const ComputerModelTable& models) {
   return secondStart(a, l, cut, data) >= 0;
 }
 
+bool splitFieldGreen(const DiveRecord& a, int m, const ComputerModelTable& models) {
+  return canSplitAt(a, m, models) && m <= a.sampleCount / 3 - 10;
+}
+
 int splitPressureUsed(const DiveRecord& a, int sampleIndex, const ComputerModelTable& models) {
   GasRule rule;
   rule.startBar = 200;

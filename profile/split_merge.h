@@ -23,8 +23,12 @@ inline int splitMinuteAt(int cursorIndex) { return cursorIndex > 0 ? cursorIndex
 
 // Whether the dive can be split at minute m: a profile, m at least 1, sample 3m within
 // the profile and within 1.3 m of the surface, a first dive shorter than before and a
-// second dive with at least one group of readings. The split dialog shows it in green.
+// second dive with at least one group of readings.
 bool canSplitAt(const DiveRecord& dive, int minute, const ComputerModelTable& models = computerModels());
+
+// Whether the split dialog's minute field is green: a split at minute m can be made and at
+// least ten minutes of the dive remain behind it (m at most sampleCount / 3 - 10).
+bool splitFieldGreen(const DiveRecord& dive, int minute, const ComputerModelTable& models = computerModels());
 
 // Pressure used up to sample `sampleIndex` (whole bar, from a 200 bar tank) as the split
 // shares the air: every sample at its level3, the ambient factor on every sample.

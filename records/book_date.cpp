@@ -1,5 +1,7 @@
 #include "records/book_date.h"
 
+#include <algorithm>
+#include <ctime>
 #include <limits>
 
 #include "core/texts.h"
@@ -37,11 +39,19 @@ int daysInMonth(int m, int y) {
 }  // namespace
 
 int32_t bookDateDay(int32_t stamp) {
-  // Round to the nearest midnight: floor((stamp + 12 h) / 24 h).
-  const int64_t s = int64_t(stamp) + SECONDS_PER_DAY / 2;
-  int64_t days = s / SECONDS_PER_DAY;
-  if (s % SECONDS_PER_DAY < 0) --days;
-  return epochDay() + static_cast<int32_t>(days);
+  tzset();
+  const time_t t = stamp;
+  struct tm local {};
+  if (!localtime_r(&t, &local)) {
+    // No local time for it: the nearest Greenwich midnight.
+    const int64_t s = int64_t(stamp) + SECONDS_PER_DAY / 2;
+    int64_t days = s / SECONDS_PER_DAY;
+    if (s % SECONDS_PER_DAY < 0) --days;
+    return epochDay() + static_cast<int32_t>(days);
+  }
+  const int32_t day = dayNumber(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
+  const int sinceMidnight = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+  return sinceMidnight >= SECONDS_PER_DAY / 2 ? day + 1 : day;
 }
 
 int32_t firstBookDay() {
@@ -52,10 +62,22 @@ int32_t lastBookDay() {
   return epochDay() + static_cast<int32_t>(std::numeric_limits<int32_t>::max() / SECONDS_PER_DAY);
 }
 
-bool bookDateFromDay(int32_t dayNumber, int32_t& stamp) {
-  if (dayNumber < firstBookDay() || dayNumber > lastBookDay()) return false;
-  const int64_t s = int64_t(dayNumber - epochDay()) * SECONDS_PER_DAY;
-  stamp = s == 0 ? 1 : static_cast<int32_t>(s);
+bool bookDateFromDay(int32_t day, int32_t& stamp) {
+  if (day < firstBookDay() || day > lastBookDay()) return false;
+  int d = 0, m = 0, y = 0;
+  fromDayNumber(day, d, m, y);
+  struct tm local {};
+  local.tm_year = y - 1900;
+  local.tm_mon = m - 1;
+  local.tm_mday = d;
+  local.tm_isdst = -1;  // the zone's rule for that day
+  const time_t t = mktime(&local);
+  // Where the zone gives no time, Greenwich midnight.
+  int64_t s = t == time_t(-1) ? int64_t(day - epochDay()) * SECONDS_PER_DAY : int64_t(t);
+  s = std::clamp<int64_t>(s, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+  const int32_t v = s == 0 ? 1 : static_cast<int32_t>(s);
+  if (bookDateDay(v) != day) return false;
+  stamp = v;
   return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // Dates of the activities, trips and certifications. The files hold a signed 32-bit count
-// of seconds since 1 January 1970 at midnight of the date; 0 means no date. They are
-// converted with the program's own calendar (day numbers since 1600, core/texts.h), never
-// through the platform's time functions, so every date the field can hold, from December
-// 1901 to January 2038, reads and writes the same on any system and in any time zone.
+// of seconds since 1 January 1970 at local midnight of the date; 0 means no date. A day is
+// written as the local midnight of the system's time zone. A stored time reads as the day
+// of the nearest local midnight: a file written in this zone reads its own days, and so do
+// files written at midnight in any zone up to twelve hours away (Greenwich midnight among
+// them). Days are counted with the program's own calendar (day numbers since 1600,
+// core/texts.h); the platform's time functions only place the local midnight.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,12 +17,12 @@ namespace kelp {
 inline constexpr int32_t NO_BOOK_DATE = 0;
 inline constexpr int32_t SECONDS_PER_DAY = 86400;
 
-// The calendar day (day number) of a stored date. Dates written at local midnight of any
-// time zone up to twelve hours from Greenwich fall on their own day.
+// The calendar day (day number) of a stored date: the day of the nearest local midnight.
 int32_t bookDateDay(int32_t stamp);
-// The stored form of a calendar day: midnight of that day. False when the day lies outside
-// the field's range. 1 January 1970, whose midnight is 0 ("no date"), is kept one second
-// after it.
+// The stored form of a calendar day: its local midnight. False when the day lies outside
+// the field's range. A midnight just beyond the field's ends is stored as the end itself,
+// which still reads as that day; a midnight that is 0 ("no date") is kept one second after
+// it.
 bool bookDateFromDay(int32_t dayNumber, int32_t& stamp);
 // The first and last day a book date can hold.
 int32_t firstBookDay();

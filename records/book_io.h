@@ -108,8 +108,9 @@ std::string recordBytes(Fields fields, const Rec& r) {
 
 // The books of a 16-bit format number, a 16-bit count n and then n records of
 // `recordSize` bytes. Reading: no bytes at all is an empty book; the format number is not
-// looked at; the count must match the records that follow exactly, else the file is not
-// read (a short or a longer file is an error naming `path`) and `out` stays empty.
+// looked at; the records the count names are read and bytes behind them are ignored (the
+// next save writes the file without them); a file too short for its count is an error
+// naming `path` and `out` stays empty.
 template <class Rec, class Fields>
 Result readCountedRecords(const std::string& path, const std::string& bytes, size_t recordSize, Fields fields,
                           std::vector<Rec>& out) {
@@ -120,7 +121,6 @@ Result readCountedRecords(const std::string& path, const std::string& bytes, siz
   in.u16();  // format number
   const size_t n = in.u16();
   if (in.left() < n * recordSize) return shortBookFile(path);
-  if (in.left() > n * recordSize) return unknownBookLayout(path);
   out.resize(n);  // zeroed records
   for (Rec& r : out) fields(in, r);
   return Result::success();

@@ -29,9 +29,11 @@ struct BookList {
   // A file counts its entries in 16 bits.
   bool canAdd() const { return entries.size() < MAX_BOOK_ENTRIES; }
 
-  // A book as read from its file: nothing is modified by opening it.
-  void open(std::vector<Rec> read, bool selectLast) {
+  // A book as read from its file: nothing is modified by opening it. A book that gives
+  // `whenEmpty` opens an empty file with that one entry, selected and still not modified.
+  void open(std::vector<Rec> read, bool selectLast, Rec (*whenEmpty)() = nullptr) {
     entries = std::move(read);
+    if (entries.empty() && whenEmpty) entries.push_back(whenEmpty());
     modified = false;
     selected = entries.empty() ? -1 : (selectLast ? count() - 1 : 0);
   }

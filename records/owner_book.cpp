@@ -58,7 +58,9 @@ Result readOwnerBook(const std::string& path, const std::string& bytes, OwnerBoo
   const uint16_t fmt = in.u16();
   const size_t n = in.u16();
   const size_t expected = OWNER_HEADER_SIZE + n * CERTIFICATION_SIZE;
-  if (bytes.size() >= OWNER_HEADER_SIZE && fmt == OWNER_FILE_FORMAT && bytes.size() == expected) {
+  // The certifications the count names are read; bytes behind them are ignored. The older
+  // layout has no count and is known by its size alone.
+  if (bytes.size() >= OWNER_HEADER_SIZE && fmt == OWNER_FILE_FORMAT && bytes.size() >= expected) {
     in.text(out.owner.name);
     in.text(out.owner.club);
     out.entries.resize(n);

@@ -42,21 +42,23 @@ Result readTrips(const std::string& path, const std::string& bytes, std::vector<
   ByteIn in(bytes);
   const size_t n = in.u16();
   const bool marked = hasFormatMark(bytes);
-  if (marked && bytes.size() == 6 + n * TRIP_SIZE) {
+  // The trips the count names are read; bytes behind them are ignored. A marked file too
+  // short for its trips is the older layout only when it has exactly that layout's size.
+  const size_t oldSize = 2 + n * OLD_TRIP_SIZE;
+  if (marked && bytes.size() >= 6 + n * TRIP_SIZE) {
     in.f32();
     out.resize(n);
     for (DiveTrip& t : out) kFields(in, t);
     return Result::success();
   }
-  if (bytes.size() == 2 + n * OLD_TRIP_SIZE) {
+  if (bytes.size() == oldSize || (!marked && bytes.size() > oldSize)) {
     // Each old trip goes into a zeroed trip: the numbers, the destination and the note.
     out.resize(n);
     for (DiveTrip& t : out) kFields(in, t, OLD_TRIP_NOTE_SIZE);
     if (oldLayout) *oldLayout = true;
     return Result::success();
   }
-  const size_t expected = marked ? 6 + n * TRIP_SIZE : 2 + n * OLD_TRIP_SIZE;
-  return bytes.size() < expected ? shortBookFile(path) : unknownBookLayout(path);
+  return shortBookFile(path);
 }
 
 std::string serializeTrips(const std::vector<DiveTrip>& book) {

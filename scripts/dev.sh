@@ -11,10 +11,13 @@ cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 BUILD=${KELP_BUILD_DIR:-$ROOT/build}
 
+# Each name is the one dpkg records once the package is in (not a name apt merely resolves to
+# another package): the check below asks dpkg for exactly these, so that a machine with
+# everything in never calls apt.
 PACKAGES=(cmake ninja-build clang libclang-rt-14-dev g++ libgtest-dev libbenchmark-dev
-          nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
-          fonts-liberation xvfb xauth poppler-utils locales qt6-translations-l10n libcli11-dev
-          dpkg-dev file libpugixml-dev libxml2-utils)
+          nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+          fonts-liberation xvfb xauth poppler-utils locales qt6-translations-l10n qt6-l10n-tools
+          libcli11-dev dpkg-dev file libpugixml-dev libxml2-utils)
 
 install_deps() {
   local missing=()

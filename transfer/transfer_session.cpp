@@ -124,7 +124,9 @@ bool TransferSession::decode(const uint8_t* stream, size_t size, const Logbook& 
   image_.fillInfo(info_);
   texts_ = formatInfoTexts(info_);
   batteryLevel_ = static_cast<int>(info_.battery);
-  if (image_.diveCount() > 0) modelOfDives_ = image_.dive(0).modelId;
+  // The model of the downloaded dives names itself on the status line only when there is a
+  // new dive to insert; otherwise the dialog goes on waiting for a transfer.
+  if (newDives_) modelOfDives_ = image_.dive(firstNew_).modelId;
   return true;
 }
 

@@ -86,7 +86,8 @@ class TransferSession {
   bool inserted() const { return inserted_; }
   // Cancelling asks "Annulli immersione?" first.
   bool askOnCancel() const { return !inserted_ && newDives_; }
-  // Text of the status line (1046): waiting, receiving, or the model's name.
+  // Text of the status line (1046): waiting, receiving, or the model's name once a download
+  // brought new dives.
   std::string statusText(bool receiving) const;
 
  private:

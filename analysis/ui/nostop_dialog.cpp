@@ -4,10 +4,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPen>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <vector>
 
 #include "analysis/buhlmann.h"
 #include "app/ui/color_dialogs.h"
@@ -18,10 +18,6 @@
 namespace {
 
 constexpr int kPositions = 18;     // 12, 15, ... 63 m
-// A value far below the frame: the plotter leaves such a point out and carries the line on
-// from the last point drawn, so a curve runs through its known points only.
-constexpr double kNotKnown = -1.0e6;
-
 QColor noStopColor(int index) { return kelp::toQColor(kelp::settings().noStopColors[static_cast<size_t>(index)]); }
 
 }  // namespace
@@ -50,16 +46,19 @@ void CNoStopView::draw(QPainter& p, const QRect& area, const kelp::DiveTables* t
     for (int k = 0; k < 5; ++k) {
       if (!shown[static_cast<size_t>(k)]) continue;
       const auto& points = curves[static_cast<size_t>(k)].points;
-      std::vector<double> values;
-      for (int v : points) values.push_back(v == kelp::kUnknownValue ? kNotKnown : v);
       const QColor c = noStopColor(kelp::kNsCurve1 + k);
-      plot.drawValueCurve(p, c, 2, values.data(), static_cast<int>(values.size()));
-      // A dot on each value of the table, so that a line between far points reads as such.
+      // Minutes above the top of the frame sit on its edge, as the plotter's value curve has them.
+      auto at = [&](int i) {
+        return plot.map(static_cast<double>(i), std::max(0.0, 200.0 - points[static_cast<size_t>(i)]));
+      };
+      p.setPen(QPen(c, 2));
+      for (const auto& [from, to] : kelp::noStopCurveSegments(points)) p.drawLine(at(from), at(to));
+      // A dot on each value of the table: a known point without a known neighbour stands alone.
       p.setPen(Qt::NoPen);
       p.setBrush(c);
-      for (size_t i = 0; i < values.size(); ++i) {
-        if (values[i] == kNotKnown) continue;
-        const QPoint pt = plot.map(static_cast<double>(i), std::max(0.0, 200 - values[i]));
+      for (size_t i = 0; i < points.size(); ++i) {
+        if (points[i] == kelp::kUnknownValue) continue;
+        const QPoint pt = at(static_cast<int>(i));
         p.drawEllipse(pt, 3, 3);
       }
     }

@@ -347,6 +347,7 @@ void CSplitDlg::clickAt(const QPoint& pos) {
 void CSplitDlg::showMinute() {
   m_field->setText(m_minute ? QString::number(m_minute) : QString());
   QPalette p = m_field->palette();
-  p.setColor(QPalette::Base, splitPossible() ? QColor(0, 255, 0) : QColor(255, 64, 64));
+  p.setColor(QPalette::Base, m_minute != 0 && splitFieldGreen(dive(), m_minute) ? QColor(0, 255, 0)
+                                                                                 : QColor(255, 64, 64));
   m_field->setPalette(p);
 }

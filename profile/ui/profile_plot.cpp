@@ -10,6 +10,7 @@
 
 #include "core/strings.h"
 #include "core/texts.h"
+#include "profile/print_layout.h"
 
 namespace kelp {
 
@@ -133,7 +134,24 @@ void CProfilePlot::drawFrame(QPainter& p) const {
   p.drawLine(x0_, y0_ + h_, x0_ + w_, y0_ + h_);
 }
 
-void CProfilePlot::drawTimeAxes(QPainter& p, int tickCount, bool grid) const {
+int CProfilePlot::minuteLabelStep(QPainter& p, int tickCount, MinuteLabels labels) const {
+  if (labels == MinuteLabels::ByLength) return kelp::minuteLabelEvery(tickCount);
+  p.save();
+  p.setFont(axisFont());
+  const QFontMetrics fm = p.fontMetrics();
+  // The widest label is the last minute's; a label starts up to 12 units left of its tick
+  // (4 per digit), so a longer label shifts left of its neighbour by up to 4 more. One
+  // digit's width stays free between two labels.
+  const long lastMinute = std::max(1, (tickCount - 1) / 3);
+  const int widest = fm.horizontalAdvance(QString::number(lastMinute) + kMinuteMark);
+  const double room = widest + 4 + fm.horizontalAdvance(QStringLiteral("0"));
+  const double minuteWidth = std::abs(map(3, 0).x() - map(0, 0).x());
+  p.restore();
+  return kelp::printedMinuteLabelEvery(minuteWidth, room);
+}
+
+void CProfilePlot::drawTimeAxes(QPainter& p, int tickCount, bool grid, MinuteLabels labels) const {
+  const int every = minuteLabelStep(p, tickCount, labels);
   p.save();
   p.setFont(axisFont());
   drawFrame(p);
@@ -166,7 +184,6 @@ void CProfilePlot::drawTimeAxes(QPainter& p, int tickCount, bool grid) const {
   }
 
   // Time ticks: every third one is a minute.
-  const int every = kelp::minuteLabelEvery(tickCount);
   long minute = 0;
   for (int i = 0; i < tickCount; ++i) {
     const int px = map(i, 0).x();

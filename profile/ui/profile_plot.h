@@ -67,8 +67,14 @@ class CProfilePlot {
   // Centre line of lane k (0..4): y0 + h/10 + k*h/5.
   int laneCentre(int lane) const;
 
+  // How the minute labels of the time axis are spaced: the screen's rule by the dive's
+  // length (kelp::minuteLabelEvery), or on paper by the room a label takes at the printed
+  // width (kelp::printedMinuteLabelEvery), so that no two labels touch.
+  enum class MinuteLabels { ByLength, ByWidth };
   // Frame, depth labels with grid lines or ticks, time ticks and minute labels.
-  void drawTimeAxes(QPainter& p, int tickCount, bool grid) const;
+  void drawTimeAxes(QPainter& p, int tickCount, bool grid, MinuteLabels labels = MinuteLabels::ByLength) const;
+  // Every how many minutes drawTimeAxes writes a label with the painter's device and font.
+  int minuteLabelStep(QPainter& p, int tickCount, MinuteLabels labels) const;
   // Frame, the lane lines and their marks (arrows, "RBT", "AMV", and "NTD" with five lanes).
   void drawLaneAxes(QPainter& p, int tickCount, bool fiveLanes) const;
   // Minutes counting down from the y maximum on the left, depths 12, 15, 18, ... below.

@@ -24,8 +24,10 @@ const BookDlgKind<kelp::ActivityEntry> kActivities{
     .needEntries = {8, 9, 10, 11},
     .fresh = kelp::makeNewActivity,
     .sort = kelp::sortActivities,
-    // Opening selects the last entry and changes nothing, also when the book is empty.
+    // Opening selects the last entry and changes nothing; an empty book opens with one
+    // fresh entry to type into.
     .selectLast = true,
+    .freshWhenEmpty = true,
     .pattern = "*.abn",
     .suffix = "abn",
     .setting = &kelp::Settings::activitiesFile,

@@ -138,6 +138,7 @@ struct BookDlgKind {
   bool (*same)(const Rec&, const Rec&) = nullptr;  // Edit replaces only a changed entry
   int printButton = 11;
   bool selectLast = false;  // opening selects the last entry, else the first
+  bool freshWhenEmpty = false;  // an empty file opens with one fresh entry, not modified
   const char* pattern = nullptr;  // "*.adr"; none: the book has no "Carica"
   const char* suffix = nullptr;   // "adr"
   std::string kelp::Settings::*setting = nullptr;
@@ -185,7 +186,7 @@ class CRecordBookDlg : public CBookDlg {
   CRecordBookDlg(QWidget* parent, const BookDlgKind<Rec>& kind, const std::string& path, std::vector<Rec> entries)
       : CBookDlg(parent, QString::fromUtf8(kind.title), kind.saveQuestion), m_kind(kind) {
     setBookPath(path);
-    m_book.open(std::move(entries), kind.selectLast);
+    m_book.open(std::move(entries), kind.selectLast, kind.freshWhenEmpty ? kind.fresh : nullptr);
   }
   const BookDlgKind<Rec>& kind() const { return m_kind; }
 
@@ -277,7 +278,7 @@ class CRecordBookDlg : public CBookDlg {
     }
     kelp::settings().*m_kind.setting = path;
     setBookPath(path);
-    m_book.open(std::move(read), m_kind.selectLast);
+    m_book.open(std::move(read), m_kind.selectLast, m_kind.freshWhenEmpty ? m_kind.fresh : nullptr);
     fillList();
     return true;
   }

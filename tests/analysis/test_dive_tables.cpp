@@ -75,6 +75,16 @@ TEST(DiveTables, ShippedFileHoldsExactlyThePublishedValues) {
   EXPECT_EQ(known(curves[4]), (std::vector<int>{98, 51, 36, 28, 23, 17, 13, 11, 9, 8, 7, 6, 6, 5, 4, 4, 3, 3}));
 }
 
+TEST(DiveTables, CurveLinesJoinOnlyKnownPointsOfNeighbouringDepths) {
+  using Segments = std::vector<std::pair<int, int>>;
+  // 142 min at 12 m and 23 min at 24 m lie four positions apart: no line between them.
+  EXPECT_EQ(noStopCurveSegments({142, U, U, U, 23, U, U, U, U, U, U, U, U, U, U, U, U, 2}), Segments{});
+  EXPECT_EQ(noStopCurveSegments({10, U, 20, 30, U, U, 40, 50, 60, U}), (Segments{{2, 3}, {6, 7}, {7, 8}}));
+  EXPECT_EQ(noStopCurveSegments({200, 100, 60}), (Segments{{0, 1}, {1, 2}}));
+  EXPECT_EQ(noStopCurveSegments({U}), Segments{});
+  EXPECT_EQ(noStopCurveSegments({}), Segments{});
+}
+
 TEST(DiveTables, MistakesInTheFileAreReportedWithTheirLine) {
   const std::vector<std::pair<std::string, std::string>> bad = {
       {"sea 10 present nostop 5 : 5 B", "riga 2: la profondità"},

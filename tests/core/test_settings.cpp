@@ -76,6 +76,23 @@ TEST_F(IniFileTest, WritingKeepsOtherSectionsKeysAndOrder) {
   EXPECT_EQ(again.getString("b", "Z"), "1");
 }
 
+TEST_F(IniFileTest, WhatIsWrittenReadsBackAsTheSameFile) {
+  // A line without a key name keeps its "=" (else "=[X]" would come back as a section), and
+  // a byte order mark in front of a later line is dropped (else, written first, it would be
+  // taken for the file's mark and the line read differently).
+  IniFile ini;
+  ini.parse("=[X]\n[A]\n =v\n\xEF\xBB\xBF\xEF\xBB\xBFk=1\n");
+  const std::string text = ini.serialize();
+  EXPECT_EQ(text, "=[X]\n\n[A]\n=v\nk=1\n");
+  EXPECT_EQ(ini.getInt("A", "k"), 1);
+  IniFile again;
+  again.parse(text);
+  EXPECT_EQ(again.serialize(), text);
+  IniFile marked;
+  marked.parse("\n\xEF\xBB\xBF[B]\nk=2\n");
+  EXPECT_EQ(marked.getInt("B", "k"), 2);
+}
+
 TEST_F(IniFileTest, Utf8AndWindows1252Files) {
   const std::string p = path("umlaut.ini");
   IniFile ini;

@@ -394,6 +394,33 @@ TEST(SpecialActivities, EditorTicksThroughTheDialogFields) {
   EXPECT_EQ(specialActivityLabels(true)[7], specialActivityShortName(7));
 }
 
+TEST(SpecialActivities, NameTypedIntoOtherWhileItsBoxIsClearTicksTheBoxAndStays) {
+  for (bool extended : {true, false}) {
+    DiveEditor ed(awkwardDive(), 1, extended, false, false, models());
+    EditorFields f = ed.fields();
+    ASSERT_EQ(f.special, 0);
+    f.otherActivity = "Pesca, " + specialActivityLongName(3);
+    ASSERT_TRUE(ed.readBack(f));
+    EXPECT_EQ(ed.fields().otherActivity, "Pesca, " + specialActivityLongName(3)) << extended;
+    EXPECT_EQ(ed.fields().special, 1u << 3) << extended;
+    EXPECT_EQ(shownSpecialActivities(ed.record()), 1u << 3) << extended;
+
+    // Unticking it later takes the name out again; the other entry stays.
+    f = ed.fields();
+    f.special = 0;
+    ASSERT_TRUE(ed.readBack(f));
+    EXPECT_EQ(ed.fields().otherActivity, "Pesca") << extended;
+    EXPECT_EQ(ed.fields().special, 0) << extended;
+
+    // The whole text one short name: kept and ticked too.
+    f = ed.fields();
+    f.otherActivity = specialActivityShortName(5);
+    ASSERT_TRUE(ed.readBack(f));
+    EXPECT_EQ(ed.fields().otherActivity, specialActivityShortName(5)) << extended;
+    EXPECT_EQ(ed.fields().special, 1u << 5) << extended;
+  }
+}
+
 TEST(TakePrevious, CopiesTheListedFieldsOnly) {
   DiveRecord prev = awkwardDive();
   DiveRecord r = diveOn(9, 9, 2023, 700, "Mio");

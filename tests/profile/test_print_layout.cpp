@@ -222,3 +222,12 @@ TEST(CoverOwner, ReadFromBothOwnerFileLayouts) {
   std::remove(path.c_str());
   EXPECT_EQ(readCoverOwner(path).name, "");
 }
+
+TEST(PrintedProfile, MinuteLabelStepIsTheSmallestThatHoldsALabel) {
+  EXPECT_EQ(printedMinuteLabelEvery(90, 60), 1);    // a ten-minute dive on a 90 mm profile
+  EXPECT_EQ(printedMinuteLabelEvery(34.6, 60), 2);  // 26 minutes
+  EXPECT_EQ(printedMinuteLabelEvery(18, 60), 5);    // 50 minutes: two minutes hold 36, not 60
+  EXPECT_EQ(printedMinuteLabelEvery(30, 60), 2);    // exactly the room
+  EXPECT_EQ(printedMinuteLabelEvery(5, 60), 15);
+  EXPECT_EQ(printedMinuteLabelEvery(0.5, 60), 60);  // nothing holds it: one label an hour
+}

@@ -54,14 +54,14 @@ TEST(ProfileClip, AFullDiveFillsTheBufferAndNothingBeyondIt) {
   EXPECT_EQ(clip.depths[0], 0.0);
 }
 
-TEST(Deco92Request, DepthRoundsUpTimeFollowsTheCursorAltitudeIsTwoClasses) {
+TEST(Deco92Request, DepthRoundsUpTimeFollowsTheCursorAltitudeAbove900mIsRefused) {
   DiveRecord r = makeRecord();
   r.maxDepth = 1850;
-  r.altitudeClass = 2;
+  r.altitudeClass = 2;  // "900 m ... 1750 m": the 701-1500 m table does not reach 1750 m
   Deco92Request q = deco92RequestFor(r, 65);
   EXPECT_EQ(q.maxDepth, 19);
   EXPECT_EQ(q.bottomTime, 21);
-  EXPECT_EQ(q.altitudeClass, 1);
+  EXPECT_EQ(q.altitudeClass, 2);
 
   r.maxDepth = 1800;
   r.altitudeClass = 1;

@@ -76,6 +76,21 @@ TEST(Split, RefusedInMidWaterAtMinuteZeroBeyondTheProfileAndWithoutASecondDive) 
   EXPECT_FALSE(canSplitAt(makeRecord(), 1, computerModels()));
 }
 
+TEST(Split, FieldIsGreenAtTheSurfaceOnlyWhileTenMinutesRemain) {
+  // Ten minutes at 10 m, five at the surface, five at 12 m.
+  const DiveRecord a = diveWithReadings(kAirModel, minutesAt(10, 10) + minutesAt(5, 0) + minutesAt(5, 12));
+  const int last = a.sampleCount / 3 - 10;
+  ASSERT_GE(last, 11);
+  ASSERT_LT(last, 14);
+  for (int m = 11; m <= 14; ++m) {
+    EXPECT_TRUE(canSplitAt(a, m, computerModels())) << m;
+    EXPECT_EQ(splitFieldGreen(a, m, computerModels()), m <= last) << m;
+  }
+  EXPECT_FALSE(splitFieldGreen(a, 5, computerModels()));  // 10 m down, though ten minutes remain
+  EXPECT_FALSE(splitFieldGreen(a, 0, computerModels()));
+  EXPECT_TRUE(splitFieldGreen(twoDivesInOne(), 14, computerModels()));
+}
+
 TEST(Split, StartTimeCarriesIntoTheNextDayAndEmptyValuesStayEmpty) {
   DiveRecord a = twoDivesInOne();
   a.timeOfDay = 23 * 60 + 50;

@@ -124,6 +124,12 @@ TEST(TripBook, OlderLayoutIsConvertedAndTheOldFileKeptOnSave) {
   ASSERT_TRUE(readTrips(path, now, again, &old).ok);
   EXPECT_FALSE(old);
   EXPECT_EQ(serializeTrips(again), now);
+
+  // The older layout with bytes behind its trips is still the older layout.
+  ASSERT_TRUE(readTrips(path, b.s + std::string(300, 'x'), again, &old).ok);
+  EXPECT_TRUE(old);
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(std::string(again[1].note), std::string(154, 'n'));
 }
 
 TEST(TripBook, SizesThatFitNoLayoutAreNotRead) {

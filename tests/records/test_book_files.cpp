@@ -1,6 +1,7 @@
 // The rules every book file follows, driven through each book's own loader and saver: a
-// missing file is an empty book; a file that cannot be read, or whose size fits no layout,
-// is an error naming it and leaves the book empty whatever it held; and no book writes
+// missing file is an empty book; a file that cannot be read, or too short for its entries,
+// is an error naming it and leaves the book empty whatever it held; bytes behind the
+// entries are ignored and the next save leaves them out; and no book writes
 // more entries than its count can hold, nor keeps an old copy when it refuses.
 #include <gtest/gtest.h>
 
@@ -56,10 +57,19 @@ void loadRules(const Kind<Book>& k) {
   b = Book{};
   ASSERT_TRUE(k.load(cut, b).ok);
   EXPECT_FALSE(k.empty(b));
+  const std::string clean = bytes;
   bytes.pop_back();
   booktest::writeFile(cut, bytes);
   EXPECT_TRUE(names(k.load(cut, b), cut));
   EXPECT_TRUE(k.empty(b));
+
+  // Bytes behind the entries its count names are ignored, and the next save leaves them out.
+  const std::string tail = dir.file(std::string("tail.") + k.ext);
+  booktest::writeFile(tail, clean + std::string("\x01\x02 left over", 11));
+  b = Book{};
+  ASSERT_TRUE(k.load(tail, b).ok);
+  ASSERT_TRUE(k.save(tail, b, false).ok);
+  EXPECT_EQ(booktest::readFile(tail), clean);
 }
 
 template <class Book>
@@ -131,7 +141,7 @@ Kind<OwnerBook> owner() {
 
 }  // namespace
 
-TEST(BookFiles, EveryBookLoadsMissingAsEmptyAndLeavesItEmptyWhenTheFileIsRefused) {
+TEST(BookFiles, EveryBookLoadsMissingAsEmptyIgnoresTrailingBytesAndLeavesItEmptyWhenRefused) {
   loadRules(addresses());
   loadRules(equipment());
   loadRules(activities());

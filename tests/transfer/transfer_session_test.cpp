@@ -163,6 +163,10 @@ TEST_F(SessionTest, NewDivesAreLaterThanTheLastDiveWithAnotherTimestamp) {
   EXPECT_FALSE(s.newDives());
   EXPECT_TRUE(s.rows().empty());
   EXPECT_FALSE(s.askOnCancel());
+  // Nothing to insert: the status line waits again instead of naming the model.
+  EXPECT_EQ(s.modelOfDives(), 0);
+  EXPECT_EQ(s.statusText(false), str(62734));
+  EXPECT_EQ(s.statusText(true), str(62735));
 
   // Nothing after the newest logged dive.
   Logbook later;

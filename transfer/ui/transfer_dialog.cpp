@@ -358,6 +358,7 @@ void CTransferDlg::refreshControls() {
   else setSheet(m_error, QString());
   m_status->setText(q(m_session.statusText(m_rx.receiving())));
   if (m_session.modelOfDives() != 0) paint(m_status, "black", "red");
+  else setSheet(m_status, QString());
   for (int i = 0; i < 9; ++i) m_info[i]->setText(q(m_texts[i]));
   if (m_batteryLevel >= 0) paint(m_info[3], m_batteryLevel >= 20 ? "rgb(0,128,0)" : "rgb(255,0,0)", "white");
   else setSheet(m_info[3], QString());

@@ -84,7 +84,7 @@ void DecoPlanPage::paintPage(QPainter& p, const PageArea& area, int) {
     const int step = depthStep(profile_.maxDepth, true);
     plot.setRanges(0, n, 0, profile_.maxDepth + step);
     plot.setYStep(step);
-    plot.drawTimeAxes(p, n + 1, false);
+    plot.drawTimeAxes(p, n + 1, false, CProfilePlot::MinuteLabels::ByWidth);
     plot.drawDecoLine(p, QColor(255, 0, 0), profile_.flags.data(), n + 1);
     plot.drawClipCurve(p, QColor(0, 0, 255), QColor(0, 0, 255), 6, profile_.depths.data(), profile_.flags.data(), n + 1);
     p.restore();

@@ -299,7 +299,7 @@ void paintPrintedProfile(QPainter& p, const DiveRecord& r, int left, int top, in
   CProfilePlot plot;
   plot.setFrame(Qt::black, Qt::black, b.left, -b.depthTop, b.right - b.left, -(b.depthBottom - b.depthTop));
   plot.setDiveRanges(r);
-  plot.drawTimeAxes(p, points, true);
+  plot.drawTimeAxes(p, points, true, CProfilePlot::MinuteLabels::ByWidth);
   plot.drawDecoLine(p, kDecoRed, r.samples, points, 3);
   plot.drawSampleCurve(p, kCurveBlue, kWarning, 4, r.samples, points);
 

@@ -388,6 +388,29 @@ class TestPlannerDialogs : public QObject {
     CNoStopTableDlg::computedShown() = true;
   }
 
+  void noStopCurvesJoinOnlyNeighbouringTableDepths() {
+    // DECO 92 at sea level knows 12, 24 and 63 m only: three dots, no line between them.
+    QImage img(600, 400, QImage::Format_RGB32);
+    {
+      QPainter p(&img);
+      CNoStopView::draw(p, img.rect(), kelp::diveTables(), {true, false, false, false, false});
+    }
+    const QColor sea = kelp::toQColor(kelp::settings().noStopColors[kelp::kNsCurve1]);
+    auto xAt = [](int index) { return 42 + index * (600 - 60) / 17; };
+    QVERIFY(pixelsOf(img, sea, xAt(0) - 4, xAt(0) + 4) > 0);
+    QVERIFY(pixelsOf(img, sea, xAt(4) - 4, xAt(4) + 4) > 0);
+    QCOMPARE(pixelsOf(img, sea, xAt(0) + 5, xAt(4) - 4), 0);
+    QCOMPARE(pixelsOf(img, sea, xAt(4) + 5, xAt(17) - 4), 0);
+
+    // Aladin 0-900 m knows every depth: one line runs across all of them.
+    {
+      QPainter p(&img);
+      CNoStopView::draw(p, img.rect(), kelp::diveTables(), {false, false, false, true, false});
+    }
+    const QColor aladin = kelp::toQColor(kelp::settings().noStopColors[kelp::kNsCurve4]);
+    for (int i = 0; i < 17; ++i) QVERIFY(pixelsOf(img, aladin, xAt(i) + 5, xAt(i + 1) - 4) > 0);
+  }
+
   void forecastCalculatesInsertsAndDeletes() {
     std::vector<kelp::DiveRecord> dives;
     for (int m = 1; m <= 12; ++m)

@@ -152,6 +152,23 @@ class TestDiveEditDialog : public QObject {
     QCOMPARE(getText(r.suitDescription).size(), size_t(281));
   }
 
+  void specialActivityTypedIntoOtherKeepsItsTextAndTicksItsBox() {
+    const Logbook lb = makeDemoLogbook(3, 1);
+    for (int extended : {1, 0}) {
+      settings().extended = extended;
+      CDiveEditDlg dlg(lb, sampleDive(), 1);
+      QVERIFY(!child<QCheckBox>(&dlg, 1096)->isChecked());
+      const QString typed = QStringLiteral("Pesca, ") + QString::fromStdString(specialActivityLongName(3));
+      child<QComboBox>(&dlg, 1046)->setEditText(typed);
+      dlg.accept();
+      QCOMPARE(dlg.result(), int(QDialog::Accepted));
+      QVERIFY(child<QComboBox>(&dlg, 1046)->currentText().startsWith(typed));
+      QVERIFY(child<QCheckBox>(&dlg, 1096)->isChecked());
+      QVERIFY(shownSpecialActivities(dlg.record()) & (1u << 3));
+    }
+    settings().extended = 1;
+  }
+
   void downloadedDiveIsLockedUntilFreeEditing() {
     const Logbook lb = makeDemoLogbook(3, 1);
     DiveRecord r = sampleDive();

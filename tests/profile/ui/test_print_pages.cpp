@@ -192,6 +192,54 @@ class TestPrintPages : public QObject {
     QCOMPARE(right, 0);
   }
 
+  // Paper at the print resolution, the printed profile's width: for dives of 26 to 50
+  // minutes no minute label runs into the next one (the screen's every-second-minute rule
+  // makes them touch there), and short dives still label every minute.
+  void minuteLabelsOnPaperNeverTouch() {
+    const int left = slot_x::kProfileLeft, width = slot_x::kProfileRight - slot_x::kProfileLeft;
+    auto touching = [&](int minutes, CProfilePlot::MinuteLabels rule, int* step) {
+      QImage img(2200, 700, QImage::Format_RGB32);
+      img.setDotsPerMeterX(10000);
+      img.setDotsPerMeterY(10000);
+      img.fill(Qt::white);
+      const int ticks = 3 * minutes + 1;
+      CProfilePlot plot;
+      {
+        QPainter p(&img);
+        p.scale(1, -1);
+        plot.setFrame(Qt::blue, Qt::red, left, -50, width, -500);
+        plot.setRanges(0, ticks - 1, 0, 30);
+        plot.setYStep(5);
+        *step = plot.minuteLabelStep(p, ticks, rule);
+        plot.drawTimeAxes(p, ticks, false, rule);
+      }
+      // The label starting at each labelled minute: the three columns before it are blank.
+      auto ink = [&](int x) {
+        for (int y = 558; y < 640; ++y)
+          if ((img.pixel(x, y) & 0xFFFFFF) == 0xFF0000) return true;
+        return false;
+      };
+      int touches = 0, labels = 0;
+      for (int m = *step; m <= minutes; m += *step) {
+        const int start = plot.map(3 * m, 0).x() - (m < 10 ? 4 : m < 100 ? 8 : 12);
+        if (ink(start + 8) || ink(start + 12) || ink(start + 16)) ++labels;
+        if (m > *step && (ink(start - 1) || ink(start - 2) || ink(start - 3))) ++touches;
+      }
+      // Every labelled minute shows ink where its label starts.
+      return labels == minutes / *step ? touches : -1;
+    };
+    int screenTouches = 0;
+    for (int minutes = 26; minutes <= 50; ++minutes) {
+      int step = 0;
+      QCOMPARE(touching(minutes, CProfilePlot::MinuteLabels::ByWidth, &step), 0);
+      screenTouches += touching(minutes, CProfilePlot::MinuteLabels::ByLength, &step);
+    }
+    QVERIFY(screenTouches > 0);  // the check sees labels that touch
+    int step = 0;
+    touching(10, CProfilePlot::MinuteLabels::ByWidth, &step);
+    QCOMPARE(step, 1);
+  }
+
   // Notes longer than their room (on letter paper the longest notes do not fit) stop at a
   // whole line above the signature line.
   void longNotesStopAboveTheSignature() {

@@ -178,6 +178,17 @@ class TestProfileDialogs : public QObject {
     QVERIFY(dlg.splitPossible());
     QCOMPARE(dlg.minuteField()->palette().color(QPalette::Base), QColor(0, 255, 0));
     shot(&dlg, QStringLiteral("split_green"));
+
+    // At the surface with a split allowed, but fewer than ten minutes left: red.
+    DiveRecord b = diveWithReadings(kAirModel, minutesAt(10, 10) + minutesAt(5, 0) + minutesAt(3, 12), 0x20, 1);
+    lb().assignDives({b});
+    CSplitDlg late(*m_doc);
+    late.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&late));
+    late.clickAt(at(late.graph(), 37, lb().dives()[0].sampleCount + 1, 3, 20));
+    QCOMPARE(late.minute(), 12);
+    QVERIFY(late.splitPossible());
+    QCOMPARE(late.minuteField()->palette().color(QPalette::Base), QColor(255, 64, 64));
   }
 
   void splitMessagesAndTheLogbook() {

@@ -328,20 +328,26 @@ class TestBookDialogs : public QObject {
     CKelpView::setDueService(false);
   }
 
-  void openingAnEmptyActivityBookChangesNothing() {
+  void openingAnEmptyActivityBookGivesOneEntryAndChangesNothing() {
     const QString file = path("corsi.abn");
     kelp::settings().activitiesFile = file.toStdString();
-    writeFile(file, std::string("\x6e\x00\x00\x00", 4));
+    const std::string empty("\x6e\x00\x00\x00", 4);
+    writeFile(file, empty);
     std::vector<kelp::ActivityEntry> book;
     QVERIFY(kelp::loadActivityFile(file.toStdString(), book).ok);
     CActivityDlg dlg(nullptr, file.toStdString(), book);
     dlg.show();
     QVERIFY(!dlg.isModified());
     QCOMPARE(child<QLabel>(&dlg, "1111")->text(), file);
-    QVERIFY(!child(&dlg, "1337")->isEnabled());
+    QCOMPARE(dlg.book().count(), 1);
+    QCOMPARE(dlg.book().selected, 0);
+    QVERIFY(child(&dlg, "1337")->isEnabled());
+    QCOMPARE(child<QLineEdit>(&dlg, "1155")->text(), QString::fromStdString(kelp::formatBookDate(kelp::todayBookDate())));
+    shot(&dlg, QStringLiteral("activities_empty_book"));
     dlg.reject();  // no question
     QVERIFY(told_.isEmpty());
     QVERIFY(!dlg.isVisible());
+    QCOMPARE(readFile(file), empty);
   }
 
   void activitiesEditedInPlaceWithDatesAndTotals() {

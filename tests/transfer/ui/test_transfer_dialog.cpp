@@ -396,6 +396,12 @@ class TestTransferDialog : public QObject {
     second.findChild<QAction*>(QStringLiteral("9"))->trigger();
     QVERIFY(second.session().decoded());
     QVERIFY(!child<QPushButton>(&second, 1070)->isEnabled());
+    // No new dive: the status line waits for a transfer, in its plain colours.
+    QCOMPARE(child<QLabel>(&second, 1046)->text(), QString::fromStdString(str(62734)));
+    QVERIFY(child<QLabel>(&second, 1046)->styleSheet().isEmpty());
+    // After one with new dives it names the model in red.
+    QCOMPARE(child<QLabel>(&dlg, 1046)->text(), QStringLiteral("Aladin Air X"));
+    QVERIFY(child<QLabel>(&dlg, 1046)->styleSheet().contains(QStringLiteral("red")));
     QFile::remove(path);
   }
 };
