@@ -3,15 +3,27 @@
 // Italian comes back whole when it is chosen again. Set KELP_SHOT_DIR to keep the pictures.
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolButton>
+#include <QXmlStreamReader>
 #include <QtTest>
+#include <memory>
 
 #include "app/ui/about_dialog.h"
+#include "app/ui/color_dialogs.h"
+#include "app/ui/defaults_dialog.h"
+#include "app/ui/field_selection_dialog.h"
+#include "app/ui/logbook_dialogs.h"
+#include "app/ui/tip_dialog.h"
+#include "app/ui/warning_dialog.h"
 #include "app/ui/kelp_doc.h"
 #include "app/ui/kelp_view.h"
 #include "app/ui/main_frame.h"
@@ -22,6 +34,14 @@
 #include "core/texts.h"
 #include "profile/print_layout.h"
 #include "profile/ui/dive_edit_dialog.h"
+#include "profile/ui/dive_list_dialog.h"
+#include "profile/ui/extended_search_dialog.h"
+#include "profile/ui/fill_dives_dialog.h"
+#include "profile/ui/find_dialog.h"
+#include "profile/ui/print_dives_dlg.h"
+#include "profile/ui/profile_dialogs.h"
+#include "profile/ui/profile_wnd.h"
+#include "profile/ui/replace_dialog.h"
 #include "profile/ui/print/logbook_pages.h"
 #include "profile/ui/print/page_source.h"
 #include "tests/ui_test_support.h"
@@ -37,6 +57,41 @@ const QStringList kBuildTranslations{QStringLiteral(KELP_TRANSLATIONS_DIR)};
 QString qtCancelText() {
   QDialogButtonBox box(QDialogButtonBox::Cancel);
   return box.button(QDialogButtonBox::Cancel)->text();
+}
+
+// The Italian texts that have an English of their own: every source text of the English .ts
+// files that is no English translation anywhere. "&" accelerators do not count.
+QSet<QString> italianOnlyTexts() {
+  QSet<QString> sources, english;
+  const QDir dir(QStringLiteral(KELP_SOURCE_DIR "/translations"));
+  for (const QString& file : dir.entryList({QStringLiteral("*_en.ts"), QStringLiteral("*_en_*.ts")}, QDir::Files)) {
+    QFile f(dir.filePath(file));
+    if (!f.open(QIODevice::ReadOnly)) continue;
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd()) {
+      if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+      if (xml.name() == QLatin1String("source"))
+        sources << xml.readElementText().remove(QLatin1Char('&'));
+      else if (xml.name() == QLatin1String("translation") || xml.name() == QLatin1String("numerusform"))
+        english << xml.readElementText(QXmlStreamReader::IncludeChildElements).remove(QLatin1Char('&'));
+    }
+  }
+  return sources - english;
+}
+
+// The texts a window shows in its labels, buttons, group boxes and title that are Italian.
+// The toolbar's buttons and the search's activity choices show the string table's texts,
+// which its own tests check.
+QStringList italianLeftIn(QWidget* w, const QSet<QString>& italian) {
+  QStringList texts{w->windowTitle()};
+  for (auto* l : w->findChildren<QLabel*>()) texts << l->text();
+  for (auto* b : w->findChildren<QAbstractButton*>())
+    if (!qobject_cast<QToolButton*>(b) && !b->objectName().startsWith(QLatin1String("activity"))) texts << b->text();
+  for (auto* g : w->findChildren<QGroupBox*>()) texts << g->title();
+  QStringList left;
+  for (QString t : texts)
+    if (italian.contains(t.remove(QLatin1Char('&')))) left << w->objectName() + QStringLiteral(": ") + t;
+  return left;
 }
 
 QStringList contextMenuTexts(CKelpView* view) {
@@ -123,6 +178,57 @@ class TestEnglishUi : public QObject {
       QVERIFY2(text.contains(QLatin1String(word)), word);
     for (const char* word : {"Numero imm", "Località", "Compagno", "Ausgedruckt"})
       QVERIFY2(!text.contains(QString::fromUtf8(word)), word);
+  }
+
+  // Every window of the main areas: an English title, and no label, button or group box left
+  // with a text of the Italian interface.
+  void noWindowKeepsAnItalianText() {
+    const QSet<QString> italian = italianOnlyTexts();
+    QVERIFY(italian.contains(QStringLiteral("Annulla")));
+    CKelpDoc doc;
+    doc.onNewDocument();
+    const Logbook demo = makeDemoLogbook(5, 11);
+    for (const DiveRecord& r : demo.dives()) doc.logbook().insert(r);
+    doc.logbook().currentPosition = 1;
+    const Logbook& lb = doc.logbook();
+    PrintSelection selection;
+    const std::pair<QString, std::function<QDialog*()>> windows[] = {
+        {"Find dive", [&] { return new CFindDiveDlg(lb, LastSearch{}); }},
+        {"Selection file", [&] { return new CExtendedSearchDlg(lb, [](int) {}); }},
+        {"Find and replace", [&] { return new CReplaceDlg(lb, {}); }},
+        {"Dive profile", [&] { return new CProfileWnd(doc); }},
+        {"Dive data", [&] { return new CDisplWindow(); }},
+        {"Dive list", [&] { return new CDiveListDlg(lb, [](int) {}); }},
+        {"Fill in dive data", [&] { return new CFillDivesDlg(lb); }},
+        {"Print dives", [&] { return new CPrintDivesDlg(selection, false); }},
+        {"Draw profile", [&] { return new CProfileCreateDlg(doc); }},
+        {"Split dive", [&] { return new CSplitDlg(doc); }},
+        {"Profile colors", [&] { return new CProfileColorsDlg(); }},
+        {"Colors", [&] { return new CNoStopColorsDlg(); }},
+        {"Statistics colors", [&] { return new CStatColorsDlg(); }},
+        {"Renumber logbook", [&] { return new CRenumberDlg(1); }},
+        {"Renumber dives", [&] { return new CRenumberRangeDlg(1, 5, 1); }},
+        {"Time zone", [&] { return new CTimeZoneDlg(1, 5); }},
+        {"Selection limits", [&] { return new CSelectionLimitsDlg(1, 5); }},
+        {"Tips", [&] { return new TipDialog(); }},
+        {"Warning", [&] { return new CWarningDlg(); }},
+        {"Defaults", [&] { return new CDefaultDlg(); }},
+        {"Fields of the main window", [&] { return new CFieldSelectionDlg(); }},
+        {"Settings", [&] { return new CSettingsDlg(); }},
+        {"Create dive", [&] { return new CDiveEditDlg(lb, lb.dives().front(), 1); }},
+        {"About Kelp", [&] { return new CAboutDlg(); }},
+    };
+    QStringList left;
+    for (const auto& [title, make] : windows) {
+      std::unique_ptr<QDialog> d(make());
+      QCOMPARE(d->windowTitle(), title);
+      shot(d.get(), QStringLiteral("en_") + QString(title).replace(QLatin1Char(' '), QLatin1Char('_')));
+      left << italianLeftIn(d.get(), italian);
+    }
+    CMainFrame f(&doc);
+    f.refresh();
+    left << italianLeftIn(&f, italian);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
   }
 
   // Choosing Italian again replaces the English translators: the source texts and Qt's Italian.
