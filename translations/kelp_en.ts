@@ -1919,7 +1919,7 @@ Extended mode can be switched off in &quot;Settings&quot; (menu &quot;View&quot;
     </message>
     <message>
         <source>Intervalli</source>
-        <translation>Surface interval</translation>
+        <translation>Interval</translation>
     </message>
     <message>
         <source>Località</source>
@@ -1999,7 +1999,7 @@ Extended mode can be switched off in &quot;Settings&quot; (menu &quot;View&quot;
     </message>
     <message>
         <source>Prof</source>
-        <translation>Depth</translation>
+        <translation>Max.</translation>
     </message>
 </context>
 <context>

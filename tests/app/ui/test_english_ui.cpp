@@ -173,11 +173,21 @@ class TestEnglishUi : public QObject {
                               dayNumber(24, 12, 2023));
     const QString file = m_dir.filePath(QStringLiteral("en_dives.pdf"));
     QVERIFY(print::writePdf(dives, file.toStdString()).ok);
+    if (!shotDir().isEmpty()) QFile::copy(file, shotDir() + QStringLiteral("/en_dives.pdf"));
     const QString text = pdfText(file);
     for (const char* word : {"Dive no.:", "Location:", "Site:", "Max. depth:", "Buddies:", "Printed on:"})
       QVERIFY2(text.contains(QLatin1String(word)), word);
     for (const char* word : {"Numero imm", "Località", "Compagno", "Ausgedruckt"})
       QVERIFY2(!text.contains(QString::fromUtf8(word)), word);
+
+    print::LogbookPages list(lb, PrintMode::List, SlotOption::Complete, PrintRange{1, 4}, false,
+                             dayNumber(24, 12, 2023));
+    const QString listFile = m_dir.filePath(QStringLiteral("en_list.pdf"));
+    QVERIFY(print::writePdf(list, listFile.toStdString()).ok);
+    if (!shotDir().isEmpty()) QFile::copy(listFile, shotDir() + QStringLiteral("/en_list.pdf"));
+    const QString listText = pdfText(listFile);
+    for (const char* word : {"Dive list", "Dive no.", "Location", "Dive time", "Max.", "Buddies"})
+      QVERIFY2(listText.contains(QLatin1String(word)), word);
   }
 
   // Every window of the main areas: an English title, and no label, button or group box left
