@@ -8,11 +8,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
-#include <QToolButton>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <memory>
@@ -79,14 +79,12 @@ QSet<QString> italianOnlyTexts() {
   return sources - english;
 }
 
-// The texts a window shows in its labels, buttons, group boxes and title that are Italian.
-// The toolbar's buttons and the search's activity choices show the string table's texts,
-// which its own tests check.
+// The texts a window shows in its labels, buttons, group boxes, menus and title that are Italian.
 QStringList italianLeftIn(QWidget* w, const QSet<QString>& italian) {
   QStringList texts{w->windowTitle()};
   for (auto* l : w->findChildren<QLabel*>()) texts << l->text();
-  for (auto* b : w->findChildren<QAbstractButton*>())
-    if (!qobject_cast<QToolButton*>(b) && !b->objectName().startsWith(QLatin1String("activity"))) texts << b->text();
+  for (auto* b : w->findChildren<QAbstractButton*>()) texts << b->text() << b->toolTip();
+  for (auto* a : w->findChildren<QAction*>()) texts << a->text().section(QLatin1Char('\t'), 0, 0) << a->toolTip();
   for (auto* g : w->findChildren<QGroupBox*>()) texts << g->title();
   QStringList left;
   for (QString t : texts)
@@ -133,6 +131,9 @@ class TestEnglishUi : public QObject {
     QVERIFY(f.statusBar()->findChild<QLabel*>(QStringLiteral("readyText")));
     QCOMPARE(f.statusBar()->findChild<QLabel*>(QStringLiteral("readyText"))->text(), QStringLiteral("Ready"));
     QCOMPARE(contextMenuTexts(f.view()), QStringList({"Create", "New", "Delete"}));
+    QStringList menus;
+    for (QAction* a : f.menuBar()->actions()) menus << a->text();
+    QVERIFY2(menus.contains(QStringLiteral("&View")), qPrintable(menus.join(QLatin1Char(' '))));
     QCOMPARE(child<QLabel>(f.view(), "notesLabel")->text(), QStringLiteral("Notes:"));
   }
 
