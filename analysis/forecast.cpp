@@ -8,9 +8,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <cstdarg>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <system_error>
+#include <vector>
 
 #include "core/file_write.h"
 #include "core/strings.h"
@@ -153,7 +156,7 @@ bool parseForecastStart(const std::string& text, int& month, int& year) {
 }
 
 std::string forecastHorizonMessage() {
-  return format("Il numero ricercato non viene raggiunto entro l'anno %d.", kForecastLastYear);
+  return strf(63540, kForecastLastYear);
 }
 
 // ---- records ----
@@ -243,10 +246,10 @@ Result loadForecastFile(const std::string& path, ForecastFile& out) {
   std::error_code ec;
   if (path.empty() || !std::filesystem::exists(path, ec)) return Result::success();
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Result::failure(format("Errore di lettura del file %s.", path.c_str()));
+  if (!in) return Result::failure(strf(63406, path.c_str()));
   std::string bytes(kMaxForecastFile, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return Result::failure(format("Errore di lettura del file %s.", path.c_str()));
+  if (in.bad()) return Result::failure(strf(63406, path.c_str()));
   bytes.resize(static_cast<size_t>(in.gcount()));
   out = ForecastFile::parse(bytes);
   return Result::success();
@@ -289,21 +292,79 @@ Result deleteForecast(const std::string& path, int line) {
   return saveForecastFile(path, ForecastFile::fromHistory(h));
 }
 
+namespace {
+
+// The history file keeps its texts in Italian whichever language wrote them.
+std::string italianFormat(int id, ...) {
+  va_list ap;
+  va_start(ap, id);
+  std::string s = vformat(str(Language::Italian, id).c_str(), ap);
+  va_end(ap);
+  return s;
+}
+
+// The values a text written from an Italian format holds (as a record shows it), in order;
+// false when the text does not have the format's shape (a record of another version).
+bool valuesOf(int id, const std::string& shown, std::vector<std::string>& values) {
+  const std::string fmt = storedToUtf8(utf8ToStored(str(Language::Italian, id)));
+  std::string pattern;
+  for (size_t i = 0; i < fmt.size(); ++i) {
+    if (fmt[i] == '%' && i + 1 < fmt.size()) {
+      size_t k = i + 1;
+      while (k < fmt.size() && std::strchr("-0123456789", fmt[k])) ++k;
+      if (k < fmt.size() && (fmt[k] == 'd' || fmt[k] == 's')) {
+        pattern += fmt[k] == 'd' ? "\\s*(-?\\d+)" : "(\\S*)\\s*";
+        i = k;
+        continue;
+      }
+    }
+    if (std::strchr("\\^$.|?*+()[]{}", fmt[i])) pattern += '\\';
+    pattern += fmt[i];
+  }
+  std::smatch m;
+  if (!std::regex_match(shown, m, std::regex(pattern))) return false;
+  values.clear();
+  for (size_t g = 1; g < m.size(); ++g) values.push_back(m[g].str());
+  return true;
+}
+
+int number(const std::string& s) {
+  int v = 0;
+  scanInt(s, v);
+  return v;
+}
+
+// A record's text in the language of the run: a request or a result line written anew.
+std::string shownRecordText(const ForecastRecord& r) {
+  const std::string shown = r.utf8();
+  if (language() == Language::Italian) return shown;
+  std::vector<std::string> v;
+  if (valuesOf(62624, shown, v) && v.size() == 3)
+    return strf(62624, number(v[0]), number(v[1]), str(v[2] == str(Language::Italian, 62625) ? 62625 : 62626).c_str());
+  if (valuesOf(62627, shown, v) && v.size() == 4)
+    return strf(62627, number(v[0]), number(v[1]), number(v[2]), number(v[3]));
+  return shown;
+}
+
+}  // namespace
+
 std::vector<std::string> forecastListLines(const std::vector<ForecastRecord>& history) {
   std::vector<std::string> lines;
   lines.reserve(history.size());
-  for (const ForecastRecord& r : history)
-    lines.push_back(r.stamp ? formatCalendarDate(r.stamp) + "\t" + r.utf8() : "\t" + r.utf8());
+  for (const ForecastRecord& r : history) {
+    const std::string text = shownRecordText(r);
+    lines.push_back(r.stamp ? formatCalendarDate(r.stamp) + "\t" + text : "\t" + text);
+  }
   return lines;
 }
 
 ForecastRecord forecastHeadRecord(uint32_t stamp, const ForecastRequest& req) {
-  return ForecastRecord::make(
-      stamp, strf(62624, req.startMonth, req.startYear, str(req.withCurrentMonth ? 62625 : 62626).c_str()));
+  return ForecastRecord::make(stamp, italianFormat(62624, req.startMonth, req.startYear,
+                                                   str(Language::Italian, req.withCurrentMonth ? 62625 : 62626).c_str()));
 }
 
 ForecastRecord forecastResultRecord(const ForecastRequest& req, const CalendarDay& date) {
-  return ForecastRecord::make(0, strf(62627, req.target, date.day, date.month, date.year));
+  return ForecastRecord::make(0, italianFormat(62627, req.target, date.day, date.month, date.year));
 }
 
 }  // namespace kelp

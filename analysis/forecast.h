@@ -100,9 +100,10 @@ std::pair<int, int> forecastRecordRange(const std::vector<ForecastRecord>& histo
 // ">> Cancella": removes the forecast of history line `line`, keeping every other record and
 // its time stamp.
 Result deleteForecast(const std::string& path, int line);
-// List lines: "date\ttext" for a stamped record, "\ttext" for a continuation.
+// List lines: "date\ttext" for a stamped record, "\ttext" for a continuation; the file's
+// Italian request and result lines are shown in the language of the run.
 std::vector<std::string> forecastListLines(const std::vector<ForecastRecord>& history);
-// The two records of a forecast.
+// The two records of a forecast, in Italian whatever the language (the file keeps its bytes).
 ForecastRecord forecastHeadRecord(uint32_t stamp, const ForecastRequest& req);
 ForecastRecord forecastResultRecord(const ForecastRequest& req, const CalendarDay& date);
 

@@ -7,6 +7,7 @@
 
 #include "analysis/forecast.h"
 #include "core/dive_record.h"
+#include "core/language.h"
 #include "core/logbook.h"
 #include "core/texts.h"
 #include "tests/test_support.h"
@@ -294,6 +295,15 @@ TEST_F(ForecastFileTest, ForecastLinesAndAFailedWrite) {
   const auto lines = forecastListLines({head, result});
   EXPECT_EQ(lines[0], formatCalendarDate(1700000000) + "\tCalcola: da  3.2024 (con  mese in corso)");
   EXPECT_EQ(lines[1], "\t     300 arriva all´immersione  7.09.2025");
+  // English: the same records and file bytes, the lines shown in English.
+  setLanguage(Language::English);
+  const ForecastRecord enHead = forecastHeadRecord(1700000000u, req);
+  EXPECT_EQ(enHead.utf8(), head.utf8());
+  const auto en = forecastListLines({head, result, ForecastRecord::make(0, "nota libera")});
+  setLanguage(Language::Italian);
+  EXPECT_EQ(en[0], formatCalendarDate(1700000000) + "\tComputed from  3.2024 (with the current month)");
+  EXPECT_EQ(en[1], "\t     300 reached on  7.09.2025");
+  EXPECT_EQ(en[2], "\tnota libera");  // a text of another shape stays as written
   const auto [a, b] = forecastRecordRange({result, head, result}, 0);  // a lone continuation line
   EXPECT_EQ(a, 0);
   EXPECT_EQ(b, 1);

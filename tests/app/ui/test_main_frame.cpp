@@ -20,6 +20,7 @@
 #include "app/ui/kelp_doc.h"
 #include "app/ui/main_frame.h"
 #include "core/demo_logbook.h"
+#include "core/language.h"
 #include "core/settings.h"
 #include "core/texts.h"
 #include "tests/ui_test_support.h"
@@ -91,6 +92,34 @@ class TestMainFrame : public QObject {
     settings().externName.clear();
     f.updateExternalAppText();
     QCOMPARE(f.action(cmd::ExternalApp)->text(), QStringLiteral("Applicazione &esterna\tStrg+F5"));
+  }
+
+  void menusInEnglishKeepTheirObjectNames() {
+    setLanguage(Language::English);
+    {
+      CKelpDoc doc;
+      CMainFrame f(&doc);
+      QStringList titles, names;
+      for (QAction* a : f.menuBar()->actions()) {
+        titles << a->text();
+        names << a->menu()->objectName();
+      }
+      QCOMPARE(titles, QStringList({"&File", "&Edit", "&View", "&Statistics", "&Search", "&Extras",
+                                    "&Help", "?"}));
+      QCOMPARE(names, QStringList({"File", "Crea", "Vista", "Statistiche", "Cerca", "Extra", "Aiuto", "?"}));
+      QCOMPARE(f.action(cmd::FileOpen)->text(), QStringLiteral("Open..."));
+      QCOMPARE(f.action(cmd::FileOpen)->objectName(), QString::number(cmd::FileOpen));
+      QCOMPARE(f.action(cmd::EditDive)->statusTip(), QStringLiteral("Edits the current dive"));
+      QCOMPARE(f.action(cmd::ExternalApp)->text(), QStringLiteral("&External application\tCtrl+F5"));
+      f.resize(700, 400);
+      shot(&f, "main_frame_en");
+      QMenu* edit = f.menuBar()->actions().at(1)->menu();
+      edit->popup(QPoint(0, 0));
+      QApplication::processEvents();
+      if (!shotDir().isEmpty()) edit->grab().save(shotDir() + QStringLiteral("/menu_edit_en.png"));
+      edit->hide();
+    }
+    setLanguage(Language::Italian);
   }
 
   void enableRulesForEmptyNewAndSavedLogbooks() {
