@@ -110,7 +110,7 @@ BookPrintout ownerPrintout(const OwnerBook& book, const std::string& file, const
   p.intro = {str(63530) + t(book.owner.name), "Club: " + t(book.owner.club)};
   p.columns = {{str(62494), 28}, {str(62473), 20}, {str(63518), 62}, {str(63531), 36}, {str(63532), 24, true}};
   for (const Certification& c : book.entries)
-    p.rows.push_back({t(c.category), formatBookDate(c.date), join({t(c.designation), t(c.note)}, "\n"),
+    p.rows.push_back({shownCertificationCategory(t(c.category)), formatBookDate(c.date), join({t(c.designation), t(c.note)}, "\n"),
                       t(c.instructor), money(c.cost)});
   p.totals.push_back(
       strf(63533, money(certificationCostTotal(book.entries)).c_str(), currency.c_str()));

@@ -1,5 +1,6 @@
 #include "records/owner_book.h"
 
+#include "core/strings.h"
 #include "core/dive_record.h"
 #include "records/book_date.h"
 #include "records/book_io.h"
@@ -48,6 +49,19 @@ Certification makeNewCertification() {
 const std::vector<std::string>& certificationCategories() {
   static const std::vector<std::string> k = {"Certificazioni", "Specialita'", "Seminari", "Conferenze"};
   return k;
+}
+
+std::vector<std::string> certificationCategoryTexts() {
+  std::vector<std::string> out;
+  for (int id = 63584; id <= 63587; ++id) out.push_back(str(id));
+  return out;
+}
+
+std::string shownCertificationCategory(const std::string& storedUtf8) {
+  const auto& stored = certificationCategories();
+  for (size_t i = 0; i < stored.size(); ++i)
+    if (stored[i] == storedUtf8) return str(63584 + static_cast<int>(i));
+  return storedUtf8;
 }
 
 Result readOwnerBook(const std::string& path, const std::string& bytes, OwnerBook& out, bool* oldLayout) {

@@ -49,6 +49,12 @@ Certification makeCertification();     // zeroed
 Certification makeNewCertification();  // zeroed, dated today
 // The four categories of the list (UTF-8, as the list shows them).
 const std::vector<std::string>& certificationCategories();
+// The same categories as the dialog shows them, in the language of the run; the book keeps
+// the stored (Italian) forms above whatever the language.
+std::vector<std::string> certificationCategoryTexts();
+// A stored category (UTF-8) as shown: one of the four in the language of the run, any other
+// text as it is.
+std::string shownCertificationCategory(const std::string& storedUtf8);
 
 // Reads either layout; `oldLayout` tells which one it was. Only a file of exactly 1396 bytes
 // that is not of the current layout counts as the older one; any other size that does not

@@ -157,7 +157,10 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
   auto* right = new QVBoxLayout;
   auto* grid = new QGridLayout;
   m_category = named(new QComboBox(this), 1135);
-  for (const std::string& c : kelp::certificationCategories()) m_category->addItem(q(c));
+  // Shown in the language of the run; the item's data is the stored (Italian) form.
+  const std::vector<std::string> shownCategories = kelp::certificationCategoryTexts();
+  for (size_t i = 0; i < shownCategories.size(); ++i)
+    m_category->addItem(q(shownCategories[i]), q(kelp::certificationCategories()[i]));
   auto* designation = bookui::textEdit(this, 1136, 60);
   auto* date = named(new QLineEdit(this), 1042);
   auto* instructor = bookui::textEdit(this, 1138, 30);
@@ -202,7 +205,7 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
   connect(m_category, &QComboBox::activated, this, [this](int index) {
     kelp::Certification* c = m_book.current();
     if (!c || index < 0) return;
-    const std::string stored = kelp::utf8ToStored(u(m_category->itemText(index)));
+    const std::string stored = kelp::utf8ToStored(u(m_category->itemData(index).toString()));
     if (stored == kelp::getText(c->category)) return;
     std::memset(c->category, 0, sizeof c->category);
     kelp::setText(c->category, stored);
@@ -212,7 +215,8 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
 }
 
 QStringList COwnerDlg::rowTexts(const kelp::Certification& c) const {
-  return {shown(kelp::getText(c.category)), q(kelp::formatBookDate(c.date)), shown(kelp::getText(c.designation))};
+  return {q(kelp::shownCertificationCategory(kelp::storedToUtf8(kelp::getText(c.category)))),
+          q(kelp::formatBookDate(c.date)), shown(kelp::getText(c.designation))};
 }
 
 std::string COwnerDlg::deleteQuestion(const kelp::Certification& c) const {
@@ -228,7 +232,7 @@ void COwnerDlg::showSelected() {
     // The list's texts compare in stored form ("Specialita'" is shown with an acute accent).
     const std::string stored = kelp::getText(c->category);
     for (int i = 0; i < m_category->count(); ++i)
-      if (kelp::utf8ToStored(u(m_category->itemText(i))) == stored) index = i;
+      if (kelp::utf8ToStored(u(m_category->itemData(i).toString())) == stored) index = i;
   }
   m_category->setCurrentIndex(index);
 }

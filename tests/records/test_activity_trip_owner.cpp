@@ -9,6 +9,7 @@
 #include "core/logbook.h"
 #include "records/activity_book.h"
 #include "records/book_date.h"
+#include "core/language.h"
 #include "records/owner_book.h"
 #include "records/trip_book.h"
 
@@ -230,4 +231,20 @@ TEST(OwnerBook, SortsCertificationsByDateWithoutDateFirst) {
   EXPECT_STREQ(v[0].designation, "senza data");
   EXPECT_EQ(formatBookDate(v[1].date), "01.01.1968");
   EXPECT_EQ(formatBookDate(v[2].date), "01.01.2001");
+}
+
+TEST(CertificationCategories, ShownInTheLanguageStoredInItalian) {
+  EXPECT_EQ(shownCertificationCategory("Specialita'"), "Specialita'");
+  kelp::setLanguage(kelp::Language::English);
+  const std::vector<std::string> shown = certificationCategoryTexts();
+  const std::vector<std::string> stored = certificationCategories();
+  kelp::setLanguage(kelp::Language::Italian);
+  ASSERT_EQ(shown.size(), stored.size());
+  EXPECT_EQ(shown[0], "Certifications");
+  EXPECT_EQ(stored[0], "Certificazioni");
+  kelp::setLanguage(kelp::Language::English);
+  EXPECT_EQ(shownCertificationCategory("Seminari"), "Seminars");
+  EXPECT_EQ(shownCertificationCategory("Apnea"), "Apnea");  // a text of the user's own
+  kelp::setLanguage(kelp::Language::Italian);
+  EXPECT_EQ(certificationCategoryTexts(), certificationCategories());  // Italian shows what it stores
 }
