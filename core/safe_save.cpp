@@ -135,9 +135,12 @@ std::string saveRecordPath(const std::string& logPath) { return logPath + ".savi
 void setPairStepHook(PairStepHook hook) { g_hook = hook; }
 
 void tidyLogbookPair(const std::string& logPath, const std::string& addPath) {
-  if (!findLeftovers(logPath, addPath).any()) return;
+  const Leftovers found = findLeftovers(logPath, addPath);
+  if (!found.any()) return;
+  // Temporaries may be those of a save going on now: wait for its end. A lock file alone is
+  // removed only when nobody holds it.
   LogbookLock lock;
-  if (!lock.acquire(logPath) || !lock.held()) return;  // another writer is at work, or no writing here
+  if (!lock.acquire(logPath, found.interrupted() ? -1 : 0) || !lock.held()) return;
   tidyLocked(logPath, addPath);
 }
 
