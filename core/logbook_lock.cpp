@@ -40,6 +40,18 @@ std::string absolute(const std::string& p) {
   return ec ? p : a.lexically_normal().string();
 }
 
+// The name under which this process holds the file open at `fd`, or "".
+std::string heldAs(int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return {};
+  std::lock_guard<std::mutex> guard(heldMutex());
+  for (const auto& [key, held] : heldLocks()) {
+    struct stat h {};
+    if (::fstat(held.fd, &h) == 0 && h.st_dev == st.st_dev && h.st_ino == st.st_ino) return key;
+  }
+  return {};
+}
+
 }  // namespace
 
 int lockWaitMilliseconds() {
@@ -71,6 +83,17 @@ Result LogbookLock::acquire(const std::string& logPath, int waitMs) {
   for (;;) {
     fd = ::open(key.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return Result::success();  // no lock file possible: no save possible either
+    // The same lock file under another name (a link in the path): this process holds it already.
+    if (std::string same = heldAs(fd); !same.empty()) {
+      ::close(fd);
+      std::lock_guard<std::mutex> guard(heldMutex());
+      if (auto it = heldLocks().find(same); it != heldLocks().end()) {
+        ++it->second.count;
+        m_key = same;
+        return Result::success();
+      }
+      continue;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
       // Still the file under that name? Its last holder may have removed it meanwhile.
       struct stat mine {}, named {};

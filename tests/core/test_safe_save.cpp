@@ -231,9 +231,12 @@ TEST_F(SafeSave, ASecondProcessWaitsForTheLockThenGivesUp) {
   ASSERT_TRUE(mine.acquire(log(), 2000));
   EXPECT_TRUE(mine.held());
   {
-    LogbookLock inner;  // the same process takes it again at once
+    LogbookLock inner, linked;  // the same process takes it again at once, also by another name
     EXPECT_TRUE(inner.acquire(log(), 0));
     EXPECT_TRUE(inner.held());
+    fs::create_directory_symlink(scratch.path() / "book", scratch.path() / "link");
+    EXPECT_TRUE(linked.acquire((scratch.path() / "link" / "mare.log").string(), 0));
+    EXPECT_TRUE(linked.held());
   }
   EXPECT_TRUE(fs::exists(lockFilePath(log())));
   mine.release();
