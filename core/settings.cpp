@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/computer_models.h"
+#include "core/file_write.h"
 #include "core/strings.h"
 #include "core/texts.h"
 
@@ -277,11 +278,8 @@ bool saveColorScheme(const std::string& path, const ProfileColors& colors) {
     Color c = colors[i];
     for (int k = 0; k < 4; ++k) buf[4 * i + k] = static_cast<unsigned char>((c >> (8 * k)) & 0xFF);
   }
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(buf), sizeof buf);
-  out.flush();
-  return static_cast<bool>(out);
+  // Through a temporary file like every writer: a scheme is never left half written.
+  return static_cast<bool>(replaceFile(path, std::string(reinterpret_cast<const char*>(buf), sizeof buf)));
 }
 
 }  // namespace kelp
