@@ -96,6 +96,21 @@ Result replaceFile(const std::string& path, const std::string& bytes) {
 bool readWholeFile(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
+  // In one read when the size is known (a regular file), else piece by piece.
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size > 0 && in) {
+    bytes.resize(static_cast<size_t>(size));
+    in.read(bytes.data(), size);
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    // Anything written after the size was taken; a file that got shorter meanwhile is read as
+    // far as it goes.
+    if (in.gcount() == size) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+  }
+  in.clear();
+  in.seekg(0, std::ios::beg);
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return !in.bad();
 }
