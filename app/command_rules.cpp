@@ -109,6 +109,8 @@ bool commandEnabled(int id, const CommandState& s) {
       return dives && s.logbookFileExists;
     case cmd::ExternalApp:
       return s.externFileExists;
+    case cmd::RestoreBackup:  // the kept versions belong to a logbook file
+      return s.logbookFileExists;
     default:
       return true;
   }
@@ -127,6 +129,7 @@ const std::vector<CommandInfo>& commandTable() {
       {FileSaveAs, "File", "Salva come...", "", "", true},
       {0, "File", "", "", "", true},
       {ReloadFile, "File", "Apri corrente file", "", "Alt+F5", true},
+      {RestoreBackup, "File", "Ripristina copia...", "", "", true},
       {CreateSelectedFile, "File", "Crea file selezionato", "", "", true},
       {0, "File", "", "", "", true},
       {ExportCsv, "File", "Invia a CSV", "", "", true},

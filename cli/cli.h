@@ -23,6 +23,9 @@
 #include <functional>
 #include <string>
 
+#include "core/logbook.h"
+#include "core/logbook_lock.h"
+
 namespace kelp::cli {
 
 // The command's work after its arguments were parsed; returns the exit status.
@@ -41,6 +44,15 @@ bool registerCommand(Command c);
 
 // Prints "kelp-cli: message" to stderr and returns 1.
 int fail(const std::string& message);
+
+// A command that changes a logbook takes the logbook's writer lock (core/logbook_lock.h) before
+// it loads it and keeps it until it returns, so that a second writer waits instead of saving
+// over the first one's change: `if (int rc = lockForChange(lock, path)) return rc;`. Returns 0,
+// or fail()'s 1 with the message when another writer kept the logbook the whole wait.
+int lockForChange(LogbookLock& lock, const std::string& logbook);
+// Prints the warning of a save that succeeded with a flaw (the replaced version not kept) on
+// standard error as "kelp-cli: warning: ..."; nothing when there is none.
+void warnAbout(const Result& r);
 
 // Checks for values, for ->check(): a whole number without sign from min to max, refused as
 // "VALUE is not <what> from MIN to MAX" ...

@@ -58,6 +58,7 @@ bool saveLogbook(Logbook& lb, const std::string& path, int& rc) {
     rc = failWith(path, r.error, "cannot be written");
     return false;
   }
+  warnAbout(r);
   return true;
 }
 
@@ -204,7 +205,9 @@ int cmdShow(const ShowArgs& a) {
 
 int cmdSaveAs(const std::string& from, const std::string& to) {
   Logbook lb;
-  int rc = 0;
+  LogbookLock lock;
+  int rc = lockForChange(lock, to);
+  if (rc) return rc;
   if (!openLogbook(from, lb, rc)) return rc;
   if (!saveLogbook(lb, to, rc)) return rc;
   return 0;

@@ -66,6 +66,8 @@ int cmdFill(const FillArgs& a) {
   if (!fillRangeSet(t)) return fail(str(63426));
   std::error_code ec;
   if (!std::filesystem::is_regular_file(a.logbook, ec)) return fail(a.logbook + ": file not found");
+  LogbookLock lock;
+  if (int rc = lockForChange(lock, a.logbook)) return rc;
   Logbook lb;
   Result r = lb.loadFile(a.logbook);
   if (!r) return fail(r.error.empty() ? a.logbook + ": cannot be read" : r.error);
@@ -78,6 +80,7 @@ int cmdFill(const FillArgs& a) {
   r = lb.saveFile(a.logbook);
   settings().extended = extended;
   if (!r) return fail(r.error.empty() ? a.logbook + ": cannot be written" : r.error);
+  warnAbout(r);
   std::printf("%d\n", changed);
   return 0;
 }

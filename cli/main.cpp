@@ -27,6 +27,15 @@ int fail(const std::string& message) {
   return 1;
 }
 
+int lockForChange(LogbookLock& lock, const std::string& logbook) {
+  const Result r = lock.acquire(logbook);
+  return r ? 0 : fail(r.error);
+}
+
+void warnAbout(const Result& r) {
+  if (!r.warning.empty()) std::fprintf(stderr, "kelp-cli: warning: %s\n", r.warning.c_str());
+}
+
 static bool digitsOnly(const std::string& s) {
   return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
 }

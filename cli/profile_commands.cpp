@@ -42,6 +42,7 @@ bool saveLogbook(Logbook& lb, const std::string& path, std::string& error) {
   const Result r = lb.saveFile(path);
   settings().extended = extended;
   if (!r) error = r.error;
+  warnAbout(r);
   return r.ok;
 }
 
@@ -72,6 +73,8 @@ int finish(Logbook& lb, const std::string& path, const Result& r, const std::str
 }
 
 int cmdDraftProfile(const Args& a) {
+  LogbookLock lock;
+  if (int rc = lockForChange(lock, a.logbook)) return rc;
   Logbook lb;
   std::string error;
   if (!prepare(a, lb, error)) return fail(error);
@@ -81,6 +84,8 @@ int cmdDraftProfile(const Args& a) {
 }
 
 int cmdSplit(const Args& a) {
+  LogbookLock lock;
+  if (int rc = lockForChange(lock, a.logbook)) return rc;
   Logbook lb;
   std::string error;
   if (!prepare(a, lb, error)) return fail(error);
@@ -90,6 +95,8 @@ int cmdSplit(const Args& a) {
 }
 
 int cmdMerge(const Args& a) {
+  LogbookLock lock;
+  if (int rc = lockForChange(lock, a.logbook)) return rc;
   Logbook lb;
   std::string error;
   if (!prepare(a, lb, error)) return fail(error);

@@ -103,6 +103,9 @@ int replaceField(const std::string& name) {
 int runReplace(const ReplaceArgs& a) {
   if (a.oldText.empty()) return fail("--old must not be empty");
   const int field = replaceField(a.field);
+  LogbookLock lock;
+  if (!a.dryRun)
+    if (int rc = lockForChange(lock, a.logbook)) return rc;
   Logbook lb;
   int rc = 0;
   if (!openLogbook(a.logbook, lb, rc)) return rc;
@@ -118,6 +121,7 @@ int runReplace(const ReplaceArgs& a) {
   const Result r = lb.saveFile(lb.path);
   settings().extended = extended;
   if (!r) return failWith(lb.path, r.error, "cannot be written");
+  warnAbout(r);
   return 0;
 }
 

@@ -86,6 +86,7 @@ int insertAndSave(Logbook& lb, const std::string& path, const DiveRecord& r) {
   lb.addTextsToLists(r);
   Result saved = lb.saveFile(path);
   if (!saved) return fail(saved.error);
+  warnAbout(saved);
   std::printf("%d\t%s\n", lb.currentPosition > 0 ? lb.dives()[lb.currentPosition - 1].diveNumber : 0,
               formatDateLong(r.date).c_str());
   return 0;
@@ -102,8 +103,10 @@ int runDecode(const DecodeArgs& a) {
   std::string bytes;
   if (!readFile(a.image, bytes)) return fail(str(62524) + ": " + a.image);
   const std::string& into = a.into;
+  LogbookLock lock;
   Logbook lb;
   if (!into.empty()) {
+    if (int rc = lockForChange(lock, into)) return rc;
     std::string error;
     if (!openLogbook(lb, into, error)) return fail(error);
   }
@@ -132,6 +135,7 @@ int runDecode(const DecodeArgs& a) {
   if (!inserted) return fail(inserted.error);
   Result saved = lb.saveFile(into);
   if (!saved) return fail(saved.error);
+  warnAbout(saved);
   std::printf("%d\n", added);
   return 0;
 }
@@ -174,6 +178,8 @@ int runMakeImage(const MakeImageArgs& a) {
 }
 
 int runImport(const std::string& logbook, const std::string& file, bool citizen) {
+  LogbookLock lock;
+  if (int rc = lockForChange(lock, logbook)) return rc;
   Logbook lb;
   std::string error;
   if (!openLogbook(lb, logbook, error)) return fail(error);

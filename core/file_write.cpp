@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
@@ -25,8 +26,9 @@ mode_t modeFor(const std::string& target) {
 }
 
 // Creates the temporary file, lets `write` fill it, syncs and closes it; its path or "".
-std::string temporaryWith(const std::string& target, const std::function<bool(int)>& write) {
-  const std::string tmpl = target + ".XXXXXX";
+std::string temporaryWith(const std::string& target, const std::function<bool(int)>& write,
+                          const std::string& tag = "") {
+  const std::string tmpl = target + "." + tag + "XXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
@@ -58,8 +60,19 @@ bool writeAll(int fd, const char* bytes, size_t size) {
   return true;
 }
 
-std::string writeTemporaryFile(const std::string& target, const std::string& bytes) {
-  return temporaryWith(target, [&](int fd) { return writeAll(fd, bytes.data(), bytes.size()); });
+std::string writeTemporaryFile(const std::string& target, const std::string& bytes,
+                               const std::string& tag) {
+  return temporaryWith(target, [&](int fd) { return writeAll(fd, bytes.data(), bytes.size()); }, tag);
+}
+
+bool syncFolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
 }
 
 Result replaceFileWith(const std::string& path, const std::function<bool(int fd)>& write) {
@@ -71,6 +84,9 @@ Result replaceFileWith(const std::string& path, const std::function<bool(int fd)
     ::unlink(tmp.c_str());
     return failed;
   }
+  // The new file is whole on disk; a folder that cannot be synced (some file systems refuse)
+  // leaves the rename to the kernel's own flush, as before.
+  syncFolderOf(path);
   return Result::success();
 }
 
@@ -81,6 +97,21 @@ Result replaceFile(const std::string& path, const std::string& bytes) {
 bool readWholeFile(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
+  // In one read when the size is known (a regular file), else piece by piece.
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  if (size > 0 && in) {
+    bytes.resize(static_cast<size_t>(size));
+    in.read(bytes.data(), size);
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    // Anything written after the size was taken; a file that got shorter meanwhile is read as
+    // far as it goes.
+    if (in.gcount() == size) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+  }
+  in.clear();
+  in.seekg(0, std::ios::beg);
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return !in.bad();
 }

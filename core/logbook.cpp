@@ -2,6 +2,7 @@
 // little-endian and packed, written and read field by field.
 #include "core/logbook.h"
 #include "core/file_write.h"
+#include "core/safe_save.h"
 #include "core/logbook_history.h"
 
 #include <array>
@@ -435,6 +436,12 @@ Result Logbook::loadFromBytes(const std::string& logPath, const std::string& log
 
 Result Logbook::loadFile(const std::string& logPath) {
   const std::string full = absolutePath(logPath);
+  {
+    // Completes or removes what an interrupted save left (core/safe_save.h).
+    Logbook names;
+    names.formCompanionNames(full);
+    tidyLogbookPair(full, names.addPath);
+  }
   std::error_code ec;
   if (!std::filesystem::is_regular_file(full, ec))
     return Result::failure(strf(63405, full.c_str()));
@@ -484,31 +491,16 @@ Result Logbook::saveFile(const std::string& logPath) {
   Logbook names;
   names.formCompanionNames(full);
 
-  // Both files go to temporary files first and replace the old ones only when
-  // written whole, so an interrupted save leaves the previous logbook intact.
-  const std::string tmpLog = writeTemporaryFile(full, serializeLog());
-  if (tmpLog.empty()) return Result::failure(strf(63408, full.c_str()));
-  const std::string tmpAdd = writeTemporaryFile(names.addPath, serializeAdd());
-  if (tmpAdd.empty()) {
-    ::unlink(tmpLog.c_str());
-    return Result::failure(strf(63408, names.addPath.c_str()));
-  }
-  if (std::rename(tmpAdd.c_str(), names.addPath.c_str()) != 0) {
-    ::unlink(tmpLog.c_str());
-    ::unlink(tmpAdd.c_str());
-    return Result::failure(strf(63408, names.addPath.c_str()));
-  }
-  if (std::rename(tmpLog.c_str(), full.c_str()) != 0) {
-    ::unlink(tmpLog.c_str());
-    return Result::failure(strf(63408, full.c_str()));
-  }
+  // The pair is replaced crash-safe (core/safe_save.h); the version it replaces is kept.
+  const Result written = writeLogbookPair(full, names.addPath, serializeLog(), serializeAdd());
+  if (!written) return written;
 
   modified = false;
   path = full;
   formCompanionNames(full);
   settings().lastLogbookPath = path;
   for (DiveRecord& r : m_dives) r.avgDepthCm = avgDepthToCm(r.avgDepth);
-  return Result::success();
+  return written;
 }
 
 Result Logbook::reload() {

@@ -21,8 +21,14 @@ inline constexpr int MAX_DIVES = 32767;
 struct Result {
   bool ok = true;
   std::string error;  // user-facing message (UTF-8) when !ok
+  std::string warning;  // user-facing message of a success with a flaw (a backup not written)
   static Result success() { return {}; }
-  static Result failure(std::string msg) { return {false, std::move(msg)}; }
+  static Result failure(std::string msg) {
+    Result r;
+    r.ok = false;
+    r.error = std::move(msg);
+    return r;
+  }
   explicit operator bool() const { return ok; }
 };
 

@@ -33,6 +33,7 @@ const StringEntry kItalian[] = {
 #include "core/strings_buhlmann.inc"
 #include "core/strings_records.inc"
 #include "core/strings_domain.inc"
+#include "core/strings_backup.inc"
 };
 
 const StringEntry kEnglish[] = {
@@ -48,8 +49,10 @@ const StringEntry kEnglish[] = {
 #include "core/strings_transfer_ui.en.inc"
 #include "core/strings_statistics.en.inc"
 #include "core/strings_planner.en.inc"
+#include "core/strings_buhlmann.en.inc"
 #include "core/strings_records.en.inc"
 #include "core/strings_domain.en.inc"
+#include "core/strings_backup.en.inc"
 };
 
 // A third language: its own entry array as above, and one line here.

@@ -77,7 +77,7 @@ case "${1:-}" in
   test)
     install_deps; build
     package
-    export KELP_CONFIG_DIR="$BUILD/test-config" QT_QPA_PLATFORM=offscreen
+    export KELP_CONFIG_DIR="$BUILD/test-config" KELP_DATA_DIR="$BUILD/test-data" QT_QPA_PLATFORM=offscreen
     cd "$BUILD" && ctest --output-on-failure -j "$(nproc)" --timeout 600
     ;;
   build)
@@ -102,7 +102,7 @@ case "${1:-}" in
     cmake --build "$SAN" -j "$(nproc)"
     # Leaks are not counted: the platform libraries keep caches until the process ends.
     export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    export KELP_CONFIG_DIR="$SAN/test-config" QT_QPA_PLATFORM=offscreen
+    export KELP_CONFIG_DIR="$SAN/test-config" KELP_DATA_DIR="$SAN/test-data" QT_QPA_PLATFORM=offscreen
     cd "$SAN" && ctest --output-on-failure -j "$(nproc)" --timeout 900
     ;;
   *)

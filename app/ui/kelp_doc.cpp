@@ -9,7 +9,9 @@
 #include <memory>
 #include <utility>
 
+#include "core/backups.h"
 #include "core/logbook_history.h"
+#include "core/logbook_lock.h"
 #include "core/settings.h"
 #include "core/strings.h"
 
@@ -26,6 +28,8 @@ int defaultMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
       {QMessageBox::No, "No"}};
   for (const auto& [which, label] : kTexts)
     if (QAbstractButton* b = box.button(which)) b->setText(QCoreApplication::translate("CKelpDoc", label));
+  if (QAbstractButton* b = box.button(QMessageBox::Save))
+    b->setText(QCoreApplication::translate("CKelpDoc", "Salva con nome..."));
   return box.exec();
 }
 
@@ -199,7 +203,13 @@ void CKelpDoc::onNewDocument() {
   }
   m_log.newLogbook();
   clearHistory();
+  stampFiles();
   emit documentChanged();
+}
+
+void CKelpDoc::stampFiles() {
+  m_stamp = kelp::stampLogbook(isUntitled() ? std::string() : m_log.path);
+  m_told = {};
 }
 
 void CKelpDoc::startUp(const QString& file) {
@@ -256,6 +266,7 @@ bool CKelpDoc::openFile(const QString& path) {
   }
   kelp::settings().lastLogbookPath = m_log.path;
   clearHistory();
+  stampFiles();
   emit fileUsed(abs);
   emit documentChanged();
   return true;
@@ -267,12 +278,35 @@ bool CKelpDoc::fileSave() {
 }
 
 bool CKelpDoc::saveTo(const QString& p) {
-  const kelp::Result r = m_log.saveFile(toUtf8(p));
-  if (!r) {
+  const auto cannotSave = [&](const std::string& why) {
     tellUser(m_window, tr("Impossibile salvare il logbook\n%1\n\n%2")
-                           .arg(QDir::toNativeSeparators(p), fromUtf8(r.error)));
+                           .arg(QDir::toNativeSeparators(p), fromUtf8(why)));
     return false;
+  };
+  // The lock keeps other writers out from the check to the end of the save; it is let go
+  // while the user is asked.
+  const std::string target = toUtf8(p);
+  kelp::LogbookLock lock;
+  if (const kelp::Result locked = lock.acquire(target); !locked) return cannotSave(locked.error);
+  const kelp::LogbookStamp onDisk = kelp::stampLogbook(target, &m_stamp);
+  if (kelp::checkBeforeSave(m_stamp, onDisk, target) == kelp::SaveCheck::AskOverwrite) {
+    lock.release();
+    const int answer = askUser(
+        m_window, QMessageBox::Warning,
+        tr("Il file %1 è stato modificato da un altro programma dopo l'ultima apertura o il "
+           "salvataggio.\n\nSovrascriverlo con il logbook mostrato? Con \"Salva con nome...\" si "
+           "conservano entrambi.")
+            .arg(QDir::toNativeSeparators(p)),
+        QMessageBox::Yes | QMessageBox::Save | QMessageBox::Cancel);
+    if (answer == QMessageBox::Save) return fileSaveAs();
+    if (answer != QMessageBox::Yes) return false;
+    if (const kelp::Result locked = lock.acquire(target); !locked) return cannotSave(locked.error);
   }
+  const kelp::Result r = m_log.saveFile(target);
+  if (!r) return cannotSave(r.error);
+  stampFiles();
+  lock.release();
+  if (!r.warning.empty()) tellUser(m_window, fromUtf8(r.warning));
   kelp::settings().lastLogbookPath = m_log.path;
   m_replaying = true;  // the logbook is saved: this is its clean state
   m_undo->setClean();
@@ -304,12 +338,16 @@ bool CKelpDoc::reload() {
     // Nothing on disk to read again: the same as a new logbook.
     m_log.newLogbook();
     clearHistory();
+    stampFiles();
     emit documentChanged();
     return true;
   }
   const QString p = fromUtf8(m_log.path);
   const kelp::Result r = m_log.reload();
-  if (r) clearHistory();  // a failed reload leaves the logbook, and so its history, as they were
+  if (r) {
+    clearHistory();  // a failed reload leaves the logbook, and so its history, as they were
+    stampFiles();
+  }
   emit documentChanged();
   if (!r) {
     tellUser(m_window, tr("Impossibile aprire il logbook\n%1\n\n%2")
@@ -317,4 +355,36 @@ bool CKelpDoc::reload() {
     return false;
   }
   return true;
+}
+
+bool CKelpDoc::restoreBackup(const QString& backupLog) {
+  if (isUntitled() || backupLog.isEmpty()) return false;
+  // Changes not saved yet: saved first (that version is kept in turn), dropped, or no restore.
+  if (!saveModified()) return false;
+  const QString p = fromUtf8(m_log.path);
+  const kelp::Result r = kelp::restoreBackup(m_log.path, toUtf8(backupLog));
+  if (!r) {
+    tellUser(m_window, tr("Impossibile ripristinare la copia\n%1\n\n%2")
+                           .arg(QDir::toNativeSeparators(backupLog), fromUtf8(r.error)));
+    return false;
+  }
+  // The restored files are the logbook now: read them, with a fresh history.
+  const bool loaded = reload();
+  if (loaded && !r.warning.empty()) tellUser(m_window, fromUtf8(r.warning));
+  return loaded;
+}
+
+void CKelpDoc::checkDiskOnFocus() {
+  if (m_checkingDisk) return;
+  const kelp::LogbookStamp onDisk = kelp::stampLogbook(m_stamp.logPath, &m_stamp);
+  if (kelp::checkOnFocus(m_stamp, onDisk, m_told, isModified()) != kelp::FocusCheck::OfferReload) return;
+  m_told = onDisk;
+  m_checkingDisk = true;
+  const int answer = askUser(m_window, QMessageBox::Question,
+                             tr("Il file %1 è stato modificato da un altro programma.\n\n"
+                                "Apri corrente file?")
+                                 .arg(QDir::toNativeSeparators(fromUtf8(m_stamp.logPath))),
+                             QMessageBox::Yes | QMessageBox::No);
+  m_checkingDisk = false;
+  if (answer == QMessageBox::Yes) reload();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/disk_check.h"
 #include "core/logbook.h"
 
 class QUndoStack;
@@ -56,6 +57,12 @@ class CKelpDoc : public QObject {
   bool fileSave();
   bool fileSaveAs(const QString& path = {});    // "" asks for a file
   bool reload();                                // "Apri corrente file": no question
+  // "Ripristina copia...": brings the backup whose .log is `backupLog` back as the open
+  // logbook (asking to save changes first), reloads it and clears the history.
+  bool restoreBackup(const QString& backupLog);
+  // The main window came back to the front: when the files on disk changed while there was
+  // nothing to save, says so and offers to reload them (once per change).
+  void checkDiskOnFocus();
 
   // Every change to the logbook's dives goes through perform(): op runs on the logbook as one
   // undoable step named `text` (the command's menu text, "Cancella immersione"), which
@@ -88,6 +95,7 @@ class CKelpDoc : public QObject {
   bool saveTo(const QString& path);  // saves, or tells the user why not
   void clearHistory();
   void historyMoved();
+  void stampFiles();  // the files as loaded or saved, for the checks against other programs
   kelp::Logbook m_log;
   kelp::CopyBuffer m_copy;
   kelp::SelectionBuffer m_selection;
@@ -97,4 +105,7 @@ class CKelpDoc : public QObject {
   QUndoStack* m_undo = nullptr;
   bool m_replaying = false;  // rebuilding the stack: its commands do not touch the logbook
   bool m_pushing = false;    // perform() is pushing a step it has made already
+  kelp::LogbookStamp m_stamp;  // the files as last loaded or saved
+  kelp::LogbookStamp m_told;   // the change last reported on coming to the front
+  bool m_checkingDisk = false;
 };

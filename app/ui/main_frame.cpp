@@ -30,6 +30,7 @@
 #include "app/ui/kelp_doc.h"
 #include "app/ui/kelp_view.h"
 #include "app/ui/logbook_dialogs.h"
+#include "app/ui/restore_dialog.h"
 #include "app/ui/settings_dialog.h"
 #include "app/ui/tip_dialog.h"
 #include "app/ui/warning_dialog.h"
@@ -296,6 +297,28 @@ void CMainFrame::updateCommands() {
   setWindowModified(m_doc->isModified());
 }
 
+void CMainFrame::restoreBackup() {
+  const std::string path = m_doc->logbook().path;
+  std::vector<kelp::BackupInfo> kept = kelp::listBackups(path);
+  if (kept.empty()) {
+    tellUser(this, tr("Nessuna copia di %1 è stata conservata finora.").arg(m_doc->title()),
+             QMessageBox::Information);
+    return;
+  }
+  CRestoreBackupDlg dlg(m_doc->title(), std::move(kept), this);
+  if (dlg.exec() != QDialog::Accepted) return;
+  m_doc->restoreBackup(dlg.chosenPath());
+}
+
+void CMainFrame::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  // After the activation has settled, so that a question does not come up inside it.
+  if (e->type() == QEvent::ActivationChange && isActiveWindow())
+    QTimer::singleShot(0, this, [this] {
+      if (isActiveWindow()) m_doc->checkDiskOnFocus();
+    });
+}
+
 void CMainFrame::notAvailable() {
   tellUser(this, tr("Questa funzione non è ancora disponibile."),
            QMessageBox::Information);
@@ -312,6 +335,7 @@ void CMainFrame::runCommand(int id) {
     case c::FileSave: m_doc->fileSave(); break;
     case c::FileSaveAs: m_doc->fileSaveAs(); break;
     case c::ReloadFile: m_doc->reload(); break;
+    case c::RestoreBackup: restoreBackup(); break;
     case c::Exit: close(); break;
     case c::Undo: m_doc->undoStack()->undo(); break;
     case c::Redo: m_doc->undoStack()->redo(); break;

@@ -58,6 +58,8 @@ class CMainFrame : public QMainWindow {
   void dragEnterEvent(QDragEnterEvent* e) override;
   void dropEvent(QDropEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
+  // Coming back to the front: the document checks its files on disk.
+  void changeEvent(QEvent* e) override;
 
  private:
   void createActions();
@@ -66,6 +68,8 @@ class CMainFrame : public QMainWindow {
   void createStatusBar();
   QIcon commandIcon(int id) const;
   void notAvailable();
+  // "Ripristina copia...": the list of kept versions, then the restore.
+  void restoreBackup();
   void onDocumentChanged();
   void rebuildRecentMenu();
   void startExternalApp();

@@ -28,6 +28,8 @@ const std::string& benchDir() {
     buf.push_back('\0');
     const char* d = mkdtemp(buf.data());
     std::string s = d ? d : "";
+    // The versions the saves replace are kept beside them, never in a real home.
+    if (!s.empty()) setenv("KELP_DATA_DIR", (s + "/data").c_str(), 1);
     std::atexit([] { fs::remove_all(benchDir()); });
     return s;
   }();

@@ -75,9 +75,15 @@ TEST(CommandRules, BookCommandsWaitForTheFileOnDisk) {
   // "Senzanome.log" lying in the working folder is not the new logbook's file.
   CommandState stray = makeCommandState(lb, copy, sel, false, s, computerModels(), alwaysExists);
   for (int id : kNeedFile) EXPECT_FALSE(commandEnabled(id, stray)) << id;
+  EXPECT_FALSE(commandEnabled(cmd::RestoreBackup, unsaved));
+  EXPECT_FALSE(commandEnabled(cmd::RestoreBackup, stray));
   lb.path = "/home/diver/dives.log";
   CommandState saved = makeCommandState(lb, copy, sel, false, s, computerModels(), alwaysExists);
   for (int id : kNeedFile) EXPECT_TRUE(commandEnabled(id, saved)) << id;
+  // Kept versions belong to a file, even one that holds no dive now.
+  lb.newLogbook();
+  lb.path = "/home/diver/dives.log";
+  EXPECT_TRUE(commandEnabled(cmd::RestoreBackup, makeCommandState(lb, copy, sel, false, s, computerModels(), alwaysExists)));
 }
 
 TEST(CommandRules, BuffersSearchAndExternalProgram) {
@@ -179,7 +185,7 @@ TEST(CommandRules, TableHoldsEveryCommandOnceAndTheToolbarInOrder) {
     if (c.id == 0) continue;
     EXPECT_TRUE(ids.insert(c.id).second) << "twice: " << c.id;
   }
-  EXPECT_EQ(ids.size(), 62u);
+  EXPECT_EQ(ids.size(), 63u);
   const std::vector<int> bar = {57600, 57601, 57603, 0, 32775, 32777, 32806, 0, 57635, 57634,
                                 57637, 57643, 57644, 0, 57607, 0, 32781, 32788, 32808, 0, 32801, 32797,
                                 32796, 0, 57664, 0, 32835, 32836};

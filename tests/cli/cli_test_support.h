@@ -1,7 +1,8 @@
 #pragma once
 // The command-line tests: kelp-cli (or another program) run through the shell with its words
 // quoted, what it printed and the status it ended with, in a scratch folder of each test whose
-// "config" folder is KELP_CONFIG_DIR.
+// "config" folder is KELP_CONFIG_DIR and whose "data" folder (where saves keep their backups)
+// is KELP_DATA_DIR.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -57,6 +58,7 @@ class CliTest : public ::testing::Test {
     ASSERT_FALSE(dir.empty()) << "no scratch folder";
     std::filesystem::create_directories(dir / "config");
     setenv("KELP_CONFIG_DIR", (dir / "config").c_str(), 1);
+    setenv("KELP_DATA_DIR", (dir / "data").c_str(), 1);
   }
 
   // kelp-cli with `args` (and `env` in front).

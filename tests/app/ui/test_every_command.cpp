@@ -27,7 +27,8 @@ std::string bytesOf(const Logbook& lb) { return lb.serializeLog() + lb.serialize
 
 // Commands that leave the logbook shown for another one, or the program.
 bool replacesTheLogbook(int id) {
-  return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::ReloadFile || id == cmd::RecentFiles ||
+  return id == cmd::FileNew || id == cmd::FileOpen || id == cmd::ReloadFile || id == cmd::RestoreBackup ||
+         id == cmd::RecentFiles ||
          id == cmd::CreateSelectedFile || id == cmd::Exit || id == cmd::ExternalApp;
 }
 
