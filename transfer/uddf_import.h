@@ -103,6 +103,11 @@ struct UddfInsertReport {
 // to make it one undoable step.
 Result insertUddfDives(Logbook& lb, const UddfImport& found, UddfInsertReport* report = nullptr);
 
+// The date and time of a format date-time ("2004-06-05T09:30:00", "2014-4-1T10:00", with or
+// without seconds, their fraction and a zone): the wall-clock time as written. False when it
+// is none.
+bool parseUddfDateTime(std::string_view text, int32_t& day, int& minutes);
+
 // ---- the books ----
 
 struct UddfBooksReport {
