@@ -8,7 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fstream>
+#include <cstdio>
 #include <map>
 #include <pugixml.hpp>
 #include <unordered_map>
@@ -1044,29 +1044,76 @@ std::string uddfDiveLine(const UddfDive& d) {
   return line + "  [" + uddfStatusText(d) + "]";
 }
 
+namespace {
+
+// Parses a buffer that pugixml's allocator gave (pugixml frees it with the document) in place:
+// the file's bytes are held once, not copied.
+Result parseOwned(const std::string& path, char* buffer, size_t size, pugi::xml_document& doc) {
+  // Character references and the five predefined entities are read; a DOCTYPE is skipped and
+  // the entities it defines stay unexpanded text.
+  const unsigned flags = pugi::parse_default & ~pugi::parse_doctype;
+  const pugi::xml_parse_result parsed = doc.load_buffer_inplace_own(buffer, size, flags, pugi::encoding_auto);
+  if (parsed) return Result::success();
+  // The buffer was changed by the parse, but its line breaks before the error are all there.
+  const int line = lineOf(std::string_view(buffer, size), parsed.offset);
+  const bool atEnd = size > 0 && parsed.offset >= static_cast<ptrdiff_t>(size) - 1 &&
+                     parsed.status != pugi::status_no_document_element;
+  if (atEnd) return Result::failure(strf(63013, path.c_str(), line));
+  return Result::failure(strf(63011, path.c_str(), line, xmlErrorText(parsed.status).c_str()));
+}
+
+Result readDocument(const std::string& path, pugi::xml_document& doc, UddfImport& out,
+                    const UddfReadOptions& options, bool* cancelled);
+
+}  // namespace
+
 Result readUddfBytes(const std::string& path, std::string_view bytes, UddfImport& out,
                      const UddfReadOptions& options, bool* cancelled) {
   out = UddfImport{};
   out.path = path;
   if (cancelled) *cancelled = false;
   useBlockMemoryForXml();
-  // The buffer is parsed in place; pugixml frees it with the document.
-  void* buffer = pugi::get_memory_allocation_function()(bytes.size() + 1);
+  char* buffer = static_cast<char*>(pugi::get_memory_allocation_function()(bytes.size() + 1));
   if (!buffer) return Result::failure(strf(63010, path.c_str()));
   std::memcpy(buffer, bytes.data(), bytes.size());
-  static_cast<char*>(buffer)[bytes.size()] = 0;
+  buffer[bytes.size()] = 0;
   pugi::xml_document doc;
-  // Character references and the five predefined entities are read; a DOCTYPE is skipped and
-  // the entities it defines stay unexpanded text.
-  const unsigned flags = pugi::parse_default & ~pugi::parse_doctype;
-  const pugi::xml_parse_result parsed = doc.load_buffer_inplace_own(buffer, bytes.size(), flags, pugi::encoding_auto);
-  if (!parsed) {
-    const int line = lineOf(bytes, parsed.offset);
-    const bool atEnd = parsed.offset >= static_cast<ptrdiff_t>(bytes.size()) - 1 && bytes.size() > 0 &&
-                       parsed.status != pugi::status_no_document_element;
-    if (atEnd) return Result::failure(strf(63013, path.c_str(), line));
-    return Result::failure(strf(63011, path.c_str(), line, xmlErrorText(parsed.status).c_str()));
+  Result r = parseOwned(path, buffer, bytes.size(), doc);
+  if (!r) return r;
+  return readDocument(path, doc, out, options, cancelled);
+}
+
+Result readUddfFile(const std::string& path, UddfImport& out, const UddfReadOptions& options, bool* cancelled) {
+  out = UddfImport{};
+  out.path = path;
+  if (cancelled) *cancelled = false;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return Result::failure(strf(63010, path.c_str()));
+  struct Closer {
+    std::FILE* f;
+    ~Closer() { std::fclose(f); }
+  } closer{f};
+  if (std::fseek(f, 0, SEEK_END) != 0) return Result::failure(strf(63010, path.c_str()));
+  const long size = std::ftell(f);
+  if (size < 0 || std::fseek(f, 0, SEEK_SET) != 0) return Result::failure(strf(63010, path.c_str()));
+  useBlockMemoryForXml();
+  char* buffer = static_cast<char*>(pugi::get_memory_allocation_function()(static_cast<size_t>(size) + 1));
+  if (!buffer) return Result::failure(strf(63010, path.c_str()));
+  if (std::fread(buffer, 1, static_cast<size_t>(size), f) != static_cast<size_t>(size)) {
+    pugi::get_memory_deallocation_function()(buffer);
+    return Result::failure(strf(63010, path.c_str()));
   }
+  buffer[size] = 0;
+  pugi::xml_document doc;
+  Result r = parseOwned(path, buffer, static_cast<size_t>(size), doc);
+  if (!r) return r;
+  return readDocument(path, doc, out, options, cancelled);
+}
+
+namespace {
+
+Result readDocument(const std::string& path, pugi::xml_document& doc, UddfImport& out,
+                    const UddfReadOptions& options, bool* cancelled) {
   xml_node root = doc.document_element();
   if (!is(root, "uddf")) return Result::failure(strf(63012, path.c_str()));
 
@@ -1134,26 +1181,7 @@ Result readUddfBytes(const std::string& path, std::string_view bytes, UddfImport
   return Result::success();
 }
 
-Result readUddfFile(const std::string& path, UddfImport& out, const UddfReadOptions& options, bool* cancelled) {
-  out = UddfImport{};
-  out.path = path;
-  if (cancelled) *cancelled = false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Result::failure(strf(63010, path.c_str()));
-  std::string bytes;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) return Result::failure(strf(63010, path.c_str()));
-  in.seekg(0);
-  try {
-    bytes.resize(static_cast<size_t>(size));
-  } catch (const std::bad_alloc&) {
-    return Result::failure(strf(63010, path.c_str()));
-  }
-  if (!in.read(bytes.data(), size)) return Result::failure(strf(63010, path.c_str()));
-  in.close();
-  return readUddfBytes(path, bytes, out, options, cancelled);
-}
+}  // namespace
 
 namespace {
 // Dives compare by date and time to the minute; those without a date by their number as well.
