@@ -104,7 +104,7 @@ class TestTransferWindows : public QObject {
     QCOMPARE(list->columnWidth(0), 300);  // saved widths above 10 replace the defaults
     QCOMPARE(list->columnWidth(1), 57);
     QCOMPARE(list->columnWidth(3), 90);
-    QCOMPARE(list->topLevelItemCount(), 18);
+    QCOMPARE(list->topLevelItemCount(), 19);
     shot(dlg.get(), "computer_types");
 
     auto rowOf = [&](const QString& name) {
