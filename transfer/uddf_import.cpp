@@ -283,7 +283,8 @@ Readings resample(std::vector<Waypoint> wps) {
   Readings out;
   std::stable_sort(wps.begin(), wps.end(), [](const Waypoint& a, const Waypoint& b) { return a.time < b.time; });
   if (wps.empty() || wps.back().time < 20) return out;
-  const double last = wps.back().time;
+  // Readings beyond what a record holds are not made at all (the profile is cut there).
+  const double last = std::min(wps.back().time, (MAX_SAMPLES + 4) * 20.0);
   const int count = static_cast<int>(std::ceil(last / 20.0 - 1e-9));
   std::vector<double> depth(static_cast<size_t>(count) + 1, 0.0);
   std::vector<uint8_t> flags(static_cast<size_t>(count) + 1, 0);
@@ -299,6 +300,7 @@ Readings resample(std::vector<Waypoint> wps) {
     depth[static_cast<size_t>(k)] = d;
   }
   for (const Waypoint& p : wps) {
+    if (p.time > last) break;
     const int k = std::clamp(static_cast<int>(std::ceil(p.time / 20.0 - 1e-9)), 1, count);
     flags[static_cast<size_t>(k)] |= p.flags;
   }

@@ -340,6 +340,7 @@ TEST(UddfImport, AProfileLongerOrDeeperThanARecordHoldsIsCutAndSaysSo) {
   for (int t = 0; t <= 4 * 3600; t += 10)
     wps += "<waypoint><divetime>" + std::to_string(t) + "</divetime><depth>" + (t == 600 ? "180" : "30.5") +
            "</depth></waypoint>";
+  wps += "<waypoint><divetime>1e300</divetime><depth>3</depth></waypoint>";  // no end of readings
   UddfImport f = read("<uddf><profiledata><repetitiongroup><dive><informationbeforedive><datetime>2020-01-01T10:00"
                       "</datetime></informationbeforedive><samples>" + wps +
                       "</samples></dive></repetitiongroup></profiledata></uddf>");
