@@ -244,8 +244,9 @@ void writeSamples(xml_node dive, const DiveRecord& r) {
 void writeDive(xml_node group, const DiveRecord& r, int position, const References& refs) {
   xml_node dive = withId(child(group, "dive"), diveId(position));
 
+  // The buddies are linked first and the site last: readers that take the links of a dive in
+  // order as its buddies then stop at the site.
   xml_node before = child(dive, "informationbeforedive");
-  if (const std::string* site = refs.site(r)) link(before, *site);
   std::vector<const std::string*> linked;  // a buddy named twice is linked once
   for (const std::string& b : References::buddyNames(r)) {
     const std::string& id = refs.buddyId(b);
@@ -253,6 +254,7 @@ void writeDive(xml_node group, const DiveRecord& r, int position, const Referenc
     linked.push_back(&id);
     link(before, id);
   }
+  if (const std::string* site = refs.site(r)) link(before, *site);
   if (r.diveNumber > 0) child(before, "divenumber", std::to_string(r.diveNumber));
   child(before, "datetime", uddfDateTime(r.date, r.timeOfDay));
   if (has(r.airTemperature)) child(before, "airtemperature", hundredths(r.airTemperature + 27315));
@@ -654,6 +656,12 @@ Result loadUddfBooks(const UddfBookFiles& f, UddfBooks& out) {
   return Result::success();
 }
 
+std::string uddfSiteName(const std::string& location, const std::string& site) {
+  if (location.empty()) return site;
+  if (site.empty()) return location;
+  return location + ", " + site;
+}
+
 PersonName splitPersonName(const std::string& name) {
   const std::string n = trimmed(name);
   const size_t blank = n.find_last_of(" \t");
@@ -710,7 +718,7 @@ void build(pugi::xml_document& doc, const Logbook& lb, const UddfOptions& o) {
     for (size_t i = 0; i < refs.sites.size(); ++i) {
       const auto& [location, site] = refs.sites[i];
       xml_node s = withId(child(divesite, "site"), "site" + std::to_string(i + 1));
-      child(s, "name", site.empty() ? location : site);
+      child(s, "name", uddfSiteName(location, site));
       child(child(s, "geography"), "location", location);
     }
   }
