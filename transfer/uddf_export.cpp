@@ -321,16 +321,16 @@ void writeDive(XmlWriter& w, const DiveRecord& r, int position, const References
   notes.addText(xmlText(formatNotes(r)));
   if (r.diveTypeFlags != 0) notes.line(str(62513), diveTypeText(r));
   notes.line(str(62514), activitiesText(r));
-  notes.line("Altro", textOf(r.otherActivities));
+  notes.line(str(63100), textOf(r.otherActivities));
   if (r.weather != 0) notes.line(str(62512), weatherText(r.weather));
   if (r.suit != 0) notes.line(str(62488), suitText(r.suit));
   notes.line(str(62649), textOf(r.suitDescription));
   if (r.altitudeClass >= 1 && r.altitudeClass <= 4) notes.line(str(62511), str(62455 + r.altitudeClass));
-  if (r.computerType != 0) notes.line("Computer", xmlText(formatComputerType(r.computerType)));
+  if (r.computerType != 0) notes.line(str(63101), xmlText(formatComputerType(r.computerType)));
   if (profileKind(r) == ProfileKind::HandMade) notes.line(str(62591), str(62592));
-  if (!tank && has(r.tankSize)) notes.line("Dim bombola", hundredths(r.tankSize) + " l");
+  if (!tank && has(r.tankSize)) notes.line(str(63102), hundredths(r.tankSize) + " l");
   if (r.tankMaterial != 0) notes.line(str(62787), tankMaterialText(r.tankMaterial));
-  notes.line("Allarmi", otherWarnings);
+  notes.line(str(63103), otherWarnings);
   notes.writeTo(w);
   w.close();  // informationafterdive
   w.close();  // dive
@@ -462,17 +462,17 @@ void writePiece(XmlWriter& w, const char* element, const EquipmentItem& e, const
   }
   Notes notes;
   if (std::string(element) == "variouspieces")
-    notes.line("Categoria", equipmentCategoryText(equipmentCategory(e)));
-  notes.line("Utilizzatore", textOf(e.user));
-  if (boughtOn.kind != BookDateEntry::Valid) notes.line("Comperato", bought);
-  if (price && code.empty()) notes.line("Acquistato a", money(e.purchasePrice, currency));
-  notes.line("Comp2", textOf(e.component2));
-  notes.line("Numero di serie2", textOf(e.serialNumber2));
-  notes.line("Configurazione", textOf(e.configuration));
+    notes.line(str(63104), equipmentCategoryText(equipmentCategory(e)));
+  notes.line(str(63105), textOf(e.user));
+  if (boughtOn.kind != BookDateEntry::Valid) notes.line(str(63106), bought);
+  if (price && code.empty()) notes.line(str(63107), money(e.purchasePrice, currency));
+  notes.line(str(63108), textOf(e.component2));
+  notes.line(str(63109), textOf(e.serialNumber2));
+  notes.line(str(63110), textOf(e.configuration));
   if (e.lastServiceYear != 0)
-    notes.line("Ultima revisione", format("%02u.%04u", unsigned(e.lastServiceMonth), unsigned(e.lastServiceYear)));
-  if (e.serviceCost != 0 && std::isfinite(e.serviceCost)) notes.line("Revisioni", money(e.serviceCost, currency));
-  if (e.remind) notes.add("Avvisa prossima revisione");
+    notes.line(str(63111), format("%02u.%04u", unsigned(e.lastServiceMonth), unsigned(e.lastServiceYear)));
+  if (e.serviceCost != 0 && std::isfinite(e.serviceCost)) notes.line(str(63112), money(e.serviceCost, currency));
+  if (e.remind) notes.add(str(63113));
   notes.addText(textOf(e.note));
   notes.writeTo(w);
   w.close();
@@ -534,9 +534,9 @@ void writeOwner(XmlWriter& w, const UddfBooks* books, const std::string& currenc
       auto add = [&](const std::string& label, const std::string& value) {
         if (!value.empty()) more += (more.empty() ? "" : ", ") + label + ": " + value;
       };
-      if (!level) add("Categoria", category);
-      if (c.cost != 0 && std::isfinite(c.cost)) add("Costi", money(c.cost, currency));
-      for (const std::string& l : linesOf(textOf(c.note))) add("Note", l);
+      if (!level) add(str(63104), category);
+      if (c.cost != 0 && std::isfinite(c.cost)) add(str(63114), money(c.cost, currency));
+      for (const std::string& l : linesOf(textOf(c.note))) add(str(63115), l);
       if (!more.empty()) notes.add(designation + " (" + more + ")");
     }
     w.close();
@@ -577,7 +577,7 @@ void writeTrips(XmlWriter& w, const std::vector<DiveTrip>& trips, const Logbook&
     if (related) w.close();
     Notes notes;
     notes.addText(textOf(t.note));
-    if (t.firstDive != 0 || t.lastDive != 0) notes.line("Immersioni", tripDivesText(t));
+    if (t.firstDive != 0 || t.lastDive != 0) notes.line(str(63116), tripDivesText(t));
     notes.writeTo(w);
     w.close();  // trippart
     w.close();  // trip
