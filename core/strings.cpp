@@ -28,6 +28,7 @@ const StringEntry kEntries[] = {
 #include "core/strings_statistics.inc"
 #include "core/strings_planner.inc"
 #include "core/strings_records.inc"
+#include "core/strings_uddf_import.inc"
 };
 
 const std::unordered_map<int, std::string>& table() {
