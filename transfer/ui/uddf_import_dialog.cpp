@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <atomic>
 
 #include "app/command_rules.h"
@@ -110,8 +111,7 @@ void CUddfImportDlg::build() {
 
   m_progress = new QProgressBar(this);
   m_progress->setObjectName(QStringLiteral("progress"));
-  m_progress->setRange(0, 1000);
-  m_progress->setValue(0);
+  m_progress->setRange(0, 0);  // busy until the reader knows how many dives there are
   top->addWidget(m_progress);
 
   m_model = new UddfDiveModel(this);
@@ -125,7 +125,7 @@ void CUddfImportDlg::build() {
   m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 4);
   m_list->setShowGrid(false);
   m_list->setWordWrap(false);
-  const int widths[UddfDiveModel::ColumnCount] = {80, 50, 70, 55, 270, 140};
+  const int widths[UddfDiveModel::ColumnCount] = {80, 50, 70, 55, 250, 130};
   for (int c = 0; c < UddfDiveModel::ColumnCount; ++c) m_list->setColumnWidth(c, widths[c]);
   m_list->horizontalHeader()->setStretchLastSection(true);
   m_list->setMinimumHeight(220);
@@ -189,13 +189,14 @@ bool CUddfImportDlg::reading() const { return m_worker && !m_readDone; }
 
 void CUddfImportDlg::showProgress() {
   const size_t total = m_job->total, done = m_job->done;
-  if (total > 0) m_progress->setValue(int(std::min<size_t>(1000, done * 1000 / total)));
+  if (total == 0) return;
+  if (m_progress->maximum() == 0) m_progress->setRange(0, 1000);
+  m_progress->setValue(int(std::min<size_t>(1000, done * 1000 / total)));
 }
 
 void CUddfImportDlg::readFinished() {
   m_readDone = true;
   m_progressTimer->stop();
-  m_progress->setValue(1000);
   m_progress->hide();
   if (!m_job->result) {
     m_status->setText(q(m_job->result.error));
