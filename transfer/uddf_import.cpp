@@ -696,9 +696,9 @@ void readDive(xml_node dive, Context& c, UddfDive& out) {
     // Depths the file gives as the profile's own are the profile's (Kelp writes them so for a
     // dive whose depths were not entered).
     double greatest;
-    if (number(kid(after, "greatestdepth"), greatest) && greatest == static_cast<double>(r.profileMaxDepth))
+    if (c.own && number(kid(after, "greatestdepth"), greatest) && greatest == static_cast<double>(r.profileMaxDepth))
       r.maxDepth = -1;
-    if (r.avgDepth > 0 && r.avgDepth == r.profileAvgDepth) {
+    if (c.own && r.avgDepth > 0 && r.avgDepth == r.profileAvgDepth) {
       r.avgDepth = 0;
       r.avgDepthCm = 0;
     }
