@@ -21,7 +21,6 @@
 #include "core/texts.h"
 #include "core/version.h"
 #include "records/book_date.h"
-#include "transfer/xml_memory.h"
 
 namespace kelp {
 
@@ -247,6 +246,11 @@ struct Context {
   std::unordered_map<std::string_view, xml_node> ids;  // buddies, sites, mixes, dives by id
   bool own = false;                                    // written by Kelp
   std::unordered_set<std::string_view> linkedBuddies;  // buddy ids some dive links
+  std::unordered_map<std::string, int> diveNumbers;    // dive id -> its number, for the trips
+  std::unordered_map<std::string, int> computers;      // computer type name -> the lowest id of that name
+  Context() {
+    for (int id = 0; id < 256; ++id) computers.emplace(formatComputerType(id), id);
+  }
 };
 
 void collectIds(Context& c, xml_node section, const char* element) {
@@ -425,7 +429,8 @@ template <class TextOf> int indexOf(const std::string& value, int from, int to, 
 
 // Takes one labelled note line into its field; false when the value is not one the field can
 // take.
-bool applyDiveLine(DiveRecord& r, int label, const std::string& v, bool& handMade) {
+bool applyDiveLine(DiveRecord& r, int label, const std::string& v, bool& handMade,
+                   const std::unordered_map<std::string, int>& computers) {
   switch (label) {
     case kDiveType: {
       uint32_t bits = 0;
@@ -477,12 +482,10 @@ bool applyDiveLine(DiveRecord& r, int label, const std::string& v, bool& handMad
         }
       return false;
     case kComputer: {
-      for (int id = 0; id < 256; ++id)
-        if (formatComputerType(id) == v) {
-          r.computerType = static_cast<uint8_t>(id);
-          return true;
-        }
-      return false;
+      auto it = computers.find(v);
+      if (it == computers.end()) return false;
+      r.computerType = static_cast<uint8_t>(it->second);
+      return true;
     }
     case kProfile:
       if (v != str(62592)) return false;
@@ -674,7 +677,7 @@ void readDive(xml_node dive, Context& c, UddfDive& out) {
     if (found < 0) break;
     DiveRecord trial = r;
     bool trialHand = handMade;
-    if (!applyDiveLine(trial, found, value, trialHand)) break;
+    if (!applyDiveLine(trial, found, value, trialHand, c.computers)) break;
     r = trial;
     handMade = trialHand;
     next = found;
@@ -982,11 +985,9 @@ void readTrips(xml_node divetrip, UddfBooks& b, const Context& c, bool& any) {
     } else {
       // The numbers of the dives it links.
       eachKid(kid(part, "relateddives"), "link", [&](xml_node l) {
-        auto it = c.ids.find(l.attribute("ref").value());
-        if (it == c.ids.end()) return;
-        double v;
-        if (!number(kid(it->second, "informationbeforedive", "divenumber"), v) || v < 1 || v > 65535) return;
-        const int n = static_cast<int>(v);
+        auto it = c.diveNumbers.find(l.attribute("ref").value());
+        if (it == c.diveNumbers.end() || it->second <= 0) return;
+        const int n = it->second;
         if (t.firstDive == 0 || n < t.firstDive) t.firstDive = n;
         if (n > t.lastDive) t.lastDive = n;
       });
@@ -1049,74 +1050,149 @@ std::string uddfDiveLine(const UddfDive& d) {
 
 namespace {
 
-// Parses a buffer that pugixml's allocator gave (pugixml frees it with the document) in place:
-// the file's bytes are held once, not copied.
-Result parseOwned(const std::string& path, char* buffer, size_t size, pugi::xml_document& doc) {
-  // Character references and the five predefined entities are read; a DOCTYPE is skipped and
-  // the entities it defines stay unexpanded text.
-  const unsigned flags = pugi::parse_default & ~pugi::parse_doctype;
-  const pugi::xml_parse_result parsed = doc.load_buffer_inplace_own(buffer, size, flags, pugi::encoding_auto);
-  if (parsed) return Result::success();
-  // The buffer was changed by the parse, but its line breaks before the error are all there.
-  const int line = lineOf(std::string_view(buffer, size), parsed.offset);
-  const bool atEnd = size > 0 && parsed.offset >= static_cast<ptrdiff_t>(size) - 1 &&
+// ---- the frame and the dives ----
+//
+// A file of many dives is read in pieces, so that its tree never stands in memory whole (a
+// waypoint's few bytes of text take several times their size as nodes): a scan over the bytes
+// finds each dive of the profile data; the rest of the document (the frame: diver, sites,
+// gases, trips) is parsed as one small document, and then each dive on its own, in place in
+// the file's bytes.
+
+struct DiveRange {
+  size_t begin, end;  // [begin, end) of <dive ...> ... </dive>
+};
+
+// The dives whose parent is profiledata or a repetition group. Comments, CDATA, processing
+// instructions, the DOCTYPE and quoted attribute values are stepped over whole. `open` is set
+// when the bytes end inside a dive, `mismatch` to where an end tag closes another element than
+// the one open (the scan stops there).
+std::vector<DiveRange> findDives(const char* p, size_t n, bool& open, size_t& mismatch) {
+  std::vector<DiveRange> out;
+  mismatch = std::string_view::npos;
+  std::vector<std::string_view> stack;
+  size_t diveDepth = 0, diveBegin = 0;
+  open = false;
+  auto find = [&](size_t from, const char* what) {
+    if (from > n) return n;
+    const std::string_view hay(p + from, n - from);
+    const size_t at = hay.find(what);
+    return at == std::string_view::npos ? n : from + at + std::strlen(what);
+  };
+  size_t i = 0;
+  while (i < n) {
+    const void* lt = std::memchr(p + i, '<', n - i);
+    if (!lt) break;
+    i = static_cast<size_t>(static_cast<const char*>(lt) - p);
+    const std::string_view rest(p + i, n - i);
+    if (rest.substr(0, 4) == "<!--") { i = find(i + 4, "-->"); continue; }
+    if (rest.substr(0, 9) == "<![CDATA[") { i = find(i + 9, "]]>"); continue; }
+    if (rest.substr(0, 2) == "<?") { i = find(i + 2, "?>"); continue; }
+    if (rest.substr(0, 2) == "<!") {  // the DOCTYPE, its internal subset included
+      int brackets = 0;
+      char quote = 0;
+      size_t j = i + 2;
+      for (; j < n; ++j) {
+        const char ch = p[j];
+        if (quote) { if (ch == quote) quote = 0; continue; }
+        if (ch == '"' || ch == '\'') quote = ch;
+        else if (ch == '[') ++brackets;
+        else if (ch == ']') --brackets;
+        else if (ch == '>' && brackets <= 0) break;
+      }
+      i = j + 1;
+      continue;
+    }
+    const bool closing = rest.size() > 1 && rest[1] == '/';
+    size_t j = i + (closing ? 2 : 1);
+    const size_t nameStart = j;
+    while (j < n && p[j] != '>' && p[j] != '/' && p[j] != ' ' && p[j] != '\t' && p[j] != '\r' && p[j] != '\n') ++j;
+    std::string_view name(p + nameStart, j - nameStart);
+    if (const size_t colon = name.rfind(':'); colon != std::string_view::npos) name.remove_prefix(colon + 1);
+    char quote = 0;
+    for (; j < n; ++j) {
+      const char ch = p[j];
+      if (quote) { if (ch == quote) quote = 0; continue; }
+      if (ch == '"' || ch == '\'') quote = ch;
+      else if (ch == '>') break;
+    }
+    if (j >= n) break;  // a tag the bytes end in
+    const bool empty = !closing && p[j - 1] == '/';
+    const size_t next = j + 1;
+    if (closing) {
+      if (!stack.empty() && stack.back() != name) {  // an end tag that closes another element
+        mismatch = i;
+        return out;
+      }
+      if (!stack.empty()) stack.pop_back();
+      if (diveDepth && stack.size() < diveDepth) {
+        out.push_back({diveBegin, next});
+        diveDepth = 0;
+      }
+    } else {
+      const bool dive = !diveDepth && name == "dive" && !stack.empty() &&
+                        (stack.back() == "repetitiongroup" || stack.back() == "profiledata");
+      if (dive && empty) {
+        out.push_back({i, next});
+      } else if (!empty) {
+        stack.push_back(name);
+        if (dive) {
+          diveDepth = stack.size();
+          diveBegin = i;
+        }
+      }
+    }
+    i = next;
+  }
+  if (diveDepth) {
+    open = true;
+    out.push_back({diveBegin, n});
+  }
+  return out;
+}
+
+// Character references and the five predefined entities are read; a DOCTYPE is skipped and the
+// entities it defines stay unexpanded text.
+constexpr unsigned kParseFlags = pugi::parse_default & ~pugi::parse_doctype;
+
+Result xmlFailure(const std::string& path, const pugi::xml_parse_result& parsed, std::string_view text,
+                  int firstLine, bool whole) {
+  // The text was changed by the parse, but its line breaks before the error are all there.
+  const int line = firstLine - 1 + lineOf(text, parsed.offset);
+  const bool atEnd = whole && !text.empty() && parsed.offset >= static_cast<ptrdiff_t>(text.size()) - 1 &&
                      parsed.status != pugi::status_no_document_element;
   if (atEnd) return Result::failure(strf(63013, path.c_str(), line));
   return Result::failure(strf(63011, path.c_str(), line, xmlErrorText(parsed.status).c_str()));
 }
 
-Result readDocument(const std::string& path, pugi::xml_document& doc, UddfImport& out,
-                    const UddfReadOptions& options, bool* cancelled);
+// Reads the file's bytes (changed in place while the dives are parsed).
+Result readBuffer(const std::string& path, char* bytes, size_t size, UddfImport& out, const UddfReadOptions& options,
+                  bool* cancelled) {
+  bool cutInDive = false;
+  size_t mismatch = 0;
+  const std::vector<DiveRange> ranges = findDives(bytes, size, cutInDive, mismatch);
+  if (mismatch != std::string_view::npos)
+    return Result::failure(strf(63011, path.c_str(), lineOf(std::string_view(bytes, size), static_cast<ptrdiff_t>(mismatch)),
+                                str(63025).c_str()));
 
-}  // namespace
-
-Result readUddfBytes(const std::string& path, std::string_view bytes, UddfImport& out,
-                     const UddfReadOptions& options, bool* cancelled) {
-  out = UddfImport{};
-  out.path = path;
-  if (cancelled) *cancelled = false;
-  useBlockMemoryForXml();
-  char* buffer = static_cast<char*>(pugi::get_memory_allocation_function()(bytes.size() + 1));
-  if (!buffer) return Result::failure(strf(63010, path.c_str()));
-  std::memcpy(buffer, bytes.data(), bytes.size());
-  buffer[bytes.size()] = 0;
-  pugi::xml_document doc;
-  Result r = parseOwned(path, buffer, bytes.size(), doc);
-  if (!r) return r;
-  return readDocument(path, doc, out, options, cancelled);
-}
-
-Result readUddfFile(const std::string& path, UddfImport& out, const UddfReadOptions& options, bool* cancelled) {
-  out = UddfImport{};
-  out.path = path;
-  if (cancelled) *cancelled = false;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return Result::failure(strf(63010, path.c_str()));
-  struct Closer {
-    std::FILE* f;
-    ~Closer() { std::fclose(f); }
-  } closer{f};
-  if (std::fseek(f, 0, SEEK_END) != 0) return Result::failure(strf(63010, path.c_str()));
-  const long size = std::ftell(f);
-  if (size < 0 || std::fseek(f, 0, SEEK_SET) != 0) return Result::failure(strf(63010, path.c_str()));
-  useBlockMemoryForXml();
-  char* buffer = static_cast<char*>(pugi::get_memory_allocation_function()(static_cast<size_t>(size) + 1));
-  if (!buffer) return Result::failure(strf(63010, path.c_str()));
-  if (std::fread(buffer, 1, static_cast<size_t>(size), f) != static_cast<size_t>(size)) {
-    pugi::get_memory_deallocation_function()(buffer);
-    return Result::failure(strf(63010, path.c_str()));
+  // The frame: everything but the dives, each dive's line breaks kept so lines count as in the file.
+  std::string frame;
+  {
+    size_t total = size;
+    for (const DiveRange& d : ranges) total -= d.end - d.begin;
+    frame.reserve(total + ranges.size() * 16);
+    size_t at = 0;
+    for (const DiveRange& d : ranges) {
+      frame.append(bytes + at, d.begin - at);
+      frame.append(static_cast<size_t>(std::count(bytes + d.begin, bytes + d.end, '\n')), '\n');
+      at = d.end;
+    }
+    frame.append(bytes + at, size - at);
   }
-  buffer[size] = 0;
   pugi::xml_document doc;
-  Result r = parseOwned(path, buffer, static_cast<size_t>(size), doc);
-  if (!r) return r;
-  return readDocument(path, doc, out, options, cancelled);
-}
+  const pugi::xml_parse_result parsed = doc.load_buffer_inplace(frame.data(), frame.size(), kParseFlags);
+  if (!parsed) return xmlFailure(path, parsed, frame, 1, true);
+  if (cutInDive) return Result::failure(strf(63013, path.c_str(), lineOf(std::string_view(bytes, size), size)));
 
-namespace {
-
-Result readDocument(const std::string& path, pugi::xml_document& doc, UddfImport& out,
-                    const UddfReadOptions& options, bool* cancelled) {
   xml_node root = doc.document_element();
   if (!is(root, "uddf")) return Result::failure(strf(63012, path.c_str()));
 
@@ -1127,35 +1203,36 @@ Result readDocument(const std::string& path, pugi::xml_document& doc, UddfImport
   collectIds(c, kid(root, "divesite"), "site");
   collectIds(c, kid(root, "gasdefinitions"), "mix");
 
-  // The dives: in repetition groups, and lenient about dives placed straight in profiledata.
-  std::vector<xml_node> diveNodes;
-  eachKid(root, "profiledata", [&](xml_node pd) {
-    for (xml_node n = pd.first_child(); n; n = n.next_sibling()) {
-      if (is(n, "repetitiongroup"))
-        eachKid(n, "dive", [&](xml_node d) { diveNodes.push_back(d); });
-      else if (is(n, "dive"))
-        diveNodes.push_back(n);
-    }
-  });
-  for (xml_node d : diveNodes) {
-    const char* id = d.attribute("id").value();
-    if (*id) c.ids.emplace(id, d);
-  }
-
-  const size_t total = diveNodes.size();
+  const size_t total = ranges.size();
   out.dives.resize(total);
+  int line = 1;
+  size_t lineAt = 0;
   for (size_t i = 0; i < total; ++i) {
     if ((i % 64) == 0) {
-      const bool stop = (options.cancel && options.cancel->load()) ||
-                        (options.progress && !options.progress(i, total));
+      const bool stop = (options.cancel && options.cancel->load()) || (options.progress && !options.progress(i, total));
       if (stop) {
         if (cancelled) *cancelled = true;
         out.dives.clear();
         return Result::failure(strf(63014, path.c_str()));
       }
     }
+    const DiveRange& range = ranges[i];
+    line += static_cast<int>(std::count(bytes + lineAt, bytes + range.begin, '\n'));
+    lineAt = range.begin;
+    const std::string_view text(bytes + range.begin, range.end - range.begin);
+    const int diveLine = line;
+    pugi::xml_document diveDoc;
+    const pugi::xml_parse_result p =
+        diveDoc.load_buffer_inplace(bytes + range.begin, range.end - range.begin, kParseFlags | pugi::parse_fragment);
+    if (!p) {
+      out.dives.clear();
+      return xmlFailure(path, p, text, diveLine, false);
+    }
+    xml_node dive = diveDoc.first_child();
+    while (dive && dive.type() != pugi::node_element) dive = dive.next_sibling();
     UddfDive& d = out.dives[i];
-    readDive(diveNodes[i], c, d);
+    readDive(dive, c, d);
+    if (!d.id.empty()) c.diveNumbers.emplace(d.id, d.fileNumber);
     if (d.status == UddfDiveStatus::Skipped) continue;
     const DiveRecord& r = d.record;
     d.date = formatDateList(r.date);
@@ -1185,6 +1262,38 @@ Result readDocument(const std::string& path, pugi::xml_document& doc, UddfImport
 }
 
 }  // namespace
+
+Result readUddfBytes(const std::string& path, std::string_view bytes, UddfImport& out,
+                     const UddfReadOptions& options, bool* cancelled) {
+  out = UddfImport{};
+  out.path = path;
+  if (cancelled) *cancelled = false;
+  std::string copy(bytes);
+  return readBuffer(path, copy.data(), copy.size(), out, options, cancelled);
+}
+
+Result readUddfFile(const std::string& path, UddfImport& out, const UddfReadOptions& options, bool* cancelled) {
+  out = UddfImport{};
+  out.path = path;
+  if (cancelled) *cancelled = false;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return Result::failure(strf(63010, path.c_str()));
+  struct Closer {
+    std::FILE* f;
+    ~Closer() { std::fclose(f); }
+  } closer{f};
+  if (std::fseek(f, 0, SEEK_END) != 0) return Result::failure(strf(63010, path.c_str()));
+  const long size = std::ftell(f);
+  if (size < 0 || std::fseek(f, 0, SEEK_SET) != 0) return Result::failure(strf(63010, path.c_str()));
+  std::string bytes;
+  try {
+    bytes.resize(static_cast<size_t>(size));
+  } catch (const std::bad_alloc&) {
+    return Result::failure(strf(63010, path.c_str()));
+  }
+  if (std::fread(bytes.data(), 1, bytes.size(), f) != bytes.size()) return Result::failure(strf(63010, path.c_str()));
+  return readBuffer(path, bytes.data(), bytes.size(), out, options, cancelled);
+}
 
 namespace {
 // Dives compare by date and time to the minute; those without a date by their number as well.
