@@ -327,6 +327,33 @@ TEST(UddfImport, AFileWithNamespaceInVersion3_3ReadAsFarAsItCanBe) {
   EXPECT_EQ(uddfStatusText(f.dives[1]), strf(63002, str(63003).c_str()));
 }
 
+TEST(UddfImport, DivesAreFoundPastCommentsCdataQuotedAttributesAndADoctype) {
+  const UddfImport f = read(R"(<?xml version="1.0"?>
+<!DOCTYPE uddf [ <!ENTITY x "a > b"> <!-- ] > --> ]>
+<uddf a="<dive>">
+  <!-- <profiledata><dive><informationbeforedive><datetime>2001-01-01T10:00</datetime></informationbeforedive></dive> -->
+  <profiledata><repetitiongroup id='g > 1'>
+    <dive id="a>b"><informationbeforedive><datetime>2020-01-01T10:00</datetime></informationbeforedive>
+      <informationafterdive><notes><para><![CDATA[</dive> & <dive>]]></para></notes></informationafterdive></dive>
+    <dive/>
+    <dive id="c"><!-- </dive> --><informationbeforedive><datetime>2020-01-02T10:00</datetime></informationbeforedive></dive>
+  </repetitiongroup></profiledata>
+  <divetrip><trip><name>Viaggio</name><trippart><relateddives><link ref="c"/></relateddives></trippart></trip></divetrip>
+</uddf>)");
+  ASSERT_EQ(f.dives.size(), 3u);
+  EXPECT_EQ(f.dives[0].id, "a>b");
+  EXPECT_EQ(getNotes(f.dives[0].record), "</dive> & <dive>");
+  EXPECT_EQ(f.dives[1].status, UddfDiveStatus::Skipped);
+  EXPECT_EQ(f.dives[2].record.date, dayNumber(2, 1, 2020));
+  ASSERT_EQ(f.books.trips.size(), 1u);
+
+  // A dive that breaks the XML names the line in the file where it breaks.
+  Result r;
+  read("<uddf>\n<profiledata><repetitiongroup>\n<dive>\n<informationbeforedive>\n<datetime a=1/>\n"
+       "</informationbeforedive></dive></repetitiongroup></profiledata></uddf>", &r);
+  EXPECT_EQ(r.error, strf(63011, "prova.uddf", 5, str(63024).c_str()));
+}
+
 TEST(UddfImport, DateFormsOfOtherPrograms) {
   struct Case {
     const char* text;
