@@ -10,6 +10,8 @@
 #include <cstring>
 #include <cstdio>
 #include <map>
+#include <memory>
+#include <new>
 #include <pugixml.hpp>
 #include <unordered_map>
 #include <unordered_set>
@@ -1285,14 +1287,12 @@ Result readUddfFile(const std::string& path, UddfImport& out, const UddfReadOpti
   if (std::fseek(f, 0, SEEK_END) != 0) return Result::failure(strf(63010, path.c_str()));
   const long size = std::ftell(f);
   if (size < 0 || std::fseek(f, 0, SEEK_SET) != 0) return Result::failure(strf(63010, path.c_str()));
-  std::string bytes;
-  try {
-    bytes.resize(static_cast<size_t>(size));
-  } catch (const std::bad_alloc&) {
+  // Not zeroed first: the file's bytes fill it.
+  std::unique_ptr<char[]> bytes(new (std::nothrow) char[static_cast<size_t>(size) + 1]);
+  if (!bytes) return Result::failure(strf(63010, path.c_str()));
+  if (std::fread(bytes.get(), 1, static_cast<size_t>(size), f) != static_cast<size_t>(size))
     return Result::failure(strf(63010, path.c_str()));
-  }
-  if (std::fread(bytes.data(), 1, bytes.size(), f) != bytes.size()) return Result::failure(strf(63010, path.c_str()));
-  return readBuffer(path, bytes.data(), bytes.size(), out, options, cancelled);
+  return readBuffer(path, bytes.get(), static_cast<size_t>(size), out, options, cancelled);
 }
 
 namespace {
