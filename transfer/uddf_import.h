@@ -6,8 +6,10 @@
 // The reader is lenient about what does not hurt (unknown or misplaced elements, empty or
 // dangling links, odd date forms) and strict about what would corrupt a dive (numbers out of
 // range are left out, texts are cut to their fields). Entities are never expanded and external
-// ones never loaded. Reading never touches a logbook: the dives found are classified against a
-// logbook and then inserted in one call, so a file that cannot be read changes nothing.
+// ones never loaded. A large file is read in pieces (the frame of the document, then one dive at
+// a time), so its tree never stands in memory whole. Reading never touches a logbook: the dives
+// found are classified against a logbook and then inserted in one call, so a file that cannot be
+// read changes nothing.
 //
 //   UddfImport found;
 //   Result r = readUddfFile(path, found);
