@@ -12,6 +12,8 @@
 #include "core/strings.h"
 #include "core/texts.h"
 #include "records/book_date.h"
+#include "records/equipment_book.h"
+#include "records/owner_book.h"
 #include "transfer/uddf_export.h"
 #include "transfer/uddf_import.h"
 #include "tests/test_support.h"
@@ -352,6 +354,61 @@ TEST(UddfImport, DivesAreFoundPastCommentsCdataQuotedAttributesAndADoctype) {
   read("<uddf>\n<profiledata><repetitiongroup>\n<dive>\n<informationbeforedive>\n<datetime a=1/>\n"
        "</informationbeforedive></dive></repetitiongroup></profiledata></uddf>", &r);
   EXPECT_EQ(r.error, strf(63011, "prova.uddf", 5, str(63024).c_str()));
+}
+
+TEST(UddfImport, BooksOfAnotherProgramMergeWithoutDoubles) {
+  const UddfImport f = read(R"(<uddf><diver>
+    <owner id="me"><personal><firstname>Eva</firstname><lastname>Blu</lastname></personal>
+      <equipment><mask id="m"><name>Maschera</name><model>Vista</model></mask>
+        <divecomputer id="dc"><name>Polso</name><serialnumber>77</serialnumber>
+          <purchase><datetime>2019-03-04</datetime><price currency="EUR">299.9</price></purchase></divecomputer></equipment>
+      <education><certification><organization>Scuola</organization><level>Advanced</level>
+        <issuedate><datetime>2018-07-01T00:00:00Z</datetime></issuedate></certification>
+        <certification><specialty>Relitti</specialty></certification></education></owner>
+    <buddy id="b1"><personal><firstname>Ugo</firstname><lastname>Verdi</lastname></personal>
+      <contact><email>ugo@example.org</email><homepage>http://example.org/ugo%20verdi</homepage></contact></buddy>
+    <buddy id="b2"><personal><firstname>Solo</firstname></personal></buddy>
+  </diver>
+  <profiledata><repetitiongroup>
+    <dive id="d1"><informationbeforedive><link ref="b2"/><divenumber>5</divenumber><datetime>2020-01-01T10:00</datetime></informationbeforedive></dive>
+    <dive id="d2"><informationbeforedive><divenumber>8</divenumber><datetime>2020-01-02T10:00</datetime></informationbeforedive></dive>
+  </repetitiongroup></profiledata>
+  <divetrip><trip id="t"><name>Giglio</name><trippart><dateoftrip startdate="2020-01-01T00:00:00" enddate="2020-01-03T00:00:00"/>
+    <relateddives><link ref="d2"/><link ref="d1"/><link ref="nessuna"/></relateddives></trippart></trip></divetrip>
+</uddf>)");
+  EXPECT_TRUE(f.hasBooks);
+  const UddfBooks& b = f.books;
+  EXPECT_EQ(getText(b.owner.owner.name), "Eva Blu");
+  ASSERT_EQ(b.owner.entries.size(), 2u);
+  EXPECT_EQ(getText(b.owner.entries[0].designation), "Advanced");
+  EXPECT_EQ(getText(b.owner.entries[0].category), certificationCategories()[0]);
+  EXPECT_EQ(formatBookDate(b.owner.entries[0].date), "01.07.2018");
+  EXPECT_EQ(getText(b.owner.entries[1].category), certificationCategories()[1]);
+  ASSERT_EQ(b.equipment.size(), 2u);
+  EXPECT_EQ(b.equipment[0].category, EQUIPMENT_OTHER);
+  EXPECT_EQ(getText(b.equipment[0].component1), "Vista");
+  EXPECT_EQ(b.equipment[1].category, 3);
+  EXPECT_EQ(getText(b.equipment[1].purchaseDate), "04.03.2019");
+  EXPECT_FLOAT_EQ(b.equipment[1].purchasePrice, 299.9f);
+  // A buddy with more than a name is an address; one that a dive names and nothing more is not.
+  ASSERT_EQ(b.addresses.size(), 1u);
+  EXPECT_EQ(getText(b.addresses[0].surname), "Verdi");
+  EXPECT_EQ(getText(b.addresses[0].homePage), "http://example.org/ugo verdi");
+  ASSERT_EQ(b.trips.size(), 1u);
+  EXPECT_EQ(b.trips[0].firstDive, 5);
+  EXPECT_EQ(b.trips[0].lastDive, 8);
+  EXPECT_EQ(formatBookDate(b.trips[0].endDate), "03.01.2020");
+
+  UddfBooks mine;
+  setText(mine.owner.owner.name, "Io");
+  mine.addresses = {b.addresses[0]};
+  setText(mine.addresses[0].note, "un'altra nota");  // not the same entry
+  UddfBooksReport first = mergeUddfBooks(mine, b);
+  EXPECT_EQ(first.owner, 0);  // the book's owner stays
+  EXPECT_EQ(getText(mine.owner.owner.name), "Io");
+  EXPECT_EQ(first.total(), 2 + 1 + 2 + 1);
+  EXPECT_EQ(mergeUddfBooks(mine, b).total(), 0);
+  EXPECT_EQ(mine.addresses.size(), 2u);
 }
 
 TEST(UddfImport, DateFormsOfOtherPrograms) {
