@@ -31,18 +31,18 @@ using pugi::xml_node;
 
 // ---- the labels of the note lines ----
 
-// English texts of this reader's own string ids, so that a file written in either language
-// reads back.
+// The English texts of the export's labels, so that a file written in either language reads
+// back. The English texts of the labels the export borrows from the dive fields join here once
+// their area's English table holds them.
 struct EnglishEntry {
   int id;
   const char* text;
 };
 const EnglishEntry kEnglish[] = {
-#include "core/strings_uddf_import.en.inc"
+#include "core/strings_transfer.en.inc"
 };
 
 // The texts a label may have in a file: the interface text and, where known, the English one.
-// The English texts of the labels borrowed from other areas join here once their tables exist.
 std::vector<std::string> labelTexts(int id) {
   std::vector<std::string> out{str(id)};
   for (const EnglishEntry& e : kEnglish)
@@ -50,21 +50,22 @@ std::vector<std::string> labelTexts(int id) {
   return out;
 }
 
-// The dive's note lines, in the order the export writes them after the notes themselves.
+// The dive's note lines, in the order the export writes them after the notes themselves, by
+// the string ids the export takes their labels from.
 enum DiveLabel {
   kDiveType, kActivities, kOther, kWeather, kSuit, kSuitDescription, kAltitude, kComputer,
   kProfile, kTankSize, kTankMaterial, kWarnings, kDiveLabelCount
 };
-constexpr int kDiveLabelIds[kDiveLabelCount] = {62513, 62514, 63050, 62512, 62488, 62649,
-                                                62511, 63051, 62591, 63052, 62787, 63053};
+constexpr int kDiveLabelIds[kDiveLabelCount] = {62513, 62514, 63100, 62512, 62488, 62649,
+                                                62511, 63101, 62591, 63102, 62787, 63103};
 
 // The book note lines.
 enum BookLabel {
   kCategory, kUser, kBought, kBoughtFor, kComp2, kSerial2, kConfiguration, kLastService,
   kServices, kRemind, kCosts, kNote, kDives, kBookLabelCount
 };
-constexpr int kBookLabelIds[kBookLabelCount] = {63054, 63055, 63056, 63057, 63058, 63059, 63060,
-                                                63061, 63062, 63063, 63064, 63065, 63066};
+constexpr int kBookLabelIds[kBookLabelCount] = {63104, 63105, 63106, 63107, 63108, 63109, 63110,
+                                                63111, 63112, 63113, 63114, 63115, 63116};
 
 struct LabelTable {
   std::vector<std::string> dive[kDiveLabelCount];

@@ -190,6 +190,22 @@ TEST(UddfImport, SitesOfOlderAndNewerExportsSplitIntoLocationAndSite) {
   EXPECT_EQ(place("Secca", ""), "|Secca");
 }
 
+TEST(UddfImport, NoteLinesInEitherLanguageGoBackIntoTheirFieldsAndOthersStayNotes) {
+  const UddfImport f = read(
+      "<uddf><generator><name>Kelp</name></generator><profiledata><repetitiongroup><dive><informationbeforedive>"
+      "<datetime>2004-06-05T09:30:00</datetime></informationbeforedive><informationafterdive><notes>"
+      "<para>Meteo: " + weatherText(2) + "</para><para>Muta: nessuna idea</para><para>Meteo: " + weatherText(1) +
+      "</para><para>Tank size: 15 l</para><para>" + str(62787) + ": " + tankMaterialText(2) +
+      "</para></notes></informationafterdive></dive></repetitiongroup></profiledata></uddf>");
+  const DiveRecord& r = f.dives.at(0).record;
+  EXPECT_EQ(r.weather, 1);
+  EXPECT_EQ(r.tankSize, 1500);
+  EXPECT_EQ(r.tankMaterial, 2);
+  EXPECT_EQ(r.suit, 0);
+  // A suit the table does not know ends the labelled lines: it and what comes before are notes.
+  EXPECT_EQ(storedToUtf8(getNotes(r)), "Meteo: " + weatherText(2) + "\r\nMuta: nessuna idea");
+}
+
 // ---- files of other programs ----
 
 TEST(UddfImport, AFileWithoutNamespaceInVersion3_0) {
