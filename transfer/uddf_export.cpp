@@ -139,6 +139,13 @@ struct Buddy {
   std::string id;
   std::string name;                      // as the dives write it; "" for an address alone
   const BuddyAddress* address = nullptr;
+
+  // The name a reader joins from the buddy's personal element: first and last name.
+  std::string readName() const {
+    PersonName n = address ? PersonName{textOf(address->firstName), textOf(address->surname)} : splitPersonName(name);
+    if (n.first.empty() || n.last.empty()) return n.first + n.last;
+    return n.first + " " + n.last;
+  }
 };
 
 // Sites and buddies get their ids in the order the exported dives first name them; entries of
@@ -154,6 +161,7 @@ struct References {
     return it == siteIds.end() ? nullptr : &it->second;
   }
   const std::string& buddyId(const std::string& name) const { return buddies[buddyIndex.at(name)].id; }
+  const Buddy& buddyOf(const std::string& name) const { return buddies[buddyIndex.at(name)]; }
   void collect(const DiveRecord& r) {
     std::pair<std::string, std::string> key{textOf(r.location), textOf(r.site)};
     if ((!key.first.empty() || !key.second.empty()) && !siteIds.count(key)) {
@@ -220,6 +228,23 @@ constexpr std::pair<int, const char*> kSampleAlarms[] = {
 constexpr std::pair<int, const char*> kGlobalAlarms[] = {
     {kWarnAscent, "ascent-warning-too-long"}, {kWarnWorkload, "work-too-hard"}, {kWarnSos, "sos-mode"}};
 
+// The numbers of the written samples that carry a flag bit, runs joined: "3-7, 12".
+std::string sampleRanges(const DiveRecord& r, unsigned bit) {
+  if (r.profileLength == 0 || r.sampleCount <= 0) return {};
+  const int n = std::min<int>(r.sampleCount, MAX_SAMPLES - 1);
+  std::string out;
+  for (int i = 0; i < n; ++i) {
+    if (!(r.samples[i].sampleFlags & bit)) continue;
+    int j = i;
+    while (j + 1 < n && (r.samples[j + 1].sampleFlags & bit)) ++j;
+    if (!out.empty()) out += ", ";
+    out += std::to_string(i);
+    if (j > i) out += "-" + std::to_string(j);
+    i = j;
+  }
+  return out;
+}
+
 void writeSamples(XmlWriter& w, const DiveRecord& r) {
   if (r.profileLength == 0 || r.sampleCount <= 0) return;
   w.open("samples");
@@ -246,11 +271,15 @@ void writeDive(XmlWriter& w, const DiveRecord& r, int position, const References
   // order as its buddies then stop at the site.
   w.open("informationbeforedive");
   std::vector<const std::string*> linked;  // a buddy named twice is linked once
+  std::vector<std::string> linkedNames;     // the names a reader gets from those links
   for (const std::string& b : References::buddyNames(r)) {
     const std::string& id = refs.buddyId(b);
     if (std::find(linked.begin(), linked.end(), &id) != linked.end()) continue;
     linked.push_back(&id);
     link(w, id);
+    std::string name = refs.buddyOf(b).readName();
+    if (std::find(linkedNames.begin(), linkedNames.end(), name) == linkedNames.end())
+      linkedNames.push_back(std::move(name));
   }
   if (const std::string* site = refs.site(r)) link(w, *site);
   if (r.diveNumber > 0) w.element("divenumber", std::to_string(r.diveNumber));
@@ -331,6 +360,14 @@ void writeDive(XmlWriter& w, const DiveRecord& r, int position, const References
   if (!tank && has(r.tankSize)) notes.line(str(63102), hundredths(r.tankSize) + " l");
   if (r.tankMaterial != 0) notes.line(str(62787), tankMaterialText(r.tankMaterial));
   notes.line(str(63103), otherWarnings);
+  // The buddies text as it was, when the names of the linked buddies would not give it back
+  // (other separators, a name given twice).
+  std::string joined;
+  for (const std::string& n : linkedNames) joined += (joined.empty() ? "" : ", ") + n;
+  if (const std::string buddies = textOf(r.buddies); buddies != joined) notes.line(str(63120), buddies);
+  // Sample states the waypoints have no element for, as the sample numbers they hold on.
+  notes.line(str(63121), sampleRanges(r, 0x01));
+  notes.line(str(63122), sampleRanges(r, 0x20));
   notes.writeTo(w);
   w.close();  // informationafterdive
   w.close();  // dive

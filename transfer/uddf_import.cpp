@@ -55,10 +55,10 @@ std::vector<std::string> labelTexts(int id) {
 // the string ids the export takes their labels from.
 enum DiveLabel {
   kDiveType, kActivities, kOther, kWeather, kSuit, kSuitDescription, kAltitude, kComputer,
-  kProfile, kTankSize, kTankMaterial, kWarnings, kDiveLabelCount
+  kProfile, kTankSize, kTankMaterial, kWarnings, kBuddies, kDecoSamples, kTankSamples, kDiveLabelCount
 };
-constexpr int kDiveLabelIds[kDiveLabelCount] = {62513, 62514, 63100, 62512, 62488, 62649,
-                                                62511, 63101, 62591, 63102, 62787, 63103};
+constexpr int kDiveLabelIds[kDiveLabelCount] = {62513, 62514, 63100, 62512, 62488, 62649, 62511,
+                                                63101, 62591, 63102, 62787, 63103, 63120, 63121, 63122};
 
 // The book note lines.
 enum BookLabel {
@@ -511,8 +511,38 @@ bool applyDiveLine(DiveRecord& r, int label, const std::string& v, bool& handMad
       r.warningFlags = static_cast<uint16_t>(r.warningFlags | bits);
       return true;
     }
+    case kBuddies: setUtf8(r.buddies, v); return true;
   }
   return false;
+}
+
+// Sets a flag bit on the waypoints that "3-7, 12" numbers; Kelp writes waypoint i at i * 20 s.
+// False (nothing set) when the list is not one of these or names a waypoint the dive lacks.
+bool applySampleRanges(std::vector<Waypoint>& wps, const std::string& v, uint8_t bit) {
+  std::vector<std::pair<size_t, size_t>> runs;
+  size_t pos = 0;
+  auto num = [&](size_t& out) {
+    const size_t from = pos;
+    out = 0;
+    while (pos < v.size() && v[pos] >= '0' && v[pos] <= '9' && pos - from < 6) out = out * 10 + size_t(v[pos++] - '0');
+    return pos > from;
+  };
+  while (pos < v.size()) {
+    size_t a, b;
+    if (!num(a)) return false;
+    b = a;
+    if (pos < v.size() && v[pos] == '-' && (++pos, !num(b))) return false;
+    if (b < a || b >= wps.size()) return false;
+    runs.emplace_back(a, b);
+    if (pos < v.size() && v.compare(pos, 2, ", ") != 0) return false;
+    if (pos < v.size()) pos += 2;
+  }
+  for (const auto& [a, b] : runs)
+    for (size_t i = a; i <= b; ++i)
+      if (wps[i].time != static_cast<double>(i) * 20) return false;
+  for (const auto& [a, b] : runs)
+    for (size_t i = a; i <= b; ++i) wps[i].flags = static_cast<uint8_t>(wps[i].flags | bit);
+  return true;
 }
 
 bool isNitroxMix(const Context& c, xml_node ref) {
@@ -677,6 +707,12 @@ void readDive(xml_node dive, Context& c, UddfDive& out) {
     for (int l = next - 1; l >= 0 && found < 0; --l)
       if (labelValue(paras.back(), L.dive[l], value)) found = l;
     if (found < 0) break;
+    if (found == kDecoSamples || found == kTankSamples) {
+      if (!c.own || !applySampleRanges(wps, value, found == kDecoSamples ? 0x01 : 0x20)) break;
+      next = found;
+      paras.pop_back();
+      continue;
+    }
     DiveRecord trial = r;
     bool trialHand = handMade;
     if (!applyDiveLine(trial, found, value, trialHand, c.computers)) break;

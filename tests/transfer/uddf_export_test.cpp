@@ -240,9 +240,12 @@ TEST_F(UddfExportTest, FieldsWithoutAnElementAreLabelledLinesOfTheNotes) {
                                 "Murene", "Polpo", "Tipo imm: In curva, Acqua salata", "Attività: Notturna",
                                 "Altro: Biologia", "Meteo: Limpido", "Muta: Muta due pezzi", "Tipo muta: 7 mm",
                                 "Altitudine: 0 m ... 900 m", "Computer: " + formatComputerType(1),
-                                "Bombola: Acciaio", "Allarmi: DECOMPRESSIONE"}));
+                                "Bombola: Acciaio", "Allarmi: DECOMPRESSIONE",
+                                "Campioni con obbligo di decompressione: 7", "Campioni con segnale della bombola: 8"}));
+  // "Luca & Luca" links one buddy, so the text as written follows.
   EXPECT_EQ(paras("dive2"), (std::vector<std::string>{"Altitudine: 0 m ... 900 m", "Profilo: Profilo manuale",
-                                                      "Dim bombola: 10 l"}));
+                                                      "Dim bombola: 10 l", "Compagni come scritti: Luca & Luca",
+                                                      "Campioni con segnale della bombola: 1-18"}));
   EXPECT_EQ(textAt(doc, "//dive[@id='dive2']/informationafterdive/pressuredrop"), "5000000");
 }
 
