@@ -250,8 +250,23 @@ struct Context {
   std::unordered_set<std::string_view> linkedBuddies;  // buddy ids some dive links
   std::unordered_map<std::string, int> diveNumbers;    // dive id -> its number, for the trips
   std::unordered_map<std::string, int> computers;      // computer type name -> the lowest id of that name
+  // The texts the note lines name values by, looked up once for the whole file.
+  std::string diveType[10], activity[16], moreActivity[16], weather[7], suit[7], tankMaterial[3], warning[8];
+  std::string altitude[9], noDiveType, handMade;
+  std::string depthUnit;
   Context() {
     for (int id = 0; id < 256; ++id) computers.emplace(formatComputerType(id), id);
+    for (int i = 0; i < 10; ++i) diveType[i] = diveTypeBitText(i);
+    for (int i = 0; i < 16; ++i) activity[i] = activityBitText(i);
+    for (int i = 0; i < 16; ++i) moreActivity[i] = moreActivityBitText(i);
+    for (int i = 0; i < 7; ++i) weather[i] = weatherText(i);
+    for (int i = 0; i < 7; ++i) suit[i] = suitText(i);
+    for (int i = 0; i < 3; ++i) tankMaterial[i] = tankMaterialText(i);
+    for (int i = 0; i < 8; ++i) warning[i] = warningBitText(i);
+    for (int i = 1; i <= 8; ++i) altitude[i] = str(62455 + i);
+    noDiveType = str(62587);
+    handMade = str(62592);
+    depthUnit = unitLabel(Quantity::Depth);
   }
 };
 
@@ -429,14 +444,20 @@ template <class TextOf> int indexOf(const std::string& value, int from, int to, 
   return -1;
 }
 
-// Takes one labelled note line into its field; false when the value is not one the field can
-// take.
-bool applyDiveLine(DiveRecord& r, int label, const std::string& v, bool& handMade,
-                   const std::unordered_map<std::string, int>& computers) {
+// Takes one labelled note line into its field; false, with the record and `handMade` as they
+// were, when the value is not one the field can take.
+bool applyDiveLine(DiveRecord& r, int label, const std::string& v, bool& handMade, const Context& c) {
+  auto diveTypeBitText = [&](int i) -> const std::string& { return c.diveType[i]; };
+  auto activityBitText = [&](int i) -> const std::string& { return c.activity[i]; };
+  auto moreActivityBitText = [&](int i) -> const std::string& { return c.moreActivity[i]; };
+  auto weatherText = [&](int i) -> const std::string& { return c.weather[i]; };
+  auto suitText = [&](int i) -> const std::string& { return c.suit[i]; };
+  auto tankMaterialText = [&](int i) -> const std::string& { return c.tankMaterial[i]; };
+  auto warningBitText = [&](int i) -> const std::string& { return c.warning[i]; };
   switch (label) {
     case kDiveType: {
       uint32_t bits = 0;
-      if (!bitsOf(v, 2, 9, diveTypeBitText, bits, str(62587))) return false;
+      if (!bitsOf(v, 2, 9, diveTypeBitText, bits, c.noDiveType)) return false;
       r.diveTypeFlags = static_cast<uint16_t>(r.diveTypeFlags | bits);
       return true;
     }
@@ -478,19 +499,19 @@ bool applyDiveLine(DiveRecord& r, int label, const std::string& v, bool& handMad
     case kSuitDescription: setUtf8(r.suitDescription, v); return true;
     case kAltitude:
       for (int cls = 1; cls <= 4; ++cls)
-        if (v == str(62455 + cls) || v == str(62459 + cls)) {
+        if (v == c.altitude[cls] || (cls + 4 <= 8 && v == c.altitude[cls + 4])) {
           r.altitudeClass = static_cast<uint8_t>(cls);
           return true;
         }
       return false;
     case kComputer: {
-      auto it = computers.find(v);
-      if (it == computers.end()) return false;
+      auto it = c.computers.find(v);
+      if (it == c.computers.end()) return false;
       r.computerType = static_cast<uint8_t>(it->second);
       return true;
     }
     case kProfile:
-      if (v != str(62592)) return false;
+      if (v != c.handMade) return false;
       handMade = true;
       return true;
     case kTankSize: {
@@ -713,11 +734,8 @@ void readDive(xml_node dive, Context& c, UddfDive& out) {
       paras.pop_back();
       continue;
     }
-    DiveRecord trial = r;
-    bool trialHand = handMade;
-    if (!applyDiveLine(trial, found, value, trialHand, c.computers)) break;
-    r = trial;
-    handMade = trialHand;
+    // A line whose value its field cannot take changes nothing and stays in the notes.
+    if (!applyDiveLine(r, found, value, handMade, c)) break;
     next = found;
     paras.pop_back();
   }
@@ -1276,7 +1294,7 @@ Result readBuffer(const std::string& path, char* bytes, size_t size, UddfImport&
     d.date = formatDateList(r.date);
     d.time = formatMinutes(r.timeOfDay);
     const std::string depth = formatMaxDepth(r);
-    d.depth = depth.empty() ? depth : depth + " " + unitLabel(Quantity::Depth);
+    d.depth = depth.empty() ? depth : depth + " " + c.depthUnit;
     d.diveTime = formatMinutes(r.diveTime);
     d.place = placeText(r);
   }
