@@ -622,3 +622,31 @@ TEST(UddfImport, ReadingStopsWhenAskedAndSaysSo) {
   EXPECT_FALSE(readUddfBytes("grande.uddf", xml, f, o2, &cancelled).ok);
   EXPECT_TRUE(cancelled);
 }
+
+TEST(UddfImport, SampleStateLinesOnlyMarkWaypointsKelpWrote) {
+  auto dive = [](const std::string& generator, const std::string& line) {
+    const UddfImport f = read(
+        "<uddf><generator><name>" + generator + "</name></generator><profiledata><repetitiongroup><dive>"
+        "<informationbeforedive><datetime>2004-06-05T09:30:00</datetime></informationbeforedive><samples>"
+        "<waypoint><depth>0</depth><divetime>0</divetime></waypoint>"
+        "<waypoint><depth>5</depth><divetime>20</divetime></waypoint>"
+        "<waypoint><depth>6</depth><divetime>40</divetime></waypoint>"
+        "<waypoint><depth>0</depth><divetime>60</divetime></waypoint></samples>"
+        "<informationafterdive><notes><para>" + line + "</para></notes></informationafterdive>"
+        "</dive></repetitiongroup></profiledata></uddf>");
+    return f.dives.at(0).record;
+  };
+  const std::string tank = str(63122) + ": ", deco = str(63121) + ": ";
+  const DiveRecord own = dive("Kelp", tank + "1-2");
+  EXPECT_EQ(getNotes(own), "");
+  EXPECT_EQ(own.samples[1].sampleFlags, 0x20);
+  EXPECT_EQ(own.samples[2].sampleFlags, 0x20);
+  // Waypoints the dive lacks, a list that is not one, another program's file: the line is a note.
+  for (const auto& [generator, line] : {std::pair<std::string, std::string>{"Kelp", deco + "2-9"},
+                                        {"Kelp", deco + "1,2"},
+                                        {"Altro", tank + "1"}}) {
+    const DiveRecord r = dive(generator, line);
+    EXPECT_EQ(getNotes(r), line);
+    for (int i = 0; i < r.sampleCount; ++i) EXPECT_EQ(r.samples[i].sampleFlags, 0) << line << " sample " << i;
+  }
+}
