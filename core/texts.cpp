@@ -312,6 +312,13 @@ std::string specialActivityStoredName(int i, bool abbreviated) {
                      : tableText(kMoreActivityBits, i, Language::Italian);
 }
 std::string warningBitText(int bit) { return tableText(kWarningBits, bit); }
+std::string weatherText(int v, Language l) { return tableText(kWeather, v, l); }
+std::string suitText(int v, Language l) { return tableText(kSuit, v, l); }
+std::string tankMaterialText(int v, Language l) { return tableText(kTankMaterial, v, l); }
+std::string diveTypeBitText(int bit, Language l) { return tableText(kDiveTypeBits, bit, l); }
+std::string activityBitText(int bit, Language l) { return tableText(kActivityBits, bit, l); }
+std::string moreActivityBitText(int bit, Language l) { return tableText(kMoreActivityBits, bit, l); }
+std::string warningBitText(int bit, Language l) { return tableText(kWarningBits, bit, l); }
 std::string weekdayName(int index) { return tableText(kWeekdays, index); }
 std::string monthName(int month) { return tableText(kMonths, month); }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/dive_record.h"
+#include "core/language.h"
 
 namespace kelp {
 
@@ -57,7 +58,16 @@ inline std::string utf8ToStored(const std::string& s) { return toStored(utf8ToCp
 // ---- enumeration texts ----
 // The compiled-in German texts are replaced by the user-interface texts at start.
 void useInterfaceTexts(bool on);  // default: on
+// The enumeration texts of the current language; the overloads with a language give that
+// language's (a reader of files written in either language looks up both).
 std::string weatherText(int v);
+std::string weatherText(int v, Language l);
+std::string suitText(int v, Language l);
+std::string tankMaterialText(int v, Language l);
+std::string diveTypeBitText(int bit, Language l);
+std::string activityBitText(int bit, Language l);
+std::string moreActivityBitText(int bit, Language l);
+std::string warningBitText(int bit, Language l);
 std::string suitText(int v);
 std::string tankMaterialText(int v);
 std::string diveTypeBitText(int bit);
