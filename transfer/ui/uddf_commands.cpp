@@ -1,6 +1,7 @@
 // "Esporta UDDF..." in the File menu.
 #include "transfer/ui/uddf_commands.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
@@ -17,7 +18,8 @@ namespace {
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 QString chooseFile(QWidget* parent, const QString& suggested) {
-  QFileDialog dlg(parent, QStringLiteral("Esporta UDDF"), suggested, QStringLiteral("UDDF (*.uddf)"));
+  QFileDialog dlg(parent, QCoreApplication::translate("UddfCommands", "Esporta UDDF"), suggested,
+                  QStringLiteral("UDDF (*.uddf)"));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(QStringLiteral("uddf"));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
@@ -60,6 +62,6 @@ bool runUddfCommand(CMainFrame& frame, int id) {
     tellUser(&frame, q(r.error));
     return true;
   }
-  frame.statusBar()->showMessage(QStringLiteral("File UDDF scritto: %1").arg(path), 5000);
+  frame.statusBar()->showMessage(QCoreApplication::translate("UddfCommands", "File UDDF scritto: %1").arg(path), 5000);
   return true;
 }
