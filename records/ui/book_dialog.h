@@ -183,7 +183,7 @@ class CRecordBookDlg : public CBookDlg {
  protected:
   // Opens on entries already read from `path`.
   CRecordBookDlg(QWidget* parent, const BookDlgKind<Rec>& kind, const std::string& path, std::vector<Rec> entries)
-      : CBookDlg(parent, QString::fromUtf8(kind.title), kind.saveQuestion), m_kind(kind) {
+      : CBookDlg(parent, CBookDlg::tr(kind.title), kind.saveQuestion), m_kind(kind) {
     setBookPath(path);
     m_book.open(std::move(entries), kind.selectLast);
   }
