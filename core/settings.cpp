@@ -26,6 +26,7 @@ const char* const kTransfer = "Transfer";
 const char* const kExtern = "ExternApplication";
 const char* const kDefault = "Default";
 const char* const kTip = "Tip";
+const char* const kLanguageKey = "Sprache";
 
 // Column widths: keys "<prefix>Sp00", "<prefix>Sp01", ...
 template <size_t N> void readColumns(const IniFile& ini, const char* prefix, std::array<int, N>& cols) {
@@ -123,6 +124,8 @@ IniFile& settingsFile() {
   return f;
 }
 
+std::string readLanguageSetting(const IniFile& ini) { return ini.getString(kView, kLanguageKey); }
+
 int sanitizeColumnWidth(int w) { return (w < 8 || w > 500) ? -1 : w; }
 
 std::string screenSection(int w, int h) { return format("%dx%d", w, h); }
@@ -157,6 +160,7 @@ void readSettings(Settings& s, const IniFile& ini, int screenW, int screenH) {
   for (const auto& k : kIntKeys) s.*k.field = ini.getInt(k.section, k.key, k.def);
   for (const auto& k : kTextKeys) s.*k.field = ini.getString(k.section, k.key);
   if (!ini.has(kView, "Währung")) s.currency = "DM";
+  s.language = readLanguageSetting(ini);
   {
     int v;
     std::string pos = ini.getString(kTip, "FilePos");
@@ -211,6 +215,8 @@ void writeSettings(const Settings& s, IniFile& ini) {
   for (const auto& k : kIntKeys) ini.setInt(k.section, k.key, s.*k.field);
   for (const auto& k : kTextKeys) ini.setString(k.section, k.key, s.*k.field);
   ini.setString(kTip, "FilePos", format("%ld", s.tipFilePos));
+  // Only a language the user chose is stored: a file that never had the key keeps its bytes.
+  if (!s.language.empty()) ini.setString(kView, kLanguageKey, s.language);
 
   writeColumns(ini, "Tab", s.tableColumns);
   writeColumns(ini, "Anz", s.anzCols);

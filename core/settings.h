@@ -43,6 +43,9 @@ struct Settings {
   std::string currency = "DM";
   int gaugeBackground = 1;
   int unitsMetric = 1;
+  // Sprache: "it" or "en" once the user chose a language in the settings; empty (and not
+  // written) while the locale decides. Takes effect at the next start.
+  std::string language;
   // files of the personal books
   std::string equipmentFile; int equipmentAutocheck = 0;
   std::string addressFile;
@@ -98,6 +101,8 @@ std::string screenSection(int w, int h);
 WindowPlacement readWindowPlacement(const IniFile& ini, int w, int h, const std::string& prefix);
 void writeWindowPlacement(IniFile& ini, int w, int h, const std::string& prefix,
                           const WindowPlacement& p, bool withMaximized = true);
+// The stored language choice (Kelp.ini [Ansicht] Sprache) as written, "" when absent.
+std::string readLanguageSetting(const IniFile& ini);
 // Column widths outside 8..500 read as -1.
 int sanitizeColumnWidth(int w);
 
