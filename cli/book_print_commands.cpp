@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/ui/translators.h"
 #include "cli/book_commands.h"
 #include "cli/cli.h"
 #include "core/settings.h"
@@ -29,6 +30,7 @@ void ensureGuiApplication() {
   static char* argv[] = {name, nullptr};
   static auto* app = new QGuiApplication(argc, argv);
   (void)app;
+  ui::installTranslators(ui::currentLanguageCode());  // the printed pages' own texts
 }
 
 int writeBookPdf(const AnyBook& book, const std::string& file, const std::string& pdf) {

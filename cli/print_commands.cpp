@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ui/translators.h"
 #include "cli/cli.h"
 #include "core/logbook.h"
 #include "core/texts.h"
@@ -62,6 +63,7 @@ int cmdPrint(const PrintArgs& a) {
   char* argv[] = {name, platform, offscreen, nullptr};
   qInstallMessageHandler(quietQtMessages);
   QGuiApplication app(argc, argv);
+  ui::installTranslators(ui::currentLanguageCode());  // the printed pages' own texts
 
   print::LogbookPages pages(lb, sel.mode, sel.option, range, a.separator, todayDayNumber());
   if (sel.mode == PrintMode::Cover) pages.setOwner(readCoverOwner(lb.infPath));

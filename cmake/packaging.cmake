@@ -8,8 +8,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dive logbook for one diver")
 set(CPACK_PACKAGE_DESCRIPTION
     "Kelp keeps a logbook of numbered dives with their places, depths, times, conditions,
 buddies, notes and depth profiles, downloads dives from dive computers, prints logbook
-pages and shows statistics. The user interface is Italian. kelp-cli works on logbook
-files from the command line.")
+pages and shows statistics. The user interface is Italian or English. kelp-cli works
+on logbook files from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

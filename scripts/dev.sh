@@ -14,7 +14,7 @@ BUILD=${KELP_BUILD_DIR:-$ROOT/build}
 PACKAGES=(cmake ninja-build clang libclang-rt-14-dev g++ libgtest-dev libbenchmark-dev
           nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
           fonts-liberation xvfb xauth poppler-utils locales qt6-translations-l10n libcli11-dev
-          dpkg-dev file libpugixml-dev libxml2-utils)
+          dpkg-dev file libpugixml-dev libxml2-utils qt6-l10n-tools)
 
 install_deps() {
   local missing=()
@@ -51,6 +51,7 @@ package() {
   contents=$(dpkg-deb --contents "$deb")
   for f in ./usr/bin/kelp ./usr/bin/kelp-cli ./usr/share/applications/kelp.desktop \
            ./usr/share/mime/packages/kelp-logbook.xml ./usr/share/kelp/tips.txt \
+           ./usr/share/kelp/translations/kelp_en.qm \
            ./usr/share/icons/hicolor/scalable/apps/kelp.svg; do
     grep -q " $f\$" <<<"$contents" || { echo "package: $deb lacks $f" >&2; return 1; }
   done

@@ -51,7 +51,7 @@ QPixmap kelpIconPixmap(int size) {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("100"));
-  setWindowTitle(QStringLiteral("Circa Kelp"));
+  setWindowTitle(tr("Circa Kelp"));
   auto* top = new QHBoxLayout(this);
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("icon"));
@@ -63,12 +63,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
                           this);
   name->setObjectName(QStringLiteral("name"));
   column->addWidget(name);
-  auto* language = new QLabel(QStringLiteral("Versione in lingua: %1")
+  auto* language = new QLabel(tr("Versione in lingua: %1")
                                   .arg(QString::fromStdString(kelp::str(kLanguageName))),
                               this);
   language->setObjectName(QStringLiteral("language"));
   column->addWidget(language);
-  column->addWidget(new QLabel(QStringLiteral("Il logbook delle tue immersioni."), this));
+  column->addWidget(new QLabel(tr("Il logbook delle tue immersioni."), this));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   column->addWidget(buttons);

@@ -106,12 +106,12 @@ CColorSetDlg::CColorSetDlg(const char* title, int id, std::vector<Entry> entries
     : QDialog(parent), working_(std::move(working)), entries_(std::move(entries)),
       defaults_(std::move(defaults)) {
   setObjectName(QString::number(id));
-  setWindowTitle(QString::fromUtf8(title));
+  setWindowTitle(tr(title));
   auto* top = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
   group_ = new QButtonGroup(this);
   for (size_t i = 0; i < entries_.size(); ++i) {
-    auto* radio = new QRadioButton(QString::fromUtf8(entries_[i].label), this);
+    auto* radio = new QRadioButton(tr(entries_[i].label), this);
     radio->setObjectName(QStringLiteral("entry%1").arg(entries_[i].index));
     group_->addButton(radio, static_cast<int>(i));
     left->addWidget(radio);
@@ -124,10 +124,10 @@ CColorSetDlg::CColorSetDlg(const char* title, int id, std::vector<Entry> entries
   previews_ = new QVBoxLayout;
   right->addLayout(previews_, 1);
   buttons_ = new QHBoxLayout;
-  auto* setColor = new QPushButton(QStringLiteral("Imposta colori"), this);
+  auto* setColor = new QPushButton(tr("Imposta colori"), this);
   setColor->setObjectName(QStringLiteral("setColor"));
   connect(setColor, &QPushButton::clicked, this, &CColorSetDlg::chooseColor);
-  auto* normal = new QPushButton(QStringLiteral("Normale"), this);
+  auto* normal = new QPushButton(tr("Normale"), this);
   normal->setObjectName(QStringLiteral("defaults"));
   connect(normal, &QPushButton::clicked, this, &CColorSetDlg::restoreDefaults);
   buttons_->addWidget(setColor);
@@ -135,8 +135,8 @@ CColorSetDlg::CColorSetDlg(const char* title, int id, std::vector<Entry> entries
   buttons_->addStretch();
   right->addLayout(buttons_);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  box->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+  box->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   right->addWidget(box);
@@ -191,15 +191,15 @@ void CColorSetDlg::chooseColor() {
 // ---- profile colours (133) ----
 
 CProfileColorsDlg::CProfileColorsDlg(QWidget* parent)
-    : CColorSetDlg("Profilo Colori", 133,
-                   {{"Profilo", kelp::kColProfile},
-                    {"Sfondo", kelp::kColBackground},
-                    {"Secondo profilo", kelp::kColClipProfile},
-                    {"Linea di deco", kelp::kColDecoLine},
-                    {"Allarmi", kelp::kColWarnings},
-                    {"Linee", kelp::kColLines},
-                    {"Testo", kelp::kColText},
-                    {"Affanno", kelp::kColRadio}},
+    : CColorSetDlg(QT_TRANSLATE_NOOP("CColorSetDlg", "Profilo Colori"), 133,
+                   {{QT_TRANSLATE_NOOP("CColorSetDlg", "Profilo"), kelp::kColProfile},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Sfondo"), kelp::kColBackground},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Secondo profilo"), kelp::kColClipProfile},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Linea di deco"), kelp::kColDecoLine},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Allarmi"), kelp::kColWarnings},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Linee"), kelp::kColLines},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Testo"), kelp::kColText},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Affanno"), kelp::kColRadio}},
                    {kelp::settings().profileColors.begin(), kelp::settings().profileColors.end()},
                    {kelp::defaultProfileColors().begin(), kelp::defaultProfileColors().end()},
                    parent) {
@@ -235,9 +235,9 @@ CProfileColorsDlg::CProfileColorsDlg(QWidget* parent)
                               d.sampleCount + 1, true);
       },
       QSize(320, 80));
-  connect(addButton(QStringLiteral("Salva"), "save"), &QPushButton::clicked, this,
+  connect(addButton(tr("Salva"), "save"), &QPushButton::clicked, this,
           &CProfileColorsDlg::onSave);
-  connect(addButton(QStringLiteral("Carica"), "load"), &QPushButton::clicked, this,
+  connect(addButton(tr("Carica"), "load"), &QPushButton::clicked, this,
           &CProfileColorsDlg::onLoad);
 }
 
@@ -295,15 +295,15 @@ double previewCurveValue(int curve, int i) {
 }  // namespace
 
 CNoStopColorsDlg::CNoStopColorsDlg(QWidget* parent)
-    : CColorSetDlg("Colori", 135,
-                   {{"Deco 92 (0-700 m)", kelp::kNsCurve1},
-                    {"Deco 92 (701-1500 m)", kelp::kNsCurve2},
-                    {"US Navy", kelp::kNsCurve3},
-                    {"Aladin (0-900 m)", kelp::kNsCurve4},
-                    {"Aladin (1750-2700 m)", kelp::kNsCurve5},
-                    {"Sottofondo", kelp::kNsBackground},
-                    {"Griglia", kelp::kNsLines},
-                    {"Testo", kelp::kNsText}},
+    : CColorSetDlg(QT_TRANSLATE_NOOP("CColorSetDlg", "Colori"), 135,
+                   {{QT_TRANSLATE_NOOP("CColorSetDlg", "Deco 92 (0-700 m)"), kelp::kNsCurve1},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Deco 92 (701-1500 m)"), kelp::kNsCurve2},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "US Navy"), kelp::kNsCurve3},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Aladin (0-900 m)"), kelp::kNsCurve4},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Aladin (1750-2700 m)"), kelp::kNsCurve5},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Sottofondo"), kelp::kNsBackground},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Griglia"), kelp::kNsLines},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Testo"), kelp::kNsText}},
                    {kelp::settings().noStopColors.begin(), kelp::settings().noStopColors.end()},
                    {kelp::defaultNoStopColors().begin(), kelp::defaultNoStopColors().end()},
                    parent) {
@@ -345,12 +345,12 @@ void CNoStopColorsDlg::accept() {
 // ---- statistics colours (137) ----
 
 CStatColorsDlg::CStatColorsDlg(QWidget* parent)
-    : CColorSetDlg("Statistiche colori", 137,
-                   {{"Acqua dolce", kelp::kStFresh},
-                    {"Acqua salata", kelp::kStSea},
-                    {"Camera di ricompressione", kelp::kStChamber},
-                    {"Valori sotto Ø", kelp::kStBelow},
-                    {"Valori sopra Ø", kelp::kStAbove}},
+    : CColorSetDlg(QT_TRANSLATE_NOOP("CColorSetDlg", "Statistiche colori"), 137,
+                   {{QT_TRANSLATE_NOOP("CColorSetDlg", "Acqua dolce"), kelp::kStFresh},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Acqua salata"), kelp::kStSea},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Camera di ricompressione"), kelp::kStChamber},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Valori sotto Ø"), kelp::kStBelow},
+                    {QT_TRANSLATE_NOOP("CColorSetDlg", "Valori sopra Ø"), kelp::kStAbove}},
                    {kelp::settings().statisticsColors.begin(), kelp::settings().statisticsColors.end()},
                    {kelp::defaultStatisticsColors().begin(), kelp::defaultStatisticsColors().end()},
                    parent) {

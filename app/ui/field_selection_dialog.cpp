@@ -10,25 +10,46 @@
 #include "core/settings.h"
 
 namespace {
+// The field names keep the program's German; they translate like every other text.
 const char* const kFieldLabels[25] = {
-    "&Nummer",       "&Datum",        "&Uhrzeit",          "H&öhenbereich",     "&Intervall",
-    "&Wetter",       "&Lufttemperatur", "Anzu&g",          "&Flaschengröße",    "Ma&ximaltiefe",
-    "Dur&chschnittstiefe", "Tauch&zeit", "Wasse&rtemperatur", "Luft&verbrauch", "&AMV",
-    "&Tauchgangstyp", "A&ktivität",   "M&eldungen",        "&Partner",          "K&ommentar",
-    "Anzug&modell",  "F&ülldruck",    "Flasc&henmaterial", "&Sichtweite",       "&Blei"};
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Nummer"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Datum"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Uhrzeit"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "H&öhenbereich"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Intervall"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Wetter"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Lufttemperatur"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "Anzu&g"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Flaschengröße"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "Ma&ximaltiefe"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "Dur&chschnittstiefe"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "Tauch&zeit"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "Wasse&rtemperatur"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "Luft&verbrauch"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&AMV"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Tauchgangstyp"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "A&ktivität"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "M&eldungen"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Partner"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "K&ommentar"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "Anzug&modell"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "F&ülldruck"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "Flasc&henmaterial"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Sichtweite"),
+    QT_TRANSLATE_NOOP("CFieldSelectionDlg", "&Blei")};
 constexpr int kFirstExtended = 20;
 }  // namespace
 
 CFieldSelectionDlg::CFieldSelectionDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("208"));
-  setWindowTitle(QStringLiteral("Datenfelder Ausgabe Hauptfenster"));
+  setWindowTitle(tr("Datenfelder Ausgabe Hauptfenster"));
   auto* top = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
-  auto* extended = new QGroupBox(QStringLiteral("Nur Erweiterter Modus"), this);
+  auto* extended = new QGroupBox(tr("Nur Erweiterter Modus"), this);
   auto* extGrid = new QGridLayout(extended);
   const auto& flags = kelp::settings().fieldSelection;
   for (int i = 0; i < 25; ++i) {
-    auto* box = new QCheckBox(QString::fromUtf8(kFieldLabels[i]), this);
+    auto* box = new QCheckBox(tr(kFieldLabels[i]), this);
     box->setObjectName(QStringLiteral("field%1").arg(i));
     box->setChecked(flags[static_cast<size_t>(i)]);
     boxes_[static_cast<size_t>(i)] = box;
@@ -40,7 +61,7 @@ CFieldSelectionDlg::CFieldSelectionDlg(QWidget* parent) : QDialog(parent) {
   top->addLayout(grid);
   top->addWidget(extended);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   top->addWidget(buttons);

@@ -1,5 +1,6 @@
 #include "app/ui/kelp_doc.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,17 +20,19 @@ int defaultMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
   QMessageBox box(icon, QStringLiteral("Kelp"), text, buttons, parent);
   // The buttons speak the program's language, whatever translations Qt has.
   static const std::pair<QMessageBox::StandardButton, const char*> kTexts[] = {
-      {QMessageBox::Ok, "OK"},   {QMessageBox::Cancel, "Annulla"}, {QMessageBox::Yes, "Sì"},
+      {QMessageBox::Ok, "OK"},
+      {QMessageBox::Cancel, QT_TRANSLATE_NOOP("CKelpDoc", "Annulla")},
+      {QMessageBox::Yes, QT_TRANSLATE_NOOP("CKelpDoc", "Sì")},
       {QMessageBox::No, "No"}};
   for (const auto& [which, label] : kTexts)
-    if (QAbstractButton* b = box.button(which)) b->setText(QString::fromUtf8(label));
+    if (QAbstractButton* b = box.button(which)) b->setText(QCoreApplication::translate("CKelpDoc", label));
   return box.exec();
 }
 
 QString defaultLogbookFile(QWidget* parent, bool save, const QString& suggested) {
-  const QString filter = QStringLiteral("Filetype Kelp (*.log)");
+  const QString filter = QCoreApplication::translate("CKelpDoc", "Filetype Kelp (*.log)");
   if (save) {
-    QFileDialog dlg(parent, QStringLiteral("Salva come"), suggested, filter);
+    QFileDialog dlg(parent, QCoreApplication::translate("CKelpDoc", "Salva come"), suggested, filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(QStringLiteral("log"));
     // The callers ask about an existing file themselves, in the program's words.
@@ -37,7 +40,8 @@ QString defaultLogbookFile(QWidget* parent, bool save, const QString& suggested)
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
     return dlg.selectedFiles().first();
   }
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Apri"), suggested, filter);
+  return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("CKelpDoc", "Apri"), suggested,
+                                      filter);
 }
 
 QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
@@ -108,7 +112,7 @@ kelp::Result CKelpDoc::perform(const QString& text,
   try {
     r = op(m_log);
   } catch (const std::bad_alloc&) {
-    r = kelp::Result::failure("Memoria insufficiente.");
+    r = kelp::Result::failure(tr("Memoria insufficiente.").toStdString());
   }
   if (!r) {
     rec.rollback();
@@ -212,7 +216,7 @@ void CKelpDoc::startUp(const QString& file) {
 bool CKelpDoc::saveModified() {
   if (!m_log.modified) return true;
   const int answer = askUser(m_window, QMessageBox::Question,
-                             QStringLiteral("Salvare le modifiche a %1?").arg(title()),
+                             tr("Salvare le modifiche a %1?").arg(title()),
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   if (answer == QMessageBox::Yes) return fileSave();
   return answer == QMessageBox::No;
@@ -239,14 +243,14 @@ bool CKelpDoc::openFile(const QString& path) {
   m_startUp = false;
   const QString abs = QFileInfo(path).absoluteFilePath();
   if (!QFileInfo(abs).isFile()) {
-    tellUser(m_window, QStringLiteral("Impossibile aprire il logbook\n%1\n\nIl file non esiste.")
+    tellUser(m_window, tr("Impossibile aprire il logbook\n%1\n\nIl file non esiste.")
                            .arg(QDir::toNativeSeparators(abs)));
     return false;
   }
   const kelp::Result r = m_log.loadFile(toUtf8(abs));
   if (!r) {
     // The logbook shown before stays as it was.
-    tellUser(m_window, QStringLiteral("Impossibile aprire il logbook\n%1\n\n%2")
+    tellUser(m_window, tr("Impossibile aprire il logbook\n%1\n\n%2")
                            .arg(QDir::toNativeSeparators(abs), fromUtf8(r.error)));
     return false;
   }
@@ -265,7 +269,7 @@ bool CKelpDoc::fileSave() {
 bool CKelpDoc::saveTo(const QString& p) {
   const kelp::Result r = m_log.saveFile(toUtf8(p));
   if (!r) {
-    tellUser(m_window, QStringLiteral("Impossibile salvare il logbook\n%1\n\n%2")
+    tellUser(m_window, tr("Impossibile salvare il logbook\n%1\n\n%2")
                            .arg(QDir::toNativeSeparators(p), fromUtf8(r.error)));
     return false;
   }
@@ -289,7 +293,7 @@ bool CKelpDoc::fileSaveAs(const QString& path) {
   p = QFileInfo(p).absoluteFilePath();
   if (path.isEmpty() && QFileInfo::exists(p) && p != QFileInfo(fromUtf8(m_log.path)).absoluteFilePath() &&
       askUser(m_window, QMessageBox::Question,
-              QStringLiteral("´%1´ esiste già\nsovrasciverlo?").arg(QDir::toNativeSeparators(p)),
+              tr("´%1´ esiste già\nsovrasciverlo?").arg(QDir::toNativeSeparators(p)),
               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return false;
   return saveTo(p);
@@ -308,7 +312,7 @@ bool CKelpDoc::reload() {
   if (r) clearHistory();  // a failed reload leaves the logbook, and so its history, as they were
   emit documentChanged();
   if (!r) {
-    tellUser(m_window, QStringLiteral("Impossibile aprire il logbook\n%1\n\n%2")
+    tellUser(m_window, tr("Impossibile aprire il logbook\n%1\n\n%2")
                            .arg(QDir::toNativeSeparators(p), fromUtf8(r.error)));
     return false;
   }

@@ -47,7 +47,7 @@ QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
 // plain "Profilo" button.
 class PreviewButton : public QPushButton {
  public:
-  explicit PreviewButton(QWidget* parent) : QPushButton(QStringLiteral("Profilo"), parent) {}
+  explicit PreviewButton(QWidget* parent) : QPushButton(tr("Profilo"), parent) {}
   void setPicture(const QPixmap& p) {
     picture_ = p;
     update();
@@ -94,7 +94,7 @@ CKelpView::CKelpView(Logbook& logbook, QWidget* parent) : QWidget(parent), m_log
 
   buildForm();
 
-  auto* notesLabel = new QLabel(QStringLiteral("Note:"), this);
+  auto* notesLabel = new QLabel(tr("Note:"), this);
   notesLabel->setObjectName(QStringLiteral("notesLabel"));
   m_notes = new QPlainTextEdit(this);
   m_notes->setObjectName(QStringLiteral("1064"));
@@ -109,10 +109,11 @@ CKelpView::CKelpView(Logbook& logbook, QWidget* parent) : QWidget(parent), m_log
 
   m_menu = new QMenu(this);
   const struct { int id; const char* text; int command; } items[] = {
-      {32831, "Crea", kCmdCreateDive}, {32832, "Nuovo", kCmdNewDive},
-      {32833, "Cancella", kCmdDeleteDive}};
+      {32831, QT_TR_NOOP("Crea"), kCmdCreateDive},
+      {32832, QT_TR_NOOP("Nuovo"), kCmdNewDive},
+      {32833, QT_TR_NOOP("Cancella"), kCmdDeleteDive}};
   for (const auto& it : items) {
-    QAction* a = m_menu->addAction(QString::fromUtf8(it.text));
+    QAction* a = m_menu->addAction(tr(it.text));
     a->setObjectName(QString::number(it.id));
     const int command = it.command;
     connect(a, &QAction::triggered, this, [this, command] { emit commandRequested(command); });
@@ -156,8 +157,8 @@ void CKelpView::buildForm() {
     m_units[id] = l;
     return l;
   };
-  auto makeLabel = [&](const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text), m_form);
+  auto makeLabel = [&](const QString& text) {
+    auto* l = new QLabel(text, m_form);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
   };
@@ -174,23 +175,23 @@ void CKelpView::buildForm() {
 
   int row = 0;
   // columns: 0 label, 1 value cell, 2 gap, 3 label, 4 value cell
-  auto pair = [&](const char* l1, QWidget* v1, const char* l2, QWidget* v2) {
-    if (l1) grid->addWidget(makeLabel(l1), row, 0);
+  auto pair = [&](const QString& l1, QWidget* v1, const QString& l2, QWidget* v2) {
+    if (!l1.isEmpty()) grid->addWidget(makeLabel(l1), row, 0);
     if (v1) grid->addWidget(v1, row, 1);
-    if (l2) grid->addWidget(makeLabel(l2), row, 3);
+    if (!l2.isEmpty()) grid->addWidget(makeLabel(l2), row, 3);
     if (v2) grid->addWidget(v2, row, 4);
     ++row;
   };
-  auto wide = [&](const char* l, QWidget* v) {
+  auto wide = [&](const QString& l, QWidget* v) {
     grid->addWidget(makeLabel(l), row, 0);
     grid->addWidget(v, row, 1, 1, 4);
     ++row;
   };
 
-  wide("File:", makeField(1037, 0));
-  pair("Numero imm.:", cell({makeField(1063, numberWidth)}), "Numero tot:",
+  wide(tr("File:"), makeField(1037, 0));
+  pair(tr("Numero imm.:"), cell({makeField(1063, numberWidth)}), tr("Numero tot:"),
        cell({makeField(1038, numberWidth)}));
-  pair("Data:", cell({makeField(1042, numberWidth + 56)}), "Ora:",
+  pair(tr("Data:"), cell({makeField(1042, numberWidth + 56)}), tr("Ora:"),
        cell({makeField(1043, numberWidth)}));
 
   m_computerType = new QLabel(m_form);
@@ -206,27 +207,27 @@ void CKelpView::buildForm() {
   grid->addWidget(cell({m_profileKind}), row, 4);
   ++row;
 
-  wide("Località:", makeField(1044, 0));
-  wide("Luogo:", makeField(1045, 0));
-  pair("Livello mare:", cell({makeField(1047, numberWidth + 60)}), "Intervallo:",
+  wide(tr("Località:"), makeField(1044, 0));
+  wide(tr("Luogo:"), makeField(1045, 0));
+  pair(tr("Livello mare:"), cell({makeField(1047, numberWidth + 60)}), tr("Intervallo:"),
        cell({makeField(1048, numberWidth)}));
-  pair("Meteo:", cell({makeField(1049, numberWidth + 60)}), "Temperatura aria:",
+  pair(tr("Meteo:"), cell({makeField(1049, numberWidth + 60)}), tr("Temperatura aria:"),
        cell({makeField(1050, numberWidth), makeUnit(1362)}));
-  pair("Prof.Max.:", cell({makeField(1053, numberWidth), makeUnit(1364)}), "Prof. media::",
+  pair(tr("Prof.Max.:"), cell({makeField(1053, numberWidth), makeUnit(1364)}), tr("Prof. media::"),
        cell({makeField(1054, numberWidth), makeUnit(1365)}));
-  pair("Tempo imm.:", cell({makeField(1055, numberWidth)}), "Temperatura min.:",
+  pair(tr("Tempo imm.:"), cell({makeField(1055, numberWidth)}), tr("Temperatura min.:"),
        cell({makeField(1056, numberWidth), makeUnit(1366)}));
-  pair("Visibilità:", cell({makeField(1068, numberWidth), makeUnit(1380)}), "Muta:",
+  pair(tr("Visibilità:"), cell({makeField(1068, numberWidth), makeUnit(1380)}), tr("Muta:"),
        cell({makeField(1051, numberWidth + 60)}));
-  pair("Dim bombola:", cell({makeField(1052, numberWidth), makeUnit(1363)}), "Tipo muta:",
+  pair(tr("Dim bombola:"), cell({makeField(1052, numberWidth), makeUnit(1363)}), tr("Tipo muta:"),
        cell({makeField(1071, numberWidth + 60)}));
-  pair("Bombola:", cell({makeField(1070, numberWidth)}), "Pressione:",
+  pair(tr("Bombola:"), cell({makeField(1070, numberWidth)}), tr("Pressione:"),
        cell({makeField(1067, numberWidth), makeUnit(1385)}));
 
   QWidget* weightCell = cell({makeField(1069, numberWidth), makeUnit(1368)});
-  QLabel* weightLabel = makeLabel("Zavorra:");
+  QLabel* weightLabel = makeLabel(tr("Zavorra:"));
   weightLabel->setObjectName(QStringLiteral("1429"));
-  grid->addWidget(makeLabel("Consumo aria.:"), row, 0);
+  grid->addWidget(makeLabel(tr("Consumo aria.:")), row, 0);
   grid->addWidget(cell({makeField(1057, numberWidth), makeUnit(1367),
                         makeField(1058, numberWidth), makeUnit(1360)}),
                   row, 1);
@@ -235,12 +236,12 @@ void CKelpView::buildForm() {
   ++row;
   m_weightRow = {{1069, weightCell}, {1429, weightLabel}, {1368, m_units[1368]}};
 
-  wide("Tipo imm.:", makeField(1059, 0));
-  wide("Attività:", makeField(1060, 0));
-  wide("Allarmi:", makeField(1061, 0));
-  wide("Compagni:", makeField(1062, 0));
-  pair("Media consumo aria.:", cell({makeField(1040, numberWidth), makeUnit(1361)}),
-       "Tempo tot. immersione:", cell({makeField(1041, numberWidth)}));
+  wide(tr("Tipo imm.:"), makeField(1059, 0));
+  wide(tr("Attività:"), makeField(1060, 0));
+  wide(tr("Allarmi:"), makeField(1061, 0));
+  wide(tr("Compagni:"), makeField(1062, 0));
+  pair(tr("Media consumo aria.:"), cell({makeField(1040, numberWidth), makeUnit(1361)}),
+       tr("Tempo tot. immersione:"), cell({makeField(1041, numberWidth)}));
   grid->setRowStretch(row, 1);
 }
 

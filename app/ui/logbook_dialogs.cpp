@@ -1,5 +1,6 @@
 #include "app/ui/logbook_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ int fieldValue(const QLineEdit* e) { return e->text().trimmed().toInt(); }
 QDialogButtonBox* buttons(QDialog* dlg, const QString& okText = {}) {
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dlg);
   box->button(QDialogButtonBox::Ok)->setText(okText.isEmpty() ? QStringLiteral("OK") : okText);
-  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  box->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("CKelpDoc", "Annulla"));
   QObject::connect(box, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
   QObject::connect(box, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
   return box;
@@ -50,36 +51,36 @@ int lastNumber(const kelp::Logbook& lb) { return lb.dives().empty() ? 0 : lb.div
 }  // namespace
 
 CRenumberDlg::CRenumberDlg(int first, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Renumera logbook"));
+  setWindowTitle(tr("Renumera logbook"));
   auto* form = new QFormLayout;
   m_first = numberField(this, "1106", first);
-  form->addRow(QStringLiteral("Inizia con il numero:"), m_first);
+  form->addRow(tr("Inizia con il numero:"), m_first);
   auto* v = new QVBoxLayout(this);
   v->addLayout(form);
-  v->addWidget(buttons(this, QStringLiteral("Rinumera")));
+  v->addWidget(buttons(this, tr("Rinumera")));
 }
 int CRenumberDlg::first() const { return fieldValue(m_first); }
 
 CRenumberRangeDlg::CRenumberRangeDlg(int first, int last, int start, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Rinumera imm"));
+  setWindowTitle(tr("Rinumera imm"));
   auto* form = new QFormLayout;
   m_first = numberField(this, "1389", first);
   m_last = numberField(this, "1390", last);
   m_start = numberField(this, "1391", start);
-  form->addRow(QStringLiteral("Prima imm:"), m_first);
-  form->addRow(QStringLiteral("Ultima imm:"), m_last);
-  form->addRow(QStringLiteral("Nuovo numero iniziale:"), m_start);
+  form->addRow(tr("Prima imm:"), m_first);
+  form->addRow(tr("Ultima imm:"), m_last);
+  form->addRow(tr("Nuovo numero iniziale:"), m_start);
   auto* v = new QVBoxLayout(this);
   v->addLayout(form);
-  v->addWidget(buttons(this, QStringLiteral("Rinumera")));
+  v->addWidget(buttons(this, tr("Rinumera")));
 }
 int CRenumberRangeDlg::first() const { return fieldValue(m_first); }
 int CRenumberRangeDlg::last() const { return fieldValue(m_last); }
 int CRenumberRangeDlg::start() const { return fieldValue(m_start); }
 
 CTimeZoneDlg::CTimeZoneDlg(int first, int last, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Fuso orario"));
+  setWindowTitle(tr("Fuso orario"));
   auto* form = new QFormLayout;
   m_first = numberField(this, "1104", first);
   m_last = numberField(this, "1105", last);
@@ -97,9 +98,9 @@ CTimeZoneDlg::CTimeZoneDlg(int first, int last, QWidget* parent) : QDialog(paren
   signRow->addWidget(m_diff);
   signRow->addWidget(new QLabel(QStringLiteral("HH:MM"), this));
   signRow->addStretch();
-  form->addRow(QStringLiteral("Prima imm:"), m_first);
-  form->addRow(QStringLiteral("Ultima imm:"), m_last);
-  form->addRow(QStringLiteral("Differenza:"), signRow);
+  form->addRow(tr("Prima imm:"), m_first);
+  form->addRow(tr("Ultima imm:"), m_last);
+  form->addRow(tr("Differenza:"), signRow);
   auto* v = new QVBoxLayout(this);
   v->addLayout(form);
   v->addWidget(buttons(this));
@@ -132,12 +133,12 @@ bool CTimeZoneDlg::minutes(int& out) const {
 }
 
 CSelectionLimitsDlg::CSelectionLimitsDlg(int first, int last, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Limiti di selezione"));
+  setWindowTitle(tr("Limiti di selezione"));
   auto* form = new QFormLayout;
   m_first = numberField(this, "1389", first);
   m_last = numberField(this, "1390", last);
-  form->addRow(QStringLiteral("Prima imm:"), m_first);
-  form->addRow(QStringLiteral("Ultima imm:"), m_last);
+  form->addRow(tr("Prima imm:"), m_first);
+  form->addRow(tr("Ultima imm:"), m_last);
   auto* v = new QVBoxLayout(this);
   v->addLayout(form);
   v->addWidget(buttons(this));
@@ -262,7 +263,7 @@ bool selectionCopy(QWidget* parent, CKelpDoc& doc) {
 bool selectionPaste(QWidget* parent, CKelpDoc& doc) {
   if (doc.selectionBuffer().empty()) return false;
   kelp::SelectionBuffer& sel = doc.selectionBuffer();
-  const kelp::Result r = doc.perform(QStringLiteral("Incolla immersioni selezionate"),
+  const kelp::Result r = doc.perform(QCoreApplication::translate("CKelpDoc", "Incolla immersioni selezionate"),
                                      [&sel](kelp::Logbook& l) { return sel.pasteInto(l); });
   doc.logbook().changes.listChanged = true;
   if (!r) {

@@ -1,22 +1,17 @@
 // The Kelp desktop program.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "app/ui/kelp_app.h"
+#include "app/ui/translators.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelp"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kelp"));
   QGuiApplication::setDesktopFileName(QStringLiteral("kelp"));
-  // The program speaks Italian: Qt's own dialogs (file choice, colour picker) follow
-  // when the system has Qt's Italian translation; without it they stay as they are.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QCoreApplication::installTranslator(&qtTexts);
+  // The chosen language: our texts from kelp_<code>.qm, Qt's own dialogs (file choice,
+  // printing, colour picker, message box buttons) from Qt's translation of the same language.
+  kelp::ui::installTranslators(kelp::ui::currentLanguageCode());
 
   QStringList args = QApplication::arguments();
   args.removeFirst();

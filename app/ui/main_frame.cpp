@@ -208,7 +208,7 @@ void CMainFrame::createMenus() {
 }
 
 void CMainFrame::createToolBar() {
-  m_toolBar = new QToolBar(QStringLiteral("Barra utensili"), this);
+  m_toolBar = new QToolBar(tr("Barra utensili"), this);
   m_toolBar->setObjectName(QStringLiteral("toolbar128"));
   m_toolBar->setIconSize(QSize(16, 15));
   for (int id : kelp::toolbarCommands()) {
@@ -231,12 +231,12 @@ void CMainFrame::createStatusBar() {
     statusBar()->addPermanentWidget(l);
     return l;
   };
-  m_capsLabel = mk(QStringLiteral("MAIUSC"));
-  m_numLabel = mk(QStringLiteral("NUM"));
-  m_scrollLabel = mk(QStringLiteral("SCORR"));
+  m_capsLabel = mk(tr("MAIUSC"));
+  m_numLabel = mk(tr("NUM"));
+  m_scrollLabel = mk(tr("SCORR"));
   // The idle text of the message pane: status texts of menus and buttons cover it for a
   // while, and it comes back when they are gone.
-  auto* ready = new QLabel(QStringLiteral("Pronto"), this);
+  auto* ready = new QLabel(tr("Pronto"), this);
   ready->setObjectName(QStringLiteral("readyText"));
   statusBar()->addWidget(ready, 1);
   m_capsLabel->setEnabled(m_caps);
@@ -297,7 +297,7 @@ void CMainFrame::updateCommands() {
 }
 
 void CMainFrame::notAvailable() {
-  tellUser(this, QStringLiteral("Questa funzione non è ancora disponibile."),
+  tellUser(this, tr("Questa funzione non è ancora disponibile."),
            QMessageBox::Information);
 }
 
@@ -415,7 +415,7 @@ void CMainFrame::startExternalApp() {
   // The program's command line is its own quoted path and nothing else: it sees its path as
   // argv[0] and no argument, so a browser or an editor opens empty instead of opening itself.
   if (!QProcess::startDetached(program, {}))
-    tellUser(this, QStringLiteral("Impossibile avviare\n%1").arg(QDir::toNativeSeparators(program)));
+    tellUser(this, tr("Impossibile avviare\n%1").arg(QDir::toNativeSeparators(program)));
 }
 
 // ---- recent files ----
@@ -463,7 +463,7 @@ void CMainFrame::rebuildRecentMenu() {
     connect(a, &QAction::triggered, this, [this, path] {
       if (!QFileInfo(path).isFile()) {
         // Nothing is replaced, so no question: the entry just leaves the list.
-        tellUser(this, QStringLiteral("Impossibile aprire il logbook\n%1\n\nIl file non esiste.")
+        tellUser(this, tr("Impossibile aprire il logbook\n%1\n\nIl file non esiste.")
                            .arg(QDir::toNativeSeparators(path)));
         m_recent.removeAll(path);
         saveRecentFiles();

@@ -33,60 +33,60 @@ W* named(W* w, int id) {
 
 CSettingsDlg::CSettingsDlg(QWidget* parent, const kelp::StringList* suits)
     : QDialog(parent), suits_(suits) {
-  setWindowTitle(QStringLiteral("Impostazioni"));
+  setWindowTitle(tr("Impostazioni"));
   const kelp::Settings& s = kelp::settings();
   auto* top = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   int row = 0;
 
-  grid->addWidget(new QLabel(QStringLiteral("Valuta:"), this), row, 0);
+  grid->addWidget(new QLabel(tr("Valuta:"), this), row, 0);
   currency_ = named(new QLineEdit(q(s.currency), this), 1176);
   currency_->setMaximumWidth(120);
   grid->addWidget(currency_, row++, 1);
 
-  auto* units = new QGroupBox(QStringLiteral("Unità"), this);
+  auto* units = new QGroupBox(tr("Unità"), this);
   auto* unitRow = new QHBoxLayout(units);
-  imperial_ = named(new QRadioButton(QStringLiteral("Imperiali"), units), 1024);
-  metric_ = named(new QRadioButton(QStringLiteral("Metriche"), units), 1025);
+  imperial_ = named(new QRadioButton(tr("Imperiali"), units), 1024);
+  metric_ = named(new QRadioButton(tr("Metriche"), units), 1025);
   (s.unitsMetric ? metric_ : imperial_)->setChecked(true);
   unitRow->addWidget(imperial_);
   unitRow->addWidget(metric_);
   grid->addWidget(units, row++, 0, 1, 3);
 
-  extended_ = named(new QCheckBox(QStringLiteral("In crescendo"), this), 1419);
+  extended_ = named(new QCheckBox(tr("In crescendo"), this), 1419);
   extended_->setChecked(s.extended != 0);
   grid->addWidget(extended_, row++, 0, 1, 3);
-  positions_ = named(new QCheckBox(QStringLiteral("Salva posizione attiva"), this), 1420);
+  positions_ = named(new QCheckBox(tr("Salva posizione attiva"), this), 1420);
   positions_->setChecked(s.savePositions != 0);
   grid->addWidget(positions_, row++, 0, 1, 3);
-  dump_ = named(new QCheckBox(QStringLiteral("Debug"), this), 1454);
+  dump_ = named(new QCheckBox(tr("Debug"), this), 1454);
   dump_->setChecked(s.dump != 0);
   dump_->setVisible(false);
   grid->addWidget(dump_, row++, 0, 1, 3);
 
-  grid->addWidget(new QLabel(QStringLiteral("Internet browser:"), this), row, 0);
+  grid->addWidget(new QLabel(tr("Internet browser:"), this), row, 0);
   browser_ = named(new QLineEdit(q(s.externBrowser), this), 1435);
   grid->addWidget(browser_, row, 1);
-  auto* browseBrowser = named(new QPushButton(QStringLiteral("Cerca"), this), 1438);
+  auto* browseBrowser = named(new QPushButton(tr("Cerca"), this), 1438);
   grid->addWidget(browseBrowser, row++, 2);
   connect(browseBrowser, &QPushButton::clicked, this, [this] {
-    browse(browser_, QStringLiteral("Internet Browser (*.exe);;Alle Dateien (*)"));
+    browse(browser_, tr("Internet Browser (*.exe);;Alle Dateien (*)"));
   });
 
-  grid->addWidget(new QLabel(QStringLiteral("Applicazione esterna:"), this), row, 0);
+  grid->addWidget(new QLabel(tr("Applicazione esterna:"), this), row, 0);
   externFile_ = named(new QLineEdit(q(s.externFile), this), 1436);
   grid->addWidget(externFile_, row, 1);
-  auto* browseExtern = named(new QPushButton(QStringLiteral("Cerca"), this), 1439);
+  auto* browseExtern = named(new QPushButton(tr("Cerca"), this), 1439);
   grid->addWidget(browseExtern, row++, 2);
   connect(browseExtern, &QPushButton::clicked, this, [this] {
-    browse(externFile_, QStringLiteral("Ausführbare Dateien (*.exe);;Alle Dateien (*)"));
+    browse(externFile_, tr("Ausführbare Dateien (*.exe);;Alle Dateien (*)"));
   });
 
-  grid->addWidget(new QLabel(QStringLiteral("Testo del menu:"), this), row, 0);
+  grid->addWidget(new QLabel(tr("Testo del menu:"), this), row, 0);
   menuText_ = named(new QLineEdit(q(s.externName), this), 1437);
   grid->addWidget(menuText_, row++, 1);
 
-  grid->addWidget(new QLabel(QStringLiteral("Porta seriale:"), this), row, 0);
+  grid->addWidget(new QLabel(tr("Porta seriale:"), this), row, 0);
   auto* portRow = new QHBoxLayout;
   port_ = named(new QLineEdit(QString::number(s.comPort), this), 1422);
   port_->setValidator(new QIntValidator(0, 8, port_));
@@ -107,14 +107,14 @@ CSettingsDlg::CSettingsDlg(QWidget* parent, const kelp::StringList* suits)
   top->addLayout(grid);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
-  auto* defaults = named(new QPushButton(QStringLiteral("Default"), this), 1455);
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
+  auto* defaults = named(new QPushButton(tr("Default"), this), 1455);
   buttons->addButton(defaults, QDialogButtonBox::ActionRole);
   connect(defaults, &QPushButton::clicked, this, [this] {
     CDefaultDlg dlg(this, suits_);
     dlg.exec();
   });
-  auto* fields = named(new QPushButton(QStringLiteral("Campi"), this), 1429);
+  auto* fields = named(new QPushButton(tr("Campi"), this), 1429);
   fields->setVisible(false);
   connect(fields, &QPushButton::clicked, this, [this] {
     CFieldSelectionDlg dlg(this);
@@ -142,7 +142,7 @@ void CSettingsDlg::accept() {
   int port = 0;
   if (!kelp::scanInt(port_->text().trimmed().toStdString(), port) || port < 0 || port > 8) {
     QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Immettere un numero intero compreso tra 0 e 8."));
+                         tr("Immettere un numero intero compreso tra 0 e 8."));
     port_->setFocus();
     port_->selectAll();
     return;

@@ -98,7 +98,7 @@ QImage SplashWindow::picture() {
   QFont small(QStringLiteral("Liberation Sans"));
   small.setPixelSize(15);
   p.setFont(small);
-  p.drawText(QRect(30, 110, 300, 24), Qt::AlignLeft, QStringLiteral("Logbook per subacquei"));
+  p.drawText(QRect(30, 110, 300, 24), Qt::AlignLeft, tr("Logbook per subacquei"));
   p.setPen(QColor(200, 225, 240));
   p.drawText(QRect(30, 134, 300, 24), Qt::AlignLeft, QString::fromLatin1(kelp::kVersionText));
   p.setPen(QPen(QColor(255, 255, 255, 120), 1));

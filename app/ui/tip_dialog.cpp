@@ -38,12 +38,12 @@ class Bulb : public QWidget {
 
 TipDialog::TipDialog(QWidget* parent, const std::string& path) : QDialog(parent) {
   setObjectName(QStringLiteral("104"));
-  setWindowTitle(QStringLiteral("Suggerimenti"));
+  setWindowTitle(tr("Suggerimenti"));
   auto* top = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
   row->addWidget(new Bulb(this), 0, Qt::AlignTop);
   auto* column = new QVBoxLayout;
-  auto* heading = new QLabel(QStringLiteral("<b>Lo sapevi che...</b>"), this);
+  auto* heading = new QLabel(tr("<b>Lo sapevi che...</b>"), this);
   column->addWidget(heading);
   text_ = new QLabel(this);
   text_->setObjectName(QStringLiteral("1004"));
@@ -55,11 +55,11 @@ TipDialog::TipDialog(QWidget* parent, const std::string& path) : QDialog(parent)
   row->addLayout(column, 1);
   top->addLayout(row, 1);
 
-  showNext_ = new QCheckBox(QStringLiteral("Mostra al prossimo avvio"), this);
+  showNext_ = new QCheckBox(tr("Mostra al prossimo avvio"), this);
   showNext_->setObjectName(QStringLiteral("1001"));
   showNext_->setChecked(kelp::settings().tipStartUp == 0);
   auto* buttons = new QDialogButtonBox(this);
-  next_ = new QPushButton(QStringLiteral("Prossimo suggerimento"), this);
+  next_ = new QPushButton(tr("Prossimo suggerimento"), this);
   next_->setObjectName(QStringLiteral("1002"));
   buttons->addButton(next_, QDialogButtonBox::ActionRole);
   buttons->addButton(QDialogButtonBox::Ok);

@@ -12,14 +12,14 @@
 
 CWarningDlg::CWarningDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("201"));
-  setWindowTitle(QStringLiteral("Warning"));
+  setWindowTitle(tr("Warning"));
   auto* top = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
   auto* icon = new QLabel(this);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
   row->addWidget(icon, 0, Qt::AlignTop);
   auto* text = new QLabel(
-      QStringLiteral(
+      tr(
           "Kelp è in modalità estesa.\n\n"
           "Le immersioni di questo logbook devono essere inserite e cancellate solo con questo "
           "programma.\n\n"
@@ -33,7 +33,7 @@ CWarningDlg::CWarningDlg(QWidget* parent) : QDialog(parent) {
   text->setMinimumWidth(380);
   row->addWidget(text, 1);
   top->addLayout(row);
-  showAtStart_ = new QCheckBox(QStringLiteral("Mostra questo messaggio all'avvio"), this);
+  showAtStart_ = new QCheckBox(tr("Mostra questo messaggio all'avvio"), this);
   showAtStart_->setObjectName(QStringLiteral("1025"));
   showAtStart_->setChecked(kelp::settings().warnWindow != 0);
   top->addWidget(showAtStart_);
