@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +49,13 @@ void enableGroup(QButtonGroup* g, bool on) {
 }
 
 const int kDefaultWidths[5] = {218, 57, 57, 76, 50};
+
+// A default column width, widened where the column's head would not fit it.
+int fittedWidth(const QTreeWidget* list, int column, int width) {
+  const int margin = list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header());
+  const int head = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
+  return std::max(width, head + 2 * margin);
+}
 
 }  // namespace
 
@@ -138,7 +146,8 @@ CComputerTypesDlg::CComputerTypesDlg(const kelp::Logbook& lb, QWidget* parent)
   m_list->setHeaderLabels({s(62466), s(62768), s(62766), s(62765), s(62767)});
   m_list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
   const auto& saved = kelp::settings().ctypCols;
-  for (int c = 0; c < 5; ++c) m_list->setColumnWidth(c, saved[c] > 10 ? saved[c] : kDefaultWidths[c]);
+  for (int c = 0; c < 5; ++c)
+    m_list->setColumnWidth(c, saved[c] > 10 ? saved[c] : fittedWidth(m_list, c, kDefaultWidths[c]));
   m_list->setContextMenuPolicy(Qt::CustomContextMenu);
   m_list->setMinimumSize(480, 320);
   top->addWidget(m_list, 1);

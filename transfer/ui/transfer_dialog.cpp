@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -45,6 +46,13 @@ const char* const kInfoLabels[9] = {
     QT_TRANSLATE_NOOP("CTransferDlg", "Segnale acustico"), QT_TRANSLATE_NOOP("CTransferDlg", "Unità"),
     QT_TRANSLATE_NOOP("CTransferDlg", "ppO2 massima"), QT_TRANSLATE_NOOP("CTransferDlg", "Riserva aria"),
     QT_TRANSLATE_NOOP("CTransferDlg", "Sensibilità respiro")};
+
+// A default column width, widened where the column's head would not fit it.
+int fittedWidth(const QTreeWidget* list, int column, int width) {
+  const int margin = list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header());
+  const int head = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
+  return std::max(width, head + 2 * margin);
+}
 
 }  // namespace
 
@@ -158,7 +166,7 @@ void CTransferDlg::build() {
   const int widths[7] = {70, 120, 60, 60, 60, 60, 60};
   m_list->setHeaderLabels(heads);
   for (int c = 0; c < 7; ++c) {
-    m_list->setColumnWidth(c, widths[c]);
+    m_list->setColumnWidth(c, fittedWidth(m_list, c, widths[c]));
     m_list->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
   }
   m_list->header()->setStretchLastSection(false);
