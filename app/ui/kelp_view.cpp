@@ -47,7 +47,8 @@ QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
 // plain "Profilo" button.
 class PreviewButton : public QPushButton {
  public:
-  explicit PreviewButton(QWidget* parent) : QPushButton(tr("Profilo"), parent) {}
+  explicit PreviewButton(QWidget* parent)
+      : QPushButton(QCoreApplication::translate("CKelpView", "Profilo"), parent) {}
   void setPicture(const QPixmap& p) {
     picture_ = p;
     update();

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -106,7 +107,7 @@ QButtonGroup* threeWay(QWidget* owner, const QString& title, const int ids[3],
   lay->setContentsMargins(6, 2, 6, 2);
   auto* group = new QButtonGroup(owner);
   for (int k = 0; k < 3; ++k) {
-    auto* radio = new QRadioButton(QString::fromUtf8(labels[k]), *box);
+    auto* radio = new QRadioButton(QCoreApplication::translate("CDiveEditDlg", labels[k]), *box);
     radio->setObjectName(QString::number(ids[k]));
     group->addButton(radio, k);
     lay->addWidget(radio);
@@ -173,7 +174,7 @@ CDiveEditDlg::CDiveEditDlg(const kelp::Logbook& lb, const kelp::DiveRecord& reco
                            QWidget* parent)
     : QDialog(parent), m_log(lb) {
   setObjectName(QStringLiteral("139"));
-  setWindowTitle(QStringLiteral("Crea imm"));
+  setWindowTitle(tr("Crea imm"));
   const kelp::EditorSession& session = kelp::editorSession();
   m_editor = std::make_unique<kelp::DiveEditor>(record, index, kelp::settings().extended != 0,
                                                 session.freeEditing, session.abbreviations,
@@ -204,8 +205,8 @@ void CDiveEditDlg::build() {
   left->setVerticalSpacing(4);
   columns->addLayout(left);
   int row = 0;
-  auto label = [&](const char* text, int r, int c) {
-    auto* l = new QLabel(QString::fromUtf8(text), this);
+  auto label = [&](const QString& text, int r, int c) {
+    auto* l = new QLabel(text, this);
     left->addWidget(l, r, c);
     return l;
   };
@@ -214,24 +215,24 @@ void CDiveEditDlg::build() {
   m_date = edit(this, 1042, 90);
   m_time = edit(this, 1043, 60);
   m_interval = edit(this, 1048, 60);
-  label("Numero:", row, 0);
+  label(tr("Numero:"), row, 0);
   left->addWidget(m_number, row, 1);
-  label("Data:", row, 2);
+  label(tr("Data:"), row, 2);
   left->addWidget(m_date, row, 3);
   ++row;
-  label("Ora:", row, 0);
+  label(tr("Ora:"), row, 0);
   left->addWidget(m_time, row, 1);
-  label("Intervallo:", row, 2);
+  label(tr("Intervallo:"), row, 2);
   left->addWidget(m_interval, row, 3);
   ++row;
 
   m_location = combo(this, 1044, true, kelp::kLocationLimit);
   m_site = combo(this, 1045, true, kelp::kSiteLimit);
   for (QComboBox* c : {m_location, m_site}) c->setMinimumWidth(260);
-  label("Località:", row, 0);
+  label(tr("Località:"), row, 0);
   left->addWidget(m_location, row, 1, 1, 4);
   ++row;
-  label("Luogo:", row, 0);
+  label(tr("Luogo:"), row, 0);
   left->addWidget(m_site, row, 1, 1, 4);
   ++row;
 
@@ -239,21 +240,21 @@ void CDiveEditDlg::build() {
   QStringList levels{QString()};
   for (int i = 1; i <= 4; ++i) levels << q(kelp::altitudeText(i));
   m_altitude = listCombo(this, 1047, levels);
-  m_weather = listCombo(this, 1049, {QString(), QStringLiteral("Limpido"), QStringLiteral("Nuvoloso"),
-                                     QStringLiteral("Incerto"), QStringLiteral("Pioggia"),
-                                     QStringLiteral("Temporale"), QStringLiteral("neve")});
-  label("Livello mare:", row, 0);
+  m_weather = listCombo(this, 1049, {QString(), tr("Limpido"), tr("Nuvoloso"),
+                                     tr("Incerto"), tr("Pioggia"),
+                                     tr("Temporale"), tr("neve")});
+  label(tr("Livello mare:"), row, 0);
   left->addWidget(m_altitude, row, 1, 1, 2);
-  label("Meteo:", row, 3);
+  label(tr("Meteo:"), row, 3);
   left->addWidget(m_weather, row, 4);
   ++row;
 
   m_airTemp = edit(this, 1050);
   m_waterTemp = edit(this, 1058);
-  label("Temperatura aria:", row, 0);
+  label(tr("Temperatura aria:"), row, 0);
   left->addWidget(m_airTemp, row, 1);
   left->addWidget(unit(this, 1362, Quantity::Temperature), row, 2);
-  label("Temp.min.acqua:", row, 3);
+  label(tr("Temp.min.acqua:"), row, 3);
   auto* waterRow = new QHBoxLayout;
   waterRow->addWidget(m_waterTemp);
   waterRow->addWidget(unit(this, 1366, Quantity::Temperature));
@@ -263,21 +264,21 @@ void CDiveEditDlg::build() {
 
   m_maxDepth = edit(this, 1056);
   m_diveTime = edit(this, 1057);
-  label("Prof.max:", row, 0);
+  label(tr("Prof.max:"), row, 0);
   left->addWidget(m_maxDepth, row, 1);
   left->addWidget(unit(this, 1364, Quantity::Depth), row, 2);
-  label("Tempo imm:", row, 3);
+  label(tr("Tempo imm:"), row, 3);
   left->addWidget(m_diveTime, row, 4);
   ++row;
 
-  m_suit = listCombo(this, 1051, {QString(), QStringLiteral("Senza muta"), QStringLiteral("Shorty"),
-                                  QStringLiteral("Salopette"), QStringLiteral("Duo pezzi"),
-                                  QStringLiteral("Semi-stagna"), QStringLiteral("Stagna")});
+  m_suit = listCombo(this, 1051, {QString(), tr("Senza muta"), tr("Shorty"),
+                                  tr("Salopette"), tr("Duo pezzi"),
+                                  tr("Semi-stagna"), tr("Stagna")});
   m_tank = combo(this, 1052, true);
   m_tank->setFixedWidth(90);
-  label("Muta:", row, 0);
+  label(tr("Muta:"), row, 0);
   left->addWidget(m_suit, row, 1, 1, 2);
-  label("Capacità bombola:", row, 3);
+  label(tr("Capacità bombola:"), row, 3);
   auto* tankRow = new QHBoxLayout;
   tankRow->addWidget(m_tank);
   tankRow->addWidget(unit(this, 1363, Quantity::Volume));
@@ -290,7 +291,7 @@ void CDiveEditDlg::build() {
   m_sac->setObjectName(QStringLiteral("1060"));
   m_sac->setMinimumWidth(50);
   m_sac->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label("Consumo aria:", row, 0);
+  label(tr("Consumo aria:"), row, 0);
   left->addWidget(m_consumption, row, 1);
   left->addWidget(unit(this, 1367, Quantity::Pressure), row, 2);
   auto* sacRow = new QHBoxLayout;
@@ -310,23 +311,23 @@ void CDiveEditDlg::build() {
   m_visibility = edit(this, 1068);
   m_suitName = combo(this, 1071, true, kelp::kSuitNameLimit);
   m_suitName->setMinimumWidth(180);
-  m_material = listCombo(this, 1054, {QString(), QStringLiteral("Acciaio"), QStringLiteral("Aluminio")});
-  extendedWidget(label("Zavorra:", row, 0));
+  m_material = listCombo(this, 1054, {QString(), tr("Acciaio"), tr("Aluminio")});
+  extendedWidget(label(tr("Zavorra:"), row, 0));
   left->addWidget(extendedWidget(m_weight), row, 1);
   left->addWidget(extendedWidget(unit(this, 1368, Quantity::Weight)), row, 2);
-  extendedWidget(label("Pressione:", row, 3));
+  extendedWidget(label(tr("Pressione:"), row, 3));
   auto* pressureRow = new QHBoxLayout;
   pressureRow->addWidget(extendedWidget(m_pressure));
   pressureRow->addWidget(extendedWidget(unit(this, 1385, Quantity::Pressure)));
   pressureRow->addStretch();
   left->addLayout(pressureRow, row, 4);
   ++row;
-  extendedWidget(label("Muta:", row, 0));
+  extendedWidget(label(tr("Muta:"), row, 0));
   left->addWidget(extendedWidget(m_suitName), row, 1, 1, 2);
-  extendedWidget(label("Bombola:", row, 3));
+  extendedWidget(label(tr("Bombola:"), row, 3));
   left->addWidget(extendedWidget(m_material), row, 4);
   ++row;
-  extendedWidget(label("Visibilità:", row, 0));
+  extendedWidget(label(tr("Visibilità:"), row, 0));
   left->addWidget(extendedWidget(m_visibility), row, 1);
   left->addWidget(extendedWidget(unit(this, 1365, Quantity::Depth)), row, 2);
   ++row;
@@ -349,37 +350,37 @@ void CDiveEditDlg::build() {
   middle->setVerticalSpacing(2);
   columns->addLayout(middle);
   static const int kKindIds[3] = {1024, 1026, 1027};
-  static const char* const kKind[3] = {"In curva", "Decompressione", "-"};
-  m_kind = threeWay(this, middle, 0, QStringLiteral("Tipo imm."), kKindIds, kKind);
+  static const char* const kKind[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "In curva"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Decompressione"), "-"};
+  m_kind = threeWay(this, middle, 0, tr("Tipo imm."), kKindIds, kKind);
   static const int kAscentIds[3] = {1028, 1029, 1030};
-  static const char* const kAscent[3] = {"Risalita unica", "Risalita multipla", "-"};
-  m_ascent = threeWay(this, middle, 1, QStringLiteral("Risalita"), kAscentIds, kAscent);
+  static const char* const kAscent[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita unica"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita multipla"), "-"};
+  m_ascent = threeWay(this, middle, 1, tr("Risalita"), kAscentIds, kAscent);
   static const int kWaterIds[3] = {1031, 1033, 1032};
-  static const char* const kWater[3] = {"Acqua dolce", "Acqua salata", "Camera di ricompressione"};
-  m_water = threeWay(this, middle, 2, QStringLiteral("Acqua"), kWaterIds, kWater);
+  static const char* const kWater[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua dolce"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua salata"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Camera di ricompressione")};
+  m_water = threeWay(this, middle, 2, tr("Acqua"), kWaterIds, kWater);
   auto* gasRow = new QHBoxLayout;
-  m_nitrox = new QCheckBox(QStringLiteral("Nitrox"), this);
+  m_nitrox = new QCheckBox(tr("Nitrox"), this);
   m_nitrox->setObjectName(QStringLiteral("1075"));
-  m_scr = new QCheckBox(QStringLiteral("SCR"), this);
+  m_scr = new QCheckBox(tr("SCR"), this);
   m_scr->setObjectName(QStringLiteral("1095"));
   gasRow->addWidget(m_nitrox);
   gasRow->addWidget(m_scr);
   gasRow->addStretch();
   middle->addLayout(gasRow, 3, 0);
   static const int kBoatIds[3] = {1025, 1034, 1035};
-  static const char* const kBoat[3] = {"imm da barca", "imm da riva", "-"};
+  static const char* const kBoat[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da barca"), QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da riva"), "-"};
   QGroupBox* boatBox = nullptr;
-  m_boat = threeWay(this, middle, 4, QStringLiteral("Partenza"), kBoatIds, kBoat, &boatBox);
+  m_boat = threeWay(this, middle, 4, tr("Partenza"), kBoatIds, kBoat, &boatBox);
   extendedWidget(boatBox);
   static const int kGuideIds[3] = {1036, 1037, 1038};
-  static const char* const kGuide[3] = {"Con guida", "Con diving", "-"};
+  static const char* const kGuide[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Con guida"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Con diving"), "-"};
   QGroupBox* guideBox = nullptr;
-  m_guide = threeWay(this, middle, 5, QStringLiteral("Accompagnamento"), kGuideIds, kGuide, &guideBox);
+  m_guide = threeWay(this, middle, 5, tr("Accompagnamento"), kGuideIds, kGuide, &guideBox);
   extendedWidget(guideBox);
   middle->setRowStretch(6, 1);
 
   // ---- right: activities
-  auto* actBox = new QGroupBox(QStringLiteral("Attività"), this);
+  auto* actBox = new QGroupBox(tr("Attività"), this);
   auto* act = new QGridLayout(actBox);
   act->setVerticalSpacing(1);
   for (int i = 0; i < 12; ++i) {
@@ -398,10 +399,10 @@ void CDiveEditDlg::build() {
   }
   m_other = combo(this, 1046, true, kelp::kOtherActivityLimit);
   auto* otherRow = new QHBoxLayout;
-  otherRow->addWidget(new QLabel(QStringLiteral("Altro:"), actBox));
+  otherRow->addWidget(new QLabel(tr("Altro:"), actBox));
   otherRow->addWidget(m_other, 1);
   act->addLayout(otherRow, 10, 0, 1, 2);
-  m_abbrev = new QCheckBox(QStringLiteral("Usa abbreviazioni"), actBox);
+  m_abbrev = new QCheckBox(tr("Usa abbreviazioni"), actBox);
   m_abbrev->setObjectName(QStringLiteral("1100"));
   m_abbrev->setChecked(m_editor->abbreviations());
   act->addWidget(m_abbrev, 11, 0, 1, 2);
@@ -416,7 +417,7 @@ void CDiveEditDlg::build() {
   m_results->setObjectName(QStringLiteral("1099"));
   m_results->setWordWrap(true);
   auto* resRow = new QHBoxLayout;
-  resRow->addWidget(new QLabel(QStringLiteral("Risultati:"), this));
+  resRow->addWidget(new QLabel(tr("Risultati:"), this));
   resRow->addWidget(m_results, 1);
   right->addLayout(resRow);
   right->addStretch();
@@ -432,7 +433,7 @@ void CDiveEditDlg::build() {
   m_buddies = new QLineEdit(this);
   m_buddies->setObjectName(QStringLiteral("1102"));
   m_buddies->setValidator(new TypingLimit(m_buddies, kelp::kBuddiesLimit));
-  buddyRow->addWidget(new QLabel(QStringLiteral("Compagni:"), this));
+  buddyRow->addWidget(new QLabel(tr("Compagni:"), this));
   buddyRow->addWidget(m_buddySel);
   buddyRow->addWidget(m_appendBuddy);
   buddyRow->addWidget(m_buddies, 1);
@@ -441,7 +442,7 @@ void CDiveEditDlg::build() {
   connect(m_buddySel, &QComboBox::currentTextChanged, this, &CDiveEditDlg::updateBuddyButton);
   connect(m_buddies, &QLineEdit::textChanged, this, &CDiveEditDlg::updateBuddyButton);
 
-  top->addWidget(new QLabel(QStringLiteral("Note:"), this));
+  top->addWidget(new QLabel(tr("Note:"), this));
   m_notes = new QPlainTextEdit(this);
   m_notes->setObjectName(QStringLiteral("1097"));
   m_notes->setFixedHeight(70);
@@ -451,18 +452,18 @@ void CDiveEditDlg::build() {
 
   // ---- buttons
   auto* buttons = new QHBoxLayout;
-  m_alarms = new QPushButton(QStringLiteral("Allarmi"), this);
+  m_alarms = new QPushButton(tr("Allarmi"), this);
   m_alarms->setObjectName(QStringLiteral("1439"));
   m_alarms->setAutoDefault(false);
-  m_free = new QCheckBox(QStringLiteral("Testo libero"), this);
+  m_free = new QCheckBox(tr("Testo libero"), this);
   m_free->setObjectName(QStringLiteral("1103"));
   m_free->setChecked(m_editor->freeEditing());
-  m_previous = new QPushButton(QStringLiteral("Assumere dati precedente"), this);
+  m_previous = new QPushButton(tr("Assumere dati precedente"), this);
   m_previous->setObjectName(QStringLiteral("1359"));
   m_previous->setAutoDefault(false);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   box->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("IDOK"));
-  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancella"));
+  box->button(QDialogButtonBox::Cancel)->setText(tr("Cancella"));
   box->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("IDCANCEL"));
   connect(box, &QDialogButtonBox::accepted, this, &CDiveEditDlg::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -720,20 +721,20 @@ void CDiveEditDlg::accept() {
 
 CAlarmsDlg::CAlarmsDlg(uint16_t warningFlags, QWidget* parent) : QDialog(parent), m_flags(warningFlags) {
   setObjectName(QStringLiteral("213"));
-  setWindowTitle(QStringLiteral("Allarmi"));
+  setWindowTitle(tr("Allarmi"));
   setMinimumWidth(240);
   static const int kIds[4] = {1440, 1441, 1442, 1443};
-  static const char* const kLabels[4] = {"&RISALITA", "&DECOMPRESSIONE", "&LAVORO", "&SOS"};
+  static const char* const kLabels[4] = {QT_TRANSLATE_NOOP("CAlarmsDlg", "&RISALITA"), QT_TRANSLATE_NOOP("CAlarmsDlg", "&DECOMPRESSIONE"), QT_TRANSLATE_NOOP("CAlarmsDlg", "&LAVORO"), QT_TRANSLATE_NOOP("CAlarmsDlg", "&SOS")};
   static const int kBits[4] = {kelp::kWarnAscent, kelp::kWarnDeco, kelp::kWarnWorkload, kelp::kWarnSos};
   auto* v = new QVBoxLayout(this);
   for (int i = 0; i < 4; ++i) {
-    m_box[i] = new QCheckBox(QString::fromUtf8(kLabels[i]), this);
+    m_box[i] = new QCheckBox(tr(kLabels[i]), this);
     m_box[i]->setObjectName(QString::number(kIds[i]));
     m_box[i]->setChecked((warningFlags >> kBits[i]) & 1u);
     v->addWidget(m_box[i]);
   }
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  box->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   v->addWidget(box);

@@ -59,7 +59,7 @@ QVariant CDiveListModel::headerData(int section, Qt::Orientation orientation, in
 CDiveListDlg::CDiveListDlg(const kelp::Logbook& logbook, std::function<void(int)> goTo, QWidget* parent)
     : QDialog(parent), m_log(logbook), m_goTo(std::move(goTo)) {
   setObjectName(QStringLiteral("159"));
-  setWindowTitle(QStringLiteral("Lista immersioni"));
+  setWindowTitle(tr("Lista immersioni"));
   setSizeGripEnabled(true);
 
   m_model = new CDiveListModel(logbook, this);

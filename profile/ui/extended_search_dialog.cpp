@@ -28,14 +28,14 @@ std::string toStd(const QString& s) { return s.toUtf8().toStdString(); }
 // Dive type radio groups: ids and the diveTypeFlags bit of the first two buttons.
 const int kTypeIds[3][3] = {{1024, 1026, 1027}, {1028, 1029, 1030}, {1031, 1033, 1032}};
 const int kTypeBits[3] = {kelp::kDiveNoStop, kelp::kDiveSingleAscent, kelp::kDiveFreshWater};
-const char* const kTypeLabels[3][3] = {{"In curva", "Decompressione", "-"},
-                                       {"Risalita unica", "Risalita multipla", "-"},
-                                       {"Acqua dolce", "Acqua salata", "-"}};
+const char* const kTypeLabels[3][3] = {{QT_TRANSLATE_NOOP("CExtendedSearchDlg", "In curva"), QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Decompressione"), "-"},
+                                       {QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Risalita unica"), QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Risalita multipla"), "-"},
+                                       {QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Acqua dolce"), QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Acqua salata"), "-"}};
 // Special activities, bits 0 to 7.
 const int kSpecialIds[8] = {1088, 1089, 1093, 1096, 1092, 1090, 1091, 1462};
-const char* const kSpecialLabels[8] = {"Lavoro sub",     "Solitaria",          "In camera di ricom.",
-                                       "Specialità",     "Qualificazione",     "Accettazione esami",
-                                       "Esami",          "Imm con bussola"};
+const char* const kSpecialLabels[8] = {QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Lavoro sub"),     QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Solitaria"),          QT_TRANSLATE_NOOP("CExtendedSearchDlg", "In camera di ricom."),
+                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Specialità"),     QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Qualificazione"),     QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Accettazione esami"),
+                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Esami"),          QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Imm con bussola")};
 
 QString idName(int id) { return QString::number(id); }
 
@@ -69,25 +69,25 @@ CExtendedSearchDlg::CExtendedSearchDlg(const kelp::Logbook& logbook, std::functi
                                        QWidget* parent)
     : QDialog(parent), m_log(logbook), m_goTo(std::move(goTo)) {
   setObjectName(QStringLiteral("155"));
-  setWindowTitle(QStringLiteral("Seleziona file"));
-  auto label = [this](const char* t) { return new QLabel(QString::fromUtf8(t), this); };
+  setWindowTitle(tr("Seleziona file"));
+  auto label = [this](const QString& t) { return new QLabel(t, this); };
   auto unit = [this](kelp::Quantity q) { return new QLabel(fromStd(kelp::unitLabel(q)), this); };
 
   // --- conditions ---
   auto* cond = new QGridLayout;
   cond->setHorizontalSpacing(6);
   int row = 0;
-  auto pair = [&](const char* text, int fromId, int toId, int maxLength, int width, QLabel* unitLabel) {
+  auto pair = [&](const QString& text, int fromId, int toId, int maxLength, int width, QLabel* unitLabel) {
     cond->addWidget(label(text), row, 0);
     auto* h = new QHBoxLayout;
     h->addWidget(edit(std::to_string(fromId).c_str(), maxLength, width));
-    h->addWidget(label("A:"));
+    h->addWidget(label(tr("A:")));
     h->addWidget(edit(std::to_string(toId).c_str(), maxLength, width));
     if (unitLabel) h->addWidget(unitLabel);
     h->addStretch();
     cond->addLayout(h, row++, 1);
   };
-  auto single = [&](const char* text, QWidget* w, QLabel* unitLabel = nullptr) {
+  auto single = [&](const QString& text, QWidget* w, QLabel* unitLabel = nullptr) {
     cond->addWidget(label(text), row, 0);
     if (unitLabel) {
       auto* h = new QHBoxLayout;
@@ -99,43 +99,43 @@ CExtendedSearchDlg::CExtendedSearchDlg(const kelp::Logbook& logbook, std::functi
       cond->addWidget(w, row++, 1);
     }
   };
-  pair("Data", 1155, 1156, 10, 80, nullptr);
-  single("Località:", textCombo("1044", m_log.locationList, 60));
-  single("Luogo:", textCombo("1045", m_log.siteList, 60));
+  pair(tr("Data"), 1155, 1156, 10, 80, nullptr);
+  single(tr("Località:"), textCombo("1044", m_log.locationList, 60));
+  single(tr("Luogo:"), textCombo("1045", m_log.siteList, 60));
   QStringList altitudes{QString()};
   for (int i = 1; i <= 4; ++i) altitudes << fromStd(kelp::altitudeText(i));
-  single("Livello mare:", indexCombo("1047", altitudes));
-  pair("Prof.:", 1161, 1162, 8, 60, unit(kelp::Quantity::Depth));
+  single(tr("Livello mare:"), indexCombo("1047", altitudes));
+  pair(tr("Prof.:"), 1161, 1162, 8, 60, unit(kelp::Quantity::Depth));
   QStringList weathers{QString()};
   for (int i = 1; i <= 6; ++i) weathers << fromStd(kelp::weatherText(i));
-  single("Meteo:", indexCombo("1049", weathers));
-  pair("Tempo imm:", 1164, 1165, 8, 60, nullptr);
+  single(tr("Meteo:"), indexCombo("1049", weathers));
+  pair(tr("Tempo imm:"), 1164, 1165, 8, 60, nullptr);
   QStringList suits{QString()};
   for (int i = 1; i <= 6; ++i) suits << fromStd(kelp::suitText(i));
-  single("Muta:", indexCombo("1051", suits));
-  pair("Consumo aria:", 1166, 1167, 8, 60, unit(kelp::Quantity::AirConsumption));
-  single("Compagni:", textCombo("1053", m_log.buddyList, 80));
+  single(tr("Muta:"), indexCombo("1051", suits));
+  pair(tr("Consumo aria:"), 1166, 1167, 8, 60, unit(kelp::Quantity::AirConsumption));
+  single(tr("Compagni:"), textCombo("1053", m_log.buddyList, 80));
   QComboBox* tank = textCombo("1052", m_log.tankSizeList, 10);
   tank->setMinimumWidth(90);
   tank->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  single("Capacità bombola:", tank, unit(kelp::Quantity::Volume));
-  single("Altro:", textCombo("1046", m_log.otherActivityList, 40));
+  single(tr("Capacità bombola:"), tank, unit(kelp::Quantity::Volume));
+  single(tr("Altro:"), textCombo("1046", m_log.otherActivityList, 40));
 
   // --- dive type, activities, special activities, mode ---
-  auto* typeBox = new QGroupBox(QStringLiteral("Tipo immersione"), this);
+  auto* typeBox = new QGroupBox(tr("Tipo immersione"), this);
   auto* typeGrid = new QGridLayout(typeBox);
   for (int g = 0; g < 3; ++g) {
     m_typeGroups[g] = threeWay(kTypeIds[g], kTypeLabels[g]);
     for (int k = 0; k < 3; ++k) typeGrid->addWidget(m_typeGroups[g]->button(k), g, k);
   }
-  m_nitrox = new QCheckBox(QStringLiteral("Nitrox"), typeBox);
+  m_nitrox = new QCheckBox(tr("Nitrox"), typeBox);
   m_nitrox->setObjectName(QStringLiteral("1075"));
-  m_scr = new QCheckBox(QStringLiteral("SCR"), typeBox);
+  m_scr = new QCheckBox(tr("SCR"), typeBox);
   m_scr->setObjectName(QStringLiteral("1095"));
   typeGrid->addWidget(m_nitrox, 3, 0);
   typeGrid->addWidget(m_scr, 3, 1);
 
-  auto* activityBox = new QGroupBox(QStringLiteral("Attività"), this);
+  auto* activityBox = new QGroupBox(tr("Attività"), this);
   auto* activityGrid = new QGridLayout(activityBox);
   for (int bit = 0; bit < 12; ++bit) {
     auto* c = new QCheckBox(fromStd(kelp::activityBitText(bit)), activityBox);
@@ -143,19 +143,19 @@ CExtendedSearchDlg::CExtendedSearchDlg(const kelp::Logbook& logbook, std::functi
     activityGrid->addWidget(c, bit / 3, bit % 3);
     m_activities.push_back(c);
   }
-  auto* specialBox = new QGroupBox(QStringLiteral("Attività speciali"), this);
+  auto* specialBox = new QGroupBox(tr("Attività speciali"), this);
   auto* specialGrid = new QGridLayout(specialBox);
   for (int i = 0; i < 8; ++i) {
-    auto* c = new QCheckBox(QString::fromUtf8(kSpecialLabels[i]), specialBox);
+    auto* c = new QCheckBox(tr(kSpecialLabels[i]), specialBox);
     c->setObjectName(idName(kSpecialIds[i]));
     specialGrid->addWidget(c, i / 3, i % 3);
     m_specials.push_back(c);
   }
-  auto* modeBox = new QGroupBox(QStringLiteral("Modo"), this);
+  auto* modeBox = new QGroupBox(tr("Modo"), this);
   auto* modeRow = new QHBoxLayout(modeBox);
-  m_and = new QRadioButton(QStringLiteral("AND"), modeBox);
+  m_and = new QRadioButton(tr("AND"), modeBox);
   m_and->setObjectName(QStringLiteral("1139"));
-  m_or = new QRadioButton(QStringLiteral("OR"), modeBox);
+  m_or = new QRadioButton(tr("OR"), modeBox);
   m_or->setObjectName(QStringLiteral("1140"));
   modeRow->addWidget(m_and);
   modeRow->addWidget(m_or);
@@ -175,18 +175,18 @@ CExtendedSearchDlg::CExtendedSearchDlg(const kelp::Logbook& logbook, std::functi
   m_count->setObjectName(QStringLiteral("1158"));
   m_count->setMinimumWidth(50);
   auto* countRow = new QHBoxLayout;
-  countRow->addWidget(label("Calcola immersioni:"));
+  countRow->addWidget(label(tr("Calcola immersioni:")));
   countRow->addWidget(m_count);
   countRow->addStretch();
 
-  m_search = new QPushButton(QStringLiteral("Cerca"), this);
+  m_search = new QPushButton(tr("Cerca"), this);
   m_search->setObjectName(QStringLiteral("1157"));
   m_search->setDefault(true);
-  m_create = new QPushButton(QStringLiteral("Crea file"), this);
+  m_create = new QPushButton(tr("Crea file"), this);
   m_create->setObjectName(QStringLiteral("1160"));
-  m_goToButton = new QPushButton(QStringLiteral("Vai a:"), this);
+  m_goToButton = new QPushButton(tr("Vai a:"), this);
   m_goToButton->setObjectName(QStringLiteral("11"));
-  auto* close = new QPushButton(QStringLiteral("Chiudi"), this);
+  auto* close = new QPushButton(tr("Chiudi"), this);
   close->setObjectName(QStringLiteral("2"));
   m_create->setEnabled(false);
   m_goToButton->setEnabled(false);
@@ -261,7 +261,7 @@ QComboBox* CExtendedSearchDlg::indexCombo(const char* id, const QStringList& ent
 QButtonGroup* CExtendedSearchDlg::threeWay(const int ids[3], const char* const labels[3]) {
   auto* g = new QButtonGroup(this);
   for (int k = 0; k < 3; ++k) {
-    auto* b = new QRadioButton(QString::fromUtf8(labels[k]), this);
+    auto* b = new QRadioButton(tr(labels[k]), this);
     b->setObjectName(idName(ids[k]));
     g->addButton(b, k);
   }
@@ -366,7 +366,7 @@ void CExtendedSearchDlg::createFile() {
   // The search runs again with the conditions as they stand.
   search();
   if (m_found.empty()) {
-    tellUser(this, QStringLiteral("Non ho trovato immersioni relative"), QMessageBox::Information);
+    tellUser(this, tr("Non ho trovato immersioni relative"), QMessageBox::Information);
     return;
   }
   const QString open = fromStd(m_log.path);
@@ -376,18 +376,18 @@ void CExtendedSearchDlg::createFile() {
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".log");
   path = QFileInfo(path).absoluteFilePath();
   if (kelp::isOwnLogbookFile(m_log, toStd(path))) {
-    tellUser(this, QStringLiteral("´%1´ è il logbook aperto.\nScegliere un altro nome per il nuovo file.")
+    tellUser(this, tr("´%1´ è il logbook aperto.\nScegliere un altro nome per il nuovo file.")
                        .arg(QDir::toNativeSeparators(path)));
     return;
   }
   if (QFileInfo::exists(path) &&
       askUser(this, QMessageBox::Question,
-              QStringLiteral("´%1´ esiste già\nsovrasciverlo?").arg(QDir::toNativeSeparators(path)),
+              tr("´%1´ esiste già\nsovrasciverlo?").arg(QDir::toNativeSeparators(path)),
               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
   const kelp::Result r = kelp::writeSelectedDives(m_log, m_found, toStd(path));
   if (!r) {
-    tellUser(this, QStringLiteral("Impossibile salvare il logbook\n%1\n\n%2")
+    tellUser(this, tr("Impossibile salvare il logbook\n%1\n\n%2")
                        .arg(QDir::toNativeSeparators(path), fromStd(r.error)));
     return;
   }

@@ -70,7 +70,7 @@ using dive_form::kSpecialIds;
 
 CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog(parent), m_log(lb) {
   setObjectName(QStringLiteral("202"));
-  setWindowTitle(QStringLiteral("Compila dati immersione"));
+  setWindowTitle(tr("Compila dati immersione"));
   using kelp::Quantity;
   const bool extended = kelp::settings().extended != 0;
   kelp::prepareFillTemplate(kelp::fillTemplate(), extended);
@@ -99,11 +99,11 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   m_first = edit(this, 1413, 70);
   m_last = edit(this, 1414, 70);
   for (QLineEdit* e : {m_first, m_last}) e->setValidator(new QIntValidator(0, 65535, e));
-  label(QStringLiteral("Imm"), row, 0);
+  label(tr("Imm"), row, 0);
   auto* range = new QHBoxLayout;
   range->addWidget(m_first);
   range->addSpacing(8);
-  range->addWidget(new QLabel(QStringLiteral("A:"), this));
+  range->addWidget(new QLabel(tr("A:"), this));
   range->addWidget(m_last);
   range->addStretch();
   grid->addLayout(range, row++, 1, 1, 2);
@@ -112,71 +112,71 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   m_site = textCombo(this, 1045, kelp::kFillTextLimit);
   for (QComboBox* c : {m_location, m_site}) c->setMinimumWidth(240);
   fillFromList(m_location, lb.locationList);
-  label(QStringLiteral("Località:"), row, 0);
+  label(tr("Località:"), row, 0);
   grid->addWidget(m_location, row++, 1, 1, 2);
-  label(QStringLiteral("Luogo:"), row, 0);
+  label(tr("Luogo:"), row, 0);
   grid->addWidget(m_site, row++, 1, 1, 2);
 
-  m_weather = listCombo(this, 1049, {QString(), QStringLiteral("Limpido"), QStringLiteral("Nuvoloso"),
-                                     QStringLiteral("Incerto"), QStringLiteral("Pioggia"),
-                                     QStringLiteral("Temporale"), QStringLiteral("neve")});
-  label(QStringLiteral("Meteo:"), row, 0);
+  m_weather = listCombo(this, 1049, {QString(), tr("Limpido"), tr("Nuvoloso"),
+                                     tr("Incerto"), tr("Pioggia"),
+                                     tr("Temporale"), tr("neve")});
+  label(tr("Meteo:"), row, 0);
   grid->addWidget(m_weather, row++, 1);
   m_airTemp = edit(this, 1050, 70);
-  label(QStringLiteral("Temperatura aria:"), row, 0);
+  label(tr("Temperatura aria:"), row, 0);
   withUnit(m_airTemp, Quantity::Temperature, row++);
-  m_suit = listCombo(this, 1051, {QString(), QStringLiteral("Senza muta"), QStringLiteral("Shorty"),
-                                  QStringLiteral("Salopette"), QStringLiteral("Due pezzi"),
-                                  QStringLiteral("Semi-stagna"), QStringLiteral("Stagna")});
-  label(QStringLiteral("Muta:"), row, 0);
+  m_suit = listCombo(this, 1051, {QString(), tr("Senza muta"), tr("Shorty"),
+                                  tr("Salopette"), tr("Due pezzi"),
+                                  tr("Semi-stagna"), tr("Stagna")});
+  label(tr("Muta:"), row, 0);
   grid->addWidget(m_suit, row++, 1);
   m_suitName = textCombo(this, 1071, kelp::kFillSuitNameLimit);
   fillFromList(m_suitName, lb.suitList);
-  label(QStringLiteral("Tipo muta:"), row, 0);
+  label(tr("Tipo muta:"), row, 0);
   grid->addWidget(m_suitName, row++, 1, 1, 2);
   m_tank = textCombo(this, 1052, 20);
   m_tank->setFixedWidth(90);
   fillFromList(m_tank, lb.tankSizeList);
-  label(QStringLiteral("Capacità bombola:"), row, 0);
+  label(tr("Capacità bombola:"), row, 0);
   withUnit(m_tank, Quantity::Volume, row++);
   m_weight = edit(this, 1069, 70);
-  label(QStringLiteral("Zavorra:"), row, 0);
+  label(tr("Zavorra:"), row, 0);
   withUnit(m_weight, Quantity::Weight, row++);
-  m_material = listCombo(this, 1054, {QString(), QStringLiteral("Acciaio"), QStringLiteral("Aluminio")});
-  label(QStringLiteral("Bombola:"), row, 0);
+  m_material = listCombo(this, 1054, {QString(), tr("Acciaio"), tr("Aluminio")});
+  label(tr("Bombola:"), row, 0);
   grid->addWidget(m_material, row++, 1);
   grid->setRowStretch(row, 1);
 
   auto* middle = new QVBoxLayout;
   columns->addLayout(middle);
   static const int kKindIds[3] = {1024, 1026, 1027};
-  static const char* const kKind[3] = {"In curva", "Decompressione", "-"};
-  m_kind = threeWay(this, middle, QStringLiteral("Tipo imm."), kKindIds, kKind);
+  static const char* const kKind[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "In curva"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Decompressione"), "-"};
+  m_kind = threeWay(this, middle, tr("Tipo imm."), kKindIds, kKind);
   static const int kAscentIds[3] = {1028, 1029, 1030};
-  static const char* const kAscent[3] = {"Risalita unica", "Risalita multipla", "-"};
-  m_ascent = threeWay(this, middle, QStringLiteral("Risalita"), kAscentIds, kAscent);
+  static const char* const kAscent[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita unica"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita multipla"), "-"};
+  m_ascent = threeWay(this, middle, tr("Risalita"), kAscentIds, kAscent);
   static const int kWaterIds[3] = {1031, 1033, 1032};
-  static const char* const kWater[3] = {"Acqua dolce", "Acqua salata", "Camera di ricompressione"};
-  m_water = threeWay(this, middle, QStringLiteral("Acqua"), kWaterIds, kWater);
+  static const char* const kWater[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua dolce"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua salata"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Camera di ricompressione")};
+  m_water = threeWay(this, middle, tr("Acqua"), kWaterIds, kWater);
   auto* gasRow = new QHBoxLayout;
-  m_nitrox = new QCheckBox(QStringLiteral("Nitrox"), this);
+  m_nitrox = new QCheckBox(tr("Nitrox"), this);
   m_nitrox->setObjectName(QStringLiteral("1075"));
-  m_scr = new QCheckBox(QStringLiteral("SCR"), this);
+  m_scr = new QCheckBox(tr("SCR"), this);
   m_scr->setObjectName(QStringLiteral("1095"));
   gasRow->addWidget(m_nitrox);
   gasRow->addWidget(m_scr);
   gasRow->addStretch();
   middle->addLayout(gasRow);
   static const int kBoatIds[3] = {1025, 1034, 1035};
-  static const char* const kBoat[3] = {"imm da barca", "imm da riva", "-"};
+  static const char* const kBoat[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da barca"), QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da riva"), "-"};
   QGroupBox *boatBox = nullptr, *guideBox = nullptr;
-  m_boat = threeWay(this, middle, QStringLiteral("Partenza"), kBoatIds, kBoat, &boatBox);
+  m_boat = threeWay(this, middle, tr("Partenza"), kBoatIds, kBoat, &boatBox);
   static const int kGuideIds[3] = {1036, 1037, 1038};
-  static const char* const kGuide[3] = {"Con guida", "Con diving", "-"};
-  m_guide = threeWay(this, middle, QStringLiteral("Accompagnamento"), kGuideIds, kGuide, &guideBox);
+  static const char* const kGuide[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Con guida"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Con diving"), "-"};
+  m_guide = threeWay(this, middle, tr("Accompagnamento"), kGuideIds, kGuide, &guideBox);
   middle->addStretch();
 
-  auto* actBox = new QGroupBox(QStringLiteral("Attività"), this);
+  auto* actBox = new QGroupBox(tr("Attività"), this);
   auto* act = new QGridLayout(actBox);
   act->setVerticalSpacing(1);
   for (int i = 0; i < 12; ++i) {
@@ -203,13 +203,13 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   for (QCheckBox* c : m_special) c->setEnabled(extended);
 
   auto* buttons = new QHBoxLayout;
-  auto* reset = new QPushButton(QStringLiteral("Ripristina"), this);
+  auto* reset = new QPushButton(tr("Ripristina"), this);
   reset->setObjectName(QStringLiteral("1415"));
   reset->setAutoDefault(false);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Compila"));
+  box->button(QDialogButtonBox::Ok)->setText(tr("Compila"));
   box->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("IDOK"));
-  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  box->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
   connect(box, &QDialogButtonBox::accepted, this, &CFillDivesDlg::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(reset, &QPushButton::clicked, this, [this] {
@@ -296,7 +296,7 @@ void CFillDivesDlg::accept() {
   const kelp::FillTemplate t = collect();
   kelp::fillTemplate() = t;
   if (!kelp::fillRangeSet(t)) {
-    tellUser(this, QStringLiteral("Inserisci imm"));
+    tellUser(this, tr("Inserisci imm"));
     return;
   }
   QDialog::accept();

@@ -19,20 +19,20 @@ namespace {
 QString fromStd(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 const char* const kFieldNames[] = {"fieldLocation", "fieldSite", "fieldBuddies", "fieldActivity"};
-const char* const kFieldLabels[] = {"Località", "Luogo", "Compagni", "Attività"};
+const char* const kFieldLabels[] = {QT_TRANSLATE_NOOP("CFindDiveDlg", "Località"), QT_TRANSLATE_NOOP("CFindDiveDlg", "Luogo"), QT_TRANSLATE_NOOP("CFindDiveDlg", "Compagni"), QT_TRANSLATE_NOOP("CFindDiveDlg", "Attività")};
 
 }  // namespace
 
 CFindDiveDlg::CFindDiveDlg(const kelp::Logbook& logbook, const kelp::LastSearch& last, QWidget* parent)
     : QDialog(parent), m_log(logbook) {
   setObjectName(QStringLiteral("152"));
-  setWindowTitle(QStringLiteral("Cerca immersione"));
+  setWindowTitle(tr("Cerca immersione"));
 
-  auto* fieldBox = new QGroupBox(QStringLiteral("Cerca in"), this);
+  auto* fieldBox = new QGroupBox(tr("Cerca in"), this);
   auto* fieldRow = new QHBoxLayout(fieldBox);
   m_fields = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
-    auto* b = new QRadioButton(QString::fromUtf8(kFieldLabels[i]), fieldBox);
+    auto* b = new QRadioButton(tr(kFieldLabels[i]), fieldBox);
     b->setObjectName(QString::fromLatin1(kFieldNames[i]));
     m_fields->addButton(b, i);
     fieldRow->addWidget(b);
@@ -46,10 +46,10 @@ CFindDiveDlg::CFindDiveDlg(const kelp::Logbook& logbook, const kelp::LastSearch&
   m_text->lineEdit()->setMaxLength(int(kelp::kSearchTextLimit));
   m_text->setMinimumWidth(320);
   auto* textRow = new QHBoxLayout;
-  textRow->addWidget(new QLabel(QStringLiteral("Testo:"), this));
+  textRow->addWidget(new QLabel(tr("Testo:"), this));
   textRow->addWidget(m_text, 1);
 
-  auto* activityBox = new QGroupBox(QStringLiteral("Attività"), this);
+  auto* activityBox = new QGroupBox(tr("Attività"), this);
   auto* grid = new QGridLayout(activityBox);
   m_activities = new QButtonGroup(this);
   for (int i = 0; i < kelp::kActivityChoiceCount; ++i) {
@@ -60,10 +60,10 @@ CFindDiveDlg::CFindDiveDlg(const kelp::Logbook& logbook, const kelp::LastSearch&
   }
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("1"));
   ok->setDefault(true);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancella"), QDialogButtonBox::RejectRole);
+  QPushButton* cancel = buttons->addButton(tr("Cancella"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(QStringLiteral("2"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

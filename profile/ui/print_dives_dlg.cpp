@@ -41,40 +41,40 @@ bool readNumber(const QLineEdit* e, int& out) {
 CPrintDivesDlg::CPrintDivesDlg(const kelp::PrintSelection& selection, bool separator, QWidget* parent)
     : QDialog(parent), m_selection(selection) {
   setObjectName(QStringLiteral("181"));
-  setWindowTitle(QStringLiteral("Stampa immersioni"));
+  setWindowTitle(tr("Stampa immersioni"));
 
-  auto* what = new QGroupBox(QStringLiteral("Stampa"), this);
+  auto* what = new QGroupBox(tr("Stampa"), this);
   auto* whatBox = new QVBoxLayout(what);
   m_mode = new QButtonGroup(this);
   const struct {
     int id;
     const char* text;
     kelp::PrintMode mode;
-  } modes[] = {{1024, "Imm", kelp::PrintMode::Dives},
-               {1026, "Lista imm", kelp::PrintMode::List},
-               {1027, "Copertina", kelp::PrintMode::Cover}};
+  } modes[] = {{1024, QT_TRANSLATE_NOOP("CPrintDivesDlg", "Imm"), kelp::PrintMode::Dives},
+               {1026, QT_TRANSLATE_NOOP("CPrintDivesDlg", "Lista imm"), kelp::PrintMode::List},
+               {1027, QT_TRANSLATE_NOOP("CPrintDivesDlg", "Copertina"), kelp::PrintMode::Cover}};
   for (const auto& m : modes) {
-    auto* b = named(new QRadioButton(QString::fromUtf8(m.text), what), m.id);
+    auto* b = named(new QRadioButton(tr(m.text), what), m.id);
     m_mode->addButton(b, static_cast<int>(m.mode));
     whatBox->addWidget(b);
   }
 
-  auto* how = new QGroupBox(QStringLiteral("Immersioni"), this);
+  auto* how = new QGroupBox(tr("Immersioni"), this);
   auto* howBox = new QVBoxLayout(how);
   m_option = new QButtonGroup(this);
   const struct {
     int id;
     const char* text;
     kelp::SlotOption option;
-  } options[] = {{1028, "Komplett", kelp::SlotOption::Complete},
-                 {1029, "nur Linien (Blanko)", kelp::SlotOption::LinesOnly},
-                 {1030, "Profil eindrucken", kelp::SlotOption::Profile}};
+  } options[] = {{1028, QT_TRANSLATE_NOOP("CPrintDivesDlg", "Komplett"), kelp::SlotOption::Complete},
+                 {1029, QT_TRANSLATE_NOOP("CPrintDivesDlg", "nur Linien (Blanko)"), kelp::SlotOption::LinesOnly},
+                 {1030, QT_TRANSLATE_NOOP("CPrintDivesDlg", "Profil eindrucken"), kelp::SlotOption::Profile}};
   for (const auto& o : options) {
-    auto* b = named(new QRadioButton(QString::fromUtf8(o.text), how), o.id);
+    auto* b = named(new QRadioButton(tr(o.text), how), o.id);
     m_option->addButton(b, static_cast<int>(o.option));
     howBox->addWidget(b);
   }
-  m_separator = named(new QCheckBox(QStringLiteral("Usare seperator"), how), 1457);
+  m_separator = named(new QCheckBox(tr("Usare seperator"), how), 1457);
   m_separator->setChecked(separator);
   howBox->addWidget(m_separator);
 
@@ -85,19 +85,19 @@ CPrintDivesDlg::CPrintDivesDlg(const kelp::PrintSelection& selection, bool separ
   m_first = numberField(this, 1158, selection.firstNumber);
   m_last = numberField(this, 1159, selection.lastNumber);
   auto* numbers = new QHBoxLayout;
-  numbers->addWidget(new QLabel(QStringLiteral("Posizione da:"), this));
+  numbers->addWidget(new QLabel(tr("Posizione da:"), this));
   numbers->addWidget(m_first);
   numbers->addSpacing(12);
-  numbers->addWidget(new QLabel(QStringLiteral("A:"), this));
+  numbers->addWidget(new QLabel(tr("A:"), this));
   numbers->addWidget(m_last);
   numbers->addStretch();
 
-  auto* note = new QLabel(QStringLiteral("Stampa statistiche ed extra dai rispettivi riquadri"), this);
+  auto* note = new QLabel(tr("Stampa statistiche ed extra dai rispettivi riquadri"), this);
   note->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  named(buttons->button(QDialogButtonBox::Ok), 1)->setText(QStringLiteral("OK"));
-  named(buttons->button(QDialogButtonBox::Cancel), 2)->setText(QStringLiteral("Annulla"));
+  named(buttons->button(QDialogButtonBox::Ok), 1)->setText(tr("OK"));
+  named(buttons->button(QDialogButtonBox::Cancel), 2)->setText(tr("Annulla"));
   connect(buttons, &QDialogButtonBox::accepted, this, &CPrintDivesDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -128,7 +128,7 @@ void CPrintDivesDlg::accept() {
     for (QLineEdit* e : {m_first, m_last}) {
       int v = 0;
       if (!readNumber(e, v)) {
-        tellUser(this, QStringLiteral("Immettere un numero intero."));
+        tellUser(this, tr("Immettere un numero intero."));
         e->setFocus();
         e->selectAll();
         return;

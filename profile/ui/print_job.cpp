@@ -1,5 +1,6 @@
 #include "profile/ui/print_job.h"
 
+#include <QCoreApplication>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -57,7 +58,7 @@ bool PrintJob::print() {
     chosen = hooks().choosePrinter(pr, count);
   } else {
     QPrintDialog dlg(&pr, parent_);
-    dlg.setWindowTitle(QStringLiteral("Stampa"));
+    dlg.setWindowTitle(QCoreApplication::translate("PrintJob", "Stampa"));
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, true);
@@ -70,7 +71,7 @@ bool PrintJob::print() {
   if (printed < 0) {
     // The printer or the file chosen in the dialog could not be opened: say so.
     const QString target = pr.outputFileName().isEmpty() ? pr.printerName() : pr.outputFileName();
-    tellUser(parent_, QStringLiteral("Impossibile stampare su %1.").arg(target));
+    tellUser(parent_, QCoreApplication::translate("PrintJob", "Impossibile stampare su %1.").arg(target));
   }
   return printed > 0;
 }
@@ -83,7 +84,7 @@ void PrintJob::preview() {
   pr.setPrintRange(QPrinter::AllPages);
   pr.setFromTo(0, 0);
   QPrintPreviewDialog dlg(&pr, parent_);
-  dlg.setWindowTitle(QStringLiteral("Anteprima Stampa"));
+  dlg.setWindowTitle(QCoreApplication::translate("PrintJob", "Anteprima Stampa"));
   QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
                    [this](QPrinter* target) { paint(*target); });
   if (hooks().showPreview)

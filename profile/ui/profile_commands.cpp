@@ -1,6 +1,8 @@
 // Commands of the profile window, profile creation, split and merge.
 #include "profile/ui/profile_commands.h"
 
+#include <QCoreApplication>
+
 #include "app/command_rules.h"
 #include "app/ui/area_commands.h"
 #include "app/ui/kelp_doc.h"
@@ -12,8 +14,9 @@
 
 namespace {
 QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
-const QString kSplitText = QStringLiteral("Separa immersione");
-const QString kMergeText = QStringLiteral("Unisci immersione");
+// The history's names of the two steps ("Annulla Separa immersione").
+QString splitText() { return QCoreApplication::translate("CSplitDlg", "Separa immersione"); }
+QString mergeText() { return QCoreApplication::translate("CSplitDlg", "Unisci immersione"); }
 }  // namespace
 
 namespace profile_commands {
@@ -37,7 +40,7 @@ bool splitAt(QWidget* parent, CKelpDoc& doc, int minute) {
   if (minute == 0 || pos < 1 || pos > lb.diveCount()) return false;  // no minute chosen: nothing
   const int number = lb.dives()[static_cast<size_t>(pos - 1)].diveNumber;
   const kelp::Result r =
-      doc.perform(kSplitText, [pos, minute](kelp::Logbook& l) { return kelp::splitDive(l, pos, minute); });
+      doc.perform(splitText(), [pos, minute](kelp::Logbook& l) { return kelp::splitDive(l, pos, minute); });
   tellUser(parent, q(r ? kelp::splitDoneMessage(number) : r.error), r ? QMessageBox::Information : QMessageBox::Warning);
   return r.ok;
 }
@@ -62,7 +65,7 @@ bool mergeCurrent(QWidget* parent, CKelpDoc& doc) {
   if (askUser(parent, QMessageBox::Question, q(kelp::mergeDeleteQuestion(second)),
               QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
     return false;
-  const kelp::Result r = doc.perform(kMergeText, [pos](kelp::Logbook& l) { return kelp::mergeDives(l, pos); });
+  const kelp::Result r = doc.perform(mergeText(), [pos](kelp::Logbook& l) { return kelp::mergeDives(l, pos); });
   tellUser(parent, q(r ? kelp::mergeDoneMessage(first, second) : r.error),
            r ? QMessageBox::Information : QMessageBox::Warning);
   return r.ok;

@@ -1,6 +1,7 @@
 #include "profile/ui/profile_dialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +30,8 @@ QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
 constexpr int kSave = 1, kCancel = 2;
 constexpr int kCopy = 1019, kPaste = 1020, kCut = 1021, kRemove = 1022, kDeco = 1023;
 constexpr int kGrid = 1142, kCross = 1143;
-const QString kCreateText = QStringLiteral("Crea profilo immersione");
+// The history's name of a drawn or removed profile ("Annulla Crea profilo immersione").
+QString createText() { return QCoreApplication::translate("CProfileCreateDlg", "Crea profilo immersione"); }
 
 QLabel* valueLabel(QWidget* parent, int id, int width) {
   auto* l = new QLabel(parent);
@@ -50,7 +52,7 @@ const DiveRecord& emptyRecord() {
 
 CProfileCreateDlg::CProfileCreateDlg(CKelpDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
   setObjectName(QStringLiteral("CProfileCreateDlg"));
-  setWindowTitle(QStringLiteral("Crea profilo"));
+  setWindowTitle(tr("Crea profilo"));
   const Logbook& lb = doc.logbook();
   m_position = lb.currentPosition;
   lb.get(m_position, m_work);
@@ -79,12 +81,12 @@ void CProfileCreateDlg::build() {
     const char* label;
     int width;
   };
-  static const Text texts[] = {{1053, "Prof max:", 90},       {1054, "Prof media:", 90},
-                               {1058, "Consumo aria.:", 90},  {1057, "Pressione usata:", 90},
-                               {1046, "Computer:", 170}};
+  static const Text texts[] = {{1053, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Prof max:"), 90},       {1054, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Prof media:"), 90},
+                               {1058, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Consumo aria.:"), 90},  {1057, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Pressione usata:"), 90},
+                               {1046, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Computer:"), 170}};
   int row = 0;
   for (const Text& t : texts) {
-    fields->addWidget(new QLabel(QString::fromUtf8(t.label), this), row, 0);
+    fields->addWidget(new QLabel(tr(t.label), this), row, 0);
     m_texts[t.id] = valueLabel(this, t.id, t.width);
     fields->addWidget(m_texts[t.id], row, 1);
     ++row;
@@ -94,10 +96,10 @@ void CProfileCreateDlg::build() {
   auto* cursor = new QGridLayout;
   cursor->setVerticalSpacing(2);
   static const std::pair<int, const char*> cursorTexts[] = {
-      {1147, "Tempo:"}, {1146, "Max:"}, {1148, "Prof.:"}, {1149, "Bombola:"}};
+      {1147, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Tempo:")}, {1146, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Max:")}, {1148, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Prof.:")}, {1149, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Bombola:")}};
   row = 0;
   for (const auto& [id, label] : cursorTexts) {
-    cursor->addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
+    cursor->addWidget(new QLabel(tr(label), this), row, 0);
     m_texts[id] = valueLabel(this, id, 76);
     m_texts[id]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cursor->addWidget(m_texts[id], row, 1);
@@ -116,20 +118,20 @@ void CProfileCreateDlg::build() {
     const char* text;
     int row, col;
   };
-  static const Btn btns[] = {{kSave, "Salva", 0, 0},   {kCancel, "Cancella", 0, 1}, {kRemove, "Taglia profilo", 0, 2},
-                             {kCopy, "Copia", 1, 0},   {kPaste, "Incolla", 1, 1},   {kCut, "Taglia", 1, 2},
-                             {kDeco, "Deco 92", 2, 0}};
+  static const Btn btns[] = {{kSave, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Salva"), 0, 0},   {kCancel, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Cancella"), 0, 1}, {kRemove, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Taglia profilo"), 0, 2},
+                             {kCopy, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Copia"), 1, 0},   {kPaste, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Incolla"), 1, 1},   {kCut, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Taglia"), 1, 2},
+                             {kDeco, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Deco 92"), 2, 0}};
   for (const Btn& b : btns) {
-    auto* w = new QPushButton(QString::fromUtf8(b.text), this);
+    auto* w = new QPushButton(tr(b.text), this);
     w->setObjectName(QString::number(b.id));
     w->setAutoDefault(false);
     m_buttons[b.id] = w;
     buttons->addWidget(w, b.row, b.col);
   }
-  auto* grid = new QCheckBox(QStringLiteral("Griglia"), this);
+  auto* grid = new QCheckBox(tr("Griglia"), this);
   grid->setObjectName(QString::number(kGrid));
   grid->setChecked(settings().grid != 0);
-  auto* cross = new QCheckBox(QStringLiteral("Incrocio"), this);
+  auto* cross = new QCheckBox(tr("Incrocio"), this);
   cross->setObjectName(QString::number(kCross));
   cross->setChecked(settings().crossHair != 0);
   buttons->addWidget(grid, 2, 1);
@@ -229,7 +231,7 @@ void CProfileCreateDlg::mouseAt(const QPoint& pos, bool leftButton) {
 void CProfileCreateDlg::onSave() {
   const int pos = m_position;
   const DiveRecord work = m_work;
-  const Result r = m_doc.perform(kCreateText, [pos, work](Logbook& lb) { return saveHandMadeProfile(lb, pos, work); });
+  const Result r = m_doc.perform(createText(), [pos, work](Logbook& lb) { return saveHandMadeProfile(lb, pos, work); });
   if (!r) {
     tellUser(this, q(r.error));
     return;
@@ -238,11 +240,11 @@ void CProfileCreateDlg::onSave() {
 }
 
 void CProfileCreateDlg::onRemoveProfile() {
-  if (askUser(this, QMessageBox::Question, QStringLiteral("Cancella profilo?"), QMessageBox::Ok | QMessageBox::Cancel) !=
+  if (askUser(this, QMessageBox::Question, tr("Cancella profilo?"), QMessageBox::Ok | QMessageBox::Cancel) !=
       QMessageBox::Ok)
     return;
   const int pos = m_position;
-  const Result r = m_doc.perform(kCreateText, [pos](Logbook& lb) { return removeHandMadeProfile(lb, pos); });
+  const Result r = m_doc.perform(createText(), [pos](Logbook& lb) { return removeHandMadeProfile(lb, pos); });
   if (!r) {
     tellUser(this, q(r.error));
     return;
@@ -254,7 +256,7 @@ void CProfileCreateDlg::onDeco92() {
   if (m_cursor < kDeco92MinCursor) return;
   const Deco92Planner planner = deco92Planner();
   if (!planner) {
-    tellUser(this, QStringLiteral("Il calcolatore DECO 92 non è ancora disponibile."), QMessageBox::Information);
+    tellUser(this, tr("Il calcolatore DECO 92 non è ancora disponibile."), QMessageBox::Information);
     return;
   }
   std::string message;
@@ -281,7 +283,7 @@ QPushButton* CProfileCreateDlg::button(int id) const {
 
 CSplitDlg::CSplitDlg(CKelpDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
   setObjectName(QStringLiteral("CSplitDlg"));
-  setWindowTitle(QStringLiteral("Salta immersione"));
+  setWindowTitle(tr("Salta immersione"));
   m_position = doc.logbook().currentPosition;
   auto* outer = new QVBoxLayout(this);
   m_graph = new CGraphArea(
@@ -295,7 +297,7 @@ CSplitDlg::CSplitDlg(CKelpDoc& doc, QWidget* parent) : QDialog(parent), m_doc(do
   m_graph->setHorizontalLine(settings().crossHair != 0);
   outer->addWidget(m_graph, 1);
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Salta imm fino al minuto:"), this));
+  row->addWidget(new QLabel(tr("Salta imm fino al minuto:"), this));
   m_field = new QLineEdit(this);
   m_field->setObjectName(QStringLiteral("1178"));
   m_field->setReadOnly(true);
@@ -303,9 +305,9 @@ CSplitDlg::CSplitDlg(CKelpDoc& doc, QWidget* parent) : QDialog(parent), m_doc(do
   m_field->setAlignment(Qt::AlignRight);
   row->addWidget(m_field);
   row->addStretch();
-  auto* ok = new QPushButton(QStringLiteral("Salta"), this);
+  auto* ok = new QPushButton(tr("Salta"), this);
   ok->setObjectName(QStringLiteral("1"));
-  auto* cancel = new QPushButton(QStringLiteral("Cancella"), this);
+  auto* cancel = new QPushButton(tr("Cancella"), this);
   cancel->setObjectName(QStringLiteral("2"));
   row->addWidget(ok);
   row->addWidget(cancel);

@@ -1,5 +1,6 @@
 #include "profile/ui/profile_graph.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -46,7 +47,8 @@ void drawScale(QPainter& p, int x, double full, const std::vector<ScaleLabel>& l
     gaugeRimPoint(cx, cy, 39, a, x2, y2);
     gaugeRimPoint(cx, cy, 25, a, tx, ty);
     p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-    p.drawText(QRectF(tx - 14, ty - 6, 28, 12), Qt::AlignCenter, QString::fromUtf8(l.text));
+    p.drawText(QRectF(tx - 14, ty - 6, 28, 12), Qt::AlignCenter,
+               QCoreApplication::translate("CGaugePanel", l.text));
   }
 }
 
@@ -131,7 +133,12 @@ void drawGaugeFaces(QPainter& p, bool metricUnits, bool tinted) {
     drawScale(p, kGaugeX[2], s.pressure, {{50, "50"}, {100, "100"}, {150, "150"}, {200, "200"}, {250, "250"}});
   } else {
     drawScale(p, kGaugeX[0], s.consumption,
-              {{0.33, "0,33"}, {0.66, "0,66"}, {1.0, "1,00"}, {1.33, "1.33"}, {1.66, "1,66"}});
+              // the decimal mark follows the language
+              {{0.33, QT_TRANSLATE_NOOP("CGaugePanel", "0,33")},
+               {0.66, QT_TRANSLATE_NOOP("CGaugePanel", "0,66")},
+               {1.0, QT_TRANSLATE_NOOP("CGaugePanel", "1,00")},
+               {1.33, QT_TRANSLATE_NOOP("CGaugePanel", "1.33")},
+               {1.66, QT_TRANSLATE_NOOP("CGaugePanel", "1,66")}});
     drawScale(p, kGaugeX[1], s.depth,
               {{30, "30"}, {60, "60"}, {90, "90"}, {120, "120"}, {150, "150"}, {180, "180"}, {210, "210"}});
     drawScale(p, kGaugeX[2], s.pressure,

@@ -121,7 +121,7 @@ WindowPlacement windowPlacementOf(const QWidget* w, bool withMaximized) {
 
 CDisplWindow::CDisplWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
   setObjectName(QStringLiteral("CDisplWindow"));
-  setWindowTitle(QStringLiteral("Dati immersione"));
+  setWindowTitle(tr("Dati immersione"));
   setModal(false);
   auto* grid = new QGridLayout(this);
   struct Row {
@@ -130,18 +130,18 @@ CDisplWindow::CDisplWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     int unit;  // 0: none; else the quantity + 1
   };
   static const Row rows[] = {
-      {1042, "Data:", 0},        {1043, "Ora:", 0},
-      {1044, "Località:", 0},    {1045, "Luogo:", 0},
-      {1046, "Computer:", 0},    {1052, "Bombola:", int(Quantity::Volume) + 1},
-      {1053, "Prof max:", int(Quantity::Depth) + 1}, {1054, "Prof media:", int(Quantity::Depth) + 1},
-      {1055, "Tempo imm.:", 0},  {1056, "Temperatura:", int(Quantity::Temperature) + 1},
-      {1057, "Consumo aria.:", int(Quantity::Pressure) + 1}, {1058, "AMV:", int(Quantity::AirConsumption) + 1},
-      {1059, "Tipo imm.:", 0},   {1060, "Attività:", 0},
-      {1061, "Allarmi:", 0},     {1062, "Compagni:", 0},
+      {1042, QT_TRANSLATE_NOOP("CDisplWindow", "Data:"), 0},        {1043, QT_TRANSLATE_NOOP("CDisplWindow", "Ora:"), 0},
+      {1044, QT_TRANSLATE_NOOP("CDisplWindow", "Località:"), 0},    {1045, QT_TRANSLATE_NOOP("CDisplWindow", "Luogo:"), 0},
+      {1046, QT_TRANSLATE_NOOP("CDisplWindow", "Computer:"), 0},    {1052, QT_TRANSLATE_NOOP("CDisplWindow", "Bombola:"), int(Quantity::Volume) + 1},
+      {1053, QT_TRANSLATE_NOOP("CDisplWindow", "Prof max:"), int(Quantity::Depth) + 1}, {1054, QT_TRANSLATE_NOOP("CDisplWindow", "Prof media:"), int(Quantity::Depth) + 1},
+      {1055, QT_TRANSLATE_NOOP("CDisplWindow", "Tempo imm.:"), 0},  {1056, QT_TRANSLATE_NOOP("CDisplWindow", "Temperatura:"), int(Quantity::Temperature) + 1},
+      {1057, QT_TRANSLATE_NOOP("CDisplWindow", "Consumo aria.:"), int(Quantity::Pressure) + 1}, {1058, QT_TRANSLATE_NOOP("CDisplWindow", "AMV:"), int(Quantity::AirConsumption) + 1},
+      {1059, QT_TRANSLATE_NOOP("CDisplWindow", "Tipo imm.:"), 0},   {1060, QT_TRANSLATE_NOOP("CDisplWindow", "Attività:"), 0},
+      {1061, QT_TRANSLATE_NOOP("CDisplWindow", "Allarmi:"), 0},     {1062, QT_TRANSLATE_NOOP("CDisplWindow", "Compagni:"), 0},
   };
   int r = 0;
   for (const Row& row : rows) {
-    grid->addWidget(new QLabel(QString::fromUtf8(row.label), this), r, 0);
+    grid->addWidget(new QLabel(tr(row.label), this), r, 0);
     auto* e = new QLineEdit(this);
     e->setObjectName(QString::number(row.id));
     e->setReadOnly(true);
@@ -209,7 +209,7 @@ QString CDisplWindow::fieldText(int id) const {
 
 CProfileWnd::CProfileWnd(CKelpDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc), m_log(doc.logbook()) {
   setObjectName(QStringLiteral("CProfileWnd"));
-  setWindowTitle(QStringLiteral("Profilo immersione"));
+  setWindowTitle(tr("Profilo immersione"));
   setSizeGripEnabled(true);
   buildControls();
   resize(1000, 660);
@@ -259,15 +259,15 @@ void CProfileWnd::buildControls() {
     int width;
   };
   static const Text texts[] = {
-      {1042, "Data:", 0, 140},         {1044, "Località:", 0, 140},
-      {1045, "Luogo:", 0, 140},        {1053, "Prof max:", int(Quantity::Depth) + 1, 60},
-      {1054, "Prof media:", int(Quantity::Depth) + 1, 60},
-      {1056, "Temperatura:", int(Quantity::Temperature) + 1, 60},
-      {1058, "Consumo aria.:", int(Quantity::AirConsumption) + 1, 60},
+      {1042, QT_TRANSLATE_NOOP("CProfileWnd", "Data:"), 0, 140},         {1044, QT_TRANSLATE_NOOP("CProfileWnd", "Località:"), 0, 140},
+      {1045, QT_TRANSLATE_NOOP("CProfileWnd", "Luogo:"), 0, 140},        {1053, QT_TRANSLATE_NOOP("CProfileWnd", "Prof max:"), int(Quantity::Depth) + 1, 60},
+      {1054, QT_TRANSLATE_NOOP("CProfileWnd", "Prof media:"), int(Quantity::Depth) + 1, 60},
+      {1056, QT_TRANSLATE_NOOP("CProfileWnd", "Temperatura:"), int(Quantity::Temperature) + 1, 60},
+      {1058, QT_TRANSLATE_NOOP("CProfileWnd", "Consumo aria.:"), int(Quantity::AirConsumption) + 1, 60},
   };
   int row = 0;
   for (const Text& t : texts) {
-    info->addWidget(new QLabel(QString::fromUtf8(t.label), panel), row, 0);
+    info->addWidget(new QLabel(tr(t.label), panel), row, 0);
     QLabel* v = valueLabel(panel, t.id, t.width);
     m_texts[t.id] = v;
     auto* line = new QHBoxLayout;
@@ -291,10 +291,10 @@ void CProfileWnd::buildControls() {
   auto* cursor = new QGridLayout;
   cursor->setVerticalSpacing(2);
   static const std::pair<int, const char*> cursorTexts[] = {
-      {1147, "Tempo:"}, {1146, "Max:"}, {1148, "Prof.:"}, {1149, "Bombola:"}};
+      {1147, QT_TRANSLATE_NOOP("CProfileWnd", "Tempo:")}, {1146, QT_TRANSLATE_NOOP("CProfileWnd", "Max:")}, {1148, QT_TRANSLATE_NOOP("CProfileWnd", "Prof.:")}, {1149, QT_TRANSLATE_NOOP("CProfileWnd", "Bombola:")}};
   row = 0;
   for (const auto& [id, label] : cursorTexts) {
-    cursor->addWidget(new QLabel(QString::fromUtf8(label), panel), row, 0);
+    cursor->addWidget(new QLabel(tr(label), panel), row, 0);
     QLabel* v = valueLabel(panel, id, 76, kCursorBack);
     v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_texts[id] = v;
@@ -309,7 +309,7 @@ void CProfileWnd::buildControls() {
   barBox->setSpacing(0);
   m_bars = new CBarChart(panel);
   barBox->addWidget(m_bars, 0, Qt::AlignTop);
-  auto* scale = new QLabel(QStringLiteral("max\n\n\n\n0"), panel);
+  auto* scale = new QLabel(tr("max\n\n\n\n0"), panel);
   scale->setObjectName(QStringLiteral("1154"));
   scale->setFixedSize(28, 88);
   scale->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -331,7 +331,7 @@ void CProfileWnd::buildControls() {
   auto* captions = new QHBoxLayout;
   captions->setSpacing(0);
   m_pressureCaption = new QLabel(panel);
-  for (QLabel* c : {new QLabel(QStringLiteral("Consumo aria"), panel), new QLabel(QStringLiteral("Profondita'"), panel),
+  for (QLabel* c : {new QLabel(tr("Consumo aria"), panel), new QLabel(tr("Profondita'"), panel),
                     m_pressureCaption}) {
     c->setAlignment(Qt::AlignCenter);
     c->setFixedWidth(86);
@@ -352,13 +352,13 @@ void CProfileWnd::buildControls() {
     int row, col;
   };
   static const Btn btns[] = {
-      {kCopy, "Copia", false, 0, 0},      {kPaste, "Incolla", false, 0, 1},  {kCut, "Taglia", false, 1, 0},
-      {kColors, "Colori", false, 1, 1},   {kDeco, "Deco 92", false, 2, 0},   {kGrid, "Griglia", true, 2, 1},
-      {kCross, "Incrocia", true, 3, 0},   {kAverage, "Prof.media", true, 3, 1}, {kMore, "Altro", true, 4, 0},
-      {kChiudi, "Chiudi", false, 4, 1},
+      {kCopy, QT_TRANSLATE_NOOP("CProfileWnd", "Copia"), false, 0, 0},      {kPaste, QT_TRANSLATE_NOOP("CProfileWnd", "Incolla"), false, 0, 1},  {kCut, QT_TRANSLATE_NOOP("CProfileWnd", "Taglia"), false, 1, 0},
+      {kColors, QT_TRANSLATE_NOOP("CProfileWnd", "Colori"), false, 1, 1},   {kDeco, QT_TRANSLATE_NOOP("CProfileWnd", "Deco 92"), false, 2, 0},   {kGrid, QT_TRANSLATE_NOOP("CProfileWnd", "Griglia"), true, 2, 1},
+      {kCross, QT_TRANSLATE_NOOP("CProfileWnd", "Incrocia"), true, 3, 0},   {kAverage, QT_TRANSLATE_NOOP("CProfileWnd", "Prof.media"), true, 3, 1}, {kMore, QT_TRANSLATE_NOOP("CProfileWnd", "Altro"), true, 4, 0},
+      {kChiudi, QT_TRANSLATE_NOOP("CProfileWnd", "Chiudi"), false, 4, 1},
   };
   for (const Btn& b : btns) {
-    auto* w = new QPushButton(QString::fromUtf8(b.text), panel);
+    auto* w = new QPushButton(tr(b.text), panel);
     w->setObjectName(QString::number(b.id));
     w->setCheckable(b.checkable);
     w->setAutoDefault(false);
@@ -569,7 +569,7 @@ void CProfileWnd::onDeco92() {
   if (m_cursor < kDeco92MinCursor) return;
   const Deco92Planner planner = deco92Planner();
   if (!planner) {
-    tellUser(this, QStringLiteral("Il calcolatore DECO 92 non è ancora disponibile."), QMessageBox::Information);
+    tellUser(this, tr("Il calcolatore DECO 92 non è ancora disponibile."), QMessageBox::Information);
     return;
   }
   std::string message;

@@ -17,14 +17,14 @@
 
 namespace {
 
-const char* const kFieldLabels[] = {"Località", "Luogo", "Compagno", "Note", "Modello muta"};
+const char* const kFieldLabels[] = {QT_TRANSLATE_NOOP("CReplaceDlg", "Località"), QT_TRANSLATE_NOOP("CReplaceDlg", "Luogo"), QT_TRANSLATE_NOOP("CReplaceDlg", "Compagno"), QT_TRANSLATE_NOOP("CReplaceDlg", "Note"), QT_TRANSLATE_NOOP("CReplaceDlg", "Modello muta")};
 
 }  // namespace
 
 CReplaceDlg::CReplaceDlg(const kelp::Logbook& logbook, ReplaceFn replace, QWidget* parent)
     : QDialog(parent), m_log(logbook), m_replace(std::move(replace)) {
   setObjectName(QStringLiteral("195"));
-  setWindowTitle(QStringLiteral("trova e sostituisci"));
+  setWindowTitle(tr("trova e sostituisci"));
 
   m_old = new QLineEdit(this);
   m_old->setObjectName(QStringLiteral("1388"));
@@ -35,16 +35,16 @@ CReplaceDlg::CReplaceDlg(const kelp::Logbook& logbook, ReplaceFn replace, QWidge
     e->setMinimumWidth(280);
   }
   auto* texts = new QGridLayout;
-  texts->addWidget(new QLabel(QStringLiteral("Cerca:"), this), 0, 0);
+  texts->addWidget(new QLabel(tr("Cerca:"), this), 0, 0);
   texts->addWidget(m_old, 0, 1);
-  texts->addWidget(new QLabel(QStringLiteral("Sostituisci con:"), this), 1, 0);
+  texts->addWidget(new QLabel(tr("Sostituisci con:"), this), 1, 0);
   texts->addWidget(m_new, 1, 1);
 
-  auto* fieldBox = new QGroupBox(QStringLiteral("Campo"), this);
+  auto* fieldBox = new QGroupBox(tr("Campo"), this);
   auto* fieldRow = new QHBoxLayout(fieldBox);
   m_field = new QButtonGroup(this);
   for (int i = 0; i < kelp::kReplaceFieldCount; ++i) {
-    auto* b = new QRadioButton(QString::fromUtf8(kFieldLabels[i]), fieldBox);
+    auto* b = new QRadioButton(tr(kFieldLabels[i]), fieldBox);
     b->setObjectName(QString::number(1024 + i));
     m_field->addButton(b, i);
     fieldRow->addWidget(b);
@@ -55,13 +55,13 @@ CReplaceDlg::CReplaceDlg(const kelp::Logbook& logbook, ReplaceFn replace, QWidge
   m_results = makeTabRowList(this, "1039", {24});
   m_results->setMinimumSize(460, 240);
 
-  m_search = new QPushButton(QStringLiteral("Cerca"), this);
+  m_search = new QPushButton(tr("Cerca"), this);
   m_search->setObjectName(QStringLiteral("1386"));
   m_search->setDefault(true);
-  m_replaceButton = new QPushButton(QStringLiteral("Sostituisci"), this);
+  m_replaceButton = new QPushButton(tr("Sostituisci"), this);
   m_replaceButton->setObjectName(QStringLiteral("1387"));
   m_replaceButton->setEnabled(false);
-  auto* close = new QPushButton(QStringLiteral("Chiudi"), this);
+  auto* close = new QPushButton(tr("Chiudi"), this);
   close->setObjectName(QStringLiteral("2"));
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(m_search);

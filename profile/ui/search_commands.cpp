@@ -1,4 +1,5 @@
 // Commands of the dive list, the searches and the selection file.
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/command_rules.h"
@@ -56,7 +57,7 @@ void searchOn(CMainFrame& frame, bool forward) {
 
 void searchReplace(CMainFrame& frame) {
   CKelpDoc& doc = *frame.document();
-  const QString text = QStringLiteral("Sostituisci");
+  const QString text = QCoreApplication::translate("CReplaceDlg", "Sostituisci");
   CReplaceDlg dlg(
       doc.logbook(),
       [&doc, text](int field, const std::string& oldText, const std::string& newText) {

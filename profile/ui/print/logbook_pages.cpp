@@ -1,5 +1,6 @@
 #include "profile/ui/print/logbook_pages.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
@@ -20,7 +21,7 @@ const QColor kWarning(128, 0, 64);
 const QColor kRadio(255, 192, 0);
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-QString label(const char* text) { return QString::fromUtf8(text) + QLatin1Char(':'); }
+QString label(const char* text) { return QCoreApplication::translate("LogbookPages", text) + QLatin1Char(':'); }
 
 std::string stored(const char* field, size_t size) {
   size_t n = 0;
@@ -113,8 +114,8 @@ void LogbookPages::paintSlot(QPainter& p, const DiveRecord& r, int top, int heig
   p.setPen(QPen(Qt::black, 2));
   p.setFont(printFont(Face::Sans, 9, true));
   const bool values = option_ != SlotOption::LinesOnly;
-  const QString number = values ? label("Numero imm") + QLatin1Char(' ') + QString::number(r.diveNumber)
-                                 : label("Numero imm");
+  const QString number = values ? label(QT_TRANSLATE_NOOP("LogbookPages", "Numero imm")) + QLatin1Char(' ') + QString::number(r.diveNumber)
+                                 : label(QT_TRANSLATE_NOOP("LogbookPages", "Numero imm"));
   drawText(p, kLabel, l.headerText, number);
   if (values)
     drawText(p, kNameRight, l.headerText, QStringLiteral("<%1>").arg(q(logbookName())), Qt::AlignRight,
@@ -147,31 +148,31 @@ const RowCells* slotRows() {
   using namespace slot_x;
   constexpr int kEnd = kNameRight;
   static const RowCells rows[DiveSlotLayout::kRows] = {
-      {{"Data", kLabel, kValueTop, 0, Quantity::Depth, kMidLabel - 20},
-       {"Ora", kMidLabel, kMidValueTop, 0, Quantity::Depth, kRightLabel - 20},
-       {"Intervalli", kRightLabel, kRightValue, 0, Quantity::Depth, kEnd}},
-      {{"Località", kLabel, kValueTop, 0, Quantity::Depth, kMidLabel - 20},
-       {"Luogo", kMidLabel, kMidValueTop, 0, Quantity::Depth, kEnd},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Data"), kLabel, kValueTop, 0, Quantity::Depth, kMidLabel - 20},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Ora"), kMidLabel, kMidValueTop, 0, Quantity::Depth, kRightLabel - 20},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Intervalli"), kRightLabel, kRightValue, 0, Quantity::Depth, kEnd}},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Località"), kLabel, kValueTop, 0, Quantity::Depth, kMidLabel - 20},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Luogo"), kMidLabel, kMidValueTop, 0, Quantity::Depth, kEnd},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
-      {{"Altitudine", kLabel, kValue, 0, Quantity::Depth, kMidLabel - 20},
-       {"Temperatura aria", kMidLabel, kMidValue, kMidUnit, Quantity::Temperature, kMidUnit - 10},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Altitudine"), kLabel, kValue, 0, Quantity::Depth, kMidLabel - 20},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Temperatura aria"), kMidLabel, kMidValue, kMidUnit, Quantity::Temperature, kMidUnit - 10},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
-      {{"Meteo", kLabel, kValue, 0, Quantity::Depth, kMidLabel - 20},
-       {"Temperatura min", kMidLabel, kMidValue, kMidUnit, Quantity::Temperature, kMidUnit - 10},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Meteo"), kLabel, kValue, 0, Quantity::Depth, kMidLabel - 20},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Temperatura min"), kMidLabel, kMidValue, kMidUnit, Quantity::Temperature, kMidUnit - 10},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
-      {{"Muta", kLabel, kValue, 0, Quantity::Depth, kMidLabel - 20},
-       {"Litri bombola", kMidLabel, kMidValue, kMidUnit, Quantity::Volume, kMidUnit - 10},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Muta"), kLabel, kValue, 0, Quantity::Depth, kMidLabel - 20},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Litri bombola"), kMidLabel, kMidValue, kMidUnit, Quantity::Volume, kMidUnit - 10},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
-      {{"Prof max", kLabel, kValue, kUnit, Quantity::Depth, kUnit - 10},
-       {"Tempo imm", kMidLabel, kMidValue, 0, Quantity::Depth, kEnd},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Prof max"), kLabel, kValue, kUnit, Quantity::Depth, kUnit - 10},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Tempo imm"), kMidLabel, kMidValue, 0, Quantity::Depth, kEnd},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
-      {{"Consumo aria", kLabel, kValue, kUnit, Quantity::Pressure, kUnit - 10},
-       {"Consumo aria.", kMidLabel, kMidValue, kMidUnit, Quantity::AirConsumption, kMidUnit - 10},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Consumo aria"), kLabel, kValue, kUnit, Quantity::Pressure, kUnit - 10},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Consumo aria."), kMidLabel, kMidValue, kMidUnit, Quantity::AirConsumption, kMidUnit - 10},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
-      {{"Tipo imm", kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
-      {{"Attività", kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
-      {{"Allarmi", kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
-      {{"Compagno", kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Tipo imm"), kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Attività"), kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Allarmi"), kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Compagno"), kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
   };
   return rows;
 }
@@ -233,7 +234,7 @@ void LogbookPages::paintEmptyForm(QPainter& p, const DiveSlotLayout& l) const {
   // Notes and signature on the left, the profile's room on the right.
   p.drawLine(kNotesRight, l.lines[3], kNotesRight, l.bottom);
   hline(p, l.signatureLine, kFrameLeft, kNotesRight);
-  drawText(p, kLabel, l.signatureText, QStringLiteral("Firma/Timbro:"));
+  drawText(p, kLabel, l.signatureText, QCoreApplication::translate("LogbookPages", "Firma/Timbro:"));
 }
 
 void LogbookPages::paintValues(QPainter& p, const DiveRecord& r, const DiveSlotLayout& l) const {
@@ -316,16 +317,16 @@ void paintPrintedProfile(QPainter& p, const DiveRecord& r, int left, int top, in
 void LogbookPages::paintListPage(QPainter& p, const PageArea& area, int index) const {
   using namespace list_x;
   if (!range_) return;
-  drawPageHeader(p, area, QStringLiteral("Lista imm"));
+  drawPageHeader(p, area, QCoreApplication::translate("LogbookPages", "Lista imm"));
   p.setFont(printFont(Face::Sans, 10, true));
-  drawText(p, kNumberRight, kListHeadingTop, QStringLiteral("Imm-N°."), Qt::AlignRight);
-  drawText(p, kDate, kListHeadingTop, QStringLiteral("Data"));
-  drawText(p, kTime, kListHeadingTop, QStringLiteral("Ora"));
-  drawText(p, kLocation, kListHeadingTop, QStringLiteral("Località"));
-  drawText(p, kSite, kListHeadingTop, QStringLiteral("Luogo"));
-  drawText(p, kDiveTimeRight, kListHeadingTop, QStringLiteral("Tempo imm"), Qt::AlignRight);
-  drawText(p, kDepthRight, kListHeadingTop, QStringLiteral("Prof"), Qt::AlignRight);
-  drawText(p, kBuddies, kListHeadingTop, QStringLiteral("Compagno"));
+  drawText(p, kNumberRight, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Imm-N°."), Qt::AlignRight);
+  drawText(p, kDate, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Data"));
+  drawText(p, kTime, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Ora"));
+  drawText(p, kLocation, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Località"));
+  drawText(p, kSite, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Luogo"));
+  drawText(p, kDiveTimeRight, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Tempo imm"), Qt::AlignRight);
+  drawText(p, kDepthRight, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Prof"), Qt::AlignRight);
+  drawText(p, kBuddies, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Compagno"));
   p.setPen(QPen(Qt::black, 2));
   p.drawLine(mm(5), kListFirstRowTop - 12, area.width - mm(5), kListFirstRowTop - 12);
 

@@ -1,6 +1,7 @@
 #include "profile/ui/print/page_source.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -68,11 +69,11 @@ void drawPageFooter(QPainter& p, const PageArea& area, const std::string& logboo
   const std::string date = formatDateList(today);
   QString text;
   if (logbookPath.empty()) {
-    text = QStringLiteral("Ausgedruckt am: %1").arg(QString::fromStdString(date));
+    text = QCoreApplication::translate("PageSource", "Ausgedruckt am: %1").arg(QString::fromStdString(date));
   } else {
     const size_t slash = logbookPath.find_last_of('/');
     const std::string name = slash == std::string::npos ? logbookPath : logbookPath.substr(slash + 1);
-    text = QStringLiteral("<%1> Ausgedruckt am: %2")
+    text = QCoreApplication::translate("PageSource", "<%1> Ausgedruckt am: %2")
                .arg(QString::fromStdString(name), QString::fromStdString(date));
   }
   drawText(p, mm(10), y + mm(1), text);
@@ -114,6 +115,14 @@ int renderPages(PageSource& src, QPagedPaintDevice& dev, int from, int to) {
   return to - from + 1;
 }
 
+namespace {
+std::string cannotWrite(const std::string& path) {
+  return QCoreApplication::translate("PageSource", "Impossibile scrivere il file %1.")
+      .arg(QString::fromStdString(path))
+      .toStdString();
+}
+}  // namespace
+
 Result writePdf(PageSource& src, const std::string& path, const QPageLayout& layout) {
   const QString file = QString::fromStdString(path);
   QByteArray bytes;
@@ -126,12 +135,12 @@ Result writePdf(PageSource& src, const std::string& path, const QPageLayout& lay
     writer.setTitle(src.title());
     writer.setCreator(QStringLiteral("Kelp"));
     const int n = renderPages(src, writer);
-    if (n == 0) return Result::failure("Nessuna pagina da stampare.");
-    if (n < 0) return Result::failure(format("Impossibile scrivere il file %s.", path.c_str()));
+    if (n == 0) return Result::failure(QCoreApplication::translate("PageSource", "Nessuna pagina da stampare.").toStdString());
+    if (n < 0) return Result::failure(cannotWrite(path));
   }
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-    return Result::failure(format("Impossibile scrivere il file %s.", path.c_str()));
+    return Result::failure(cannotWrite(path));
   return Result::success();
 }
 
