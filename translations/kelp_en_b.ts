@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>Comperato,  Data:</source>
-        <translation>Bought,  date:</translation>
+        <translation>Bought on:</translation>
     </message>
     <message>
         <source>Comp1:</source>
@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>Numero di serie</source>
-        <translation>Serial number</translation>
+        <translation>Serial number:</translation>
     </message>
     <message>
         <source>Comp2:</source>
@@ -755,11 +755,11 @@
     </message>
     <message>
         <source>pD</source>
-        <translation>pD</translation>
+        <translation>per day</translation>
     </message>
     <message>
         <source>pM</source>
-        <translation>pM</translation>
+        <translation>per month</translation>
     </message>
     <message>
         <source>Chiudi</source>

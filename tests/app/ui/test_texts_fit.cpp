@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
@@ -240,6 +242,48 @@ class TestTextsFit : public QObject {
   void theEnglishTranslationIsLoaded() {
     if (languageOfRun() != QLatin1String("en")) QSKIP("the run is not in English");
     QCOMPARE(QCoreApplication::translate("CTransferDlg", "Trasferisci immersioni"), QStringLiteral("Transfer dives"));
+  }
+
+  // The check itself: a control too narrow for its text is named with the text, one that
+  // is wide enough is not, and a word-wrapped label counts by its height.
+  void theCheckNamesEveryCutText() {
+    QDialog d;
+    auto* layout = new QVBoxLayout(&d);
+    auto* fixed = [&](QWidget* w, int width) {
+      w->setFixedWidth(width);
+      layout->addWidget(w);
+      return w;
+    }(new QLabel(QStringLiteral("A label much too long for forty pixels")), 40);
+    fixed->setObjectName(QStringLiteral("1001"));
+    auto* button = new QPushButton(QStringLiteral("&A button much too long"));
+    button->setFixedWidth(50);
+    layout->addWidget(button);
+    auto* check = new QCheckBox(QStringLiteral("A check box much too long"));
+    check->setFixedWidth(60);
+    layout->addWidget(check);
+    auto* group = new QGroupBox(QStringLiteral("A group title much too long"));
+    group->setFixedWidth(50);
+    layout->addWidget(group);
+    auto* wrapped = new QLabel(QStringLiteral("Several short words that wrap onto many lines"));
+    wrapped->setWordWrap(true);
+    wrapped->setFixedSize(120, 18);
+    layout->addWidget(wrapped);
+    auto* fits = new QPushButton(QStringLiteral("OK"));
+    layout->addWidget(fits);
+    auto* tree = new QTreeWidget;
+    tree->setHeaderLabels({QStringLiteral("A long column head"), QStringLiteral("B")});
+    tree->setColumnWidth(0, 30);
+    layout->addWidget(tree);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    const QString found = misfits(&d, QStringLiteral("Probe")).join(QLatin1Char('\n'));
+    for (const char* text : {"QLabel 1001 'A label much too long", "QPushButton 'A button much too long'",
+                             "QCheckBox 'A check box much too long'", "QGroupBox 'A group title much too long'",
+                             "'Several short words that wrap onto many lines' needs", "column 0 'A long column head'"})
+      QVERIFY2(found.contains(QLatin1String(text)), qPrintable(QStringLiteral("%1 not in:\n%2").arg(QLatin1String(text), found)));
+    QVERIFY2(found.startsWith(QStringLiteral("Probe: ")), qPrintable(found));
+    QVERIFY(!found.contains(QStringLiteral("'OK'")));
+    QVERIFY(!found.contains(QStringLiteral("column 1")));
   }
 
   // The main window, then each command of the menus with every dialog it opens in turn.
