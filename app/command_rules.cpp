@@ -132,6 +132,7 @@ const std::vector<CommandInfo>& commandTable() {
       {ExportUddf, "File", "Esporta UDDF...", "", "", true},
       {ImportCitizen, "File", "Importa Citizen", "", "", true},
       {ImportGuardian, "File", "Importa Mares Guardian", "", "", true},
+      {ImportUddf, "File", "Importa UDDF...", "", "", true},
       {0, "File", "", "", "", true},
       {Print, "File", "Stampa...", "Ctrl+P", "", true},
       {PrintPreview, "File", "Anteprima Stampa", "", "", true},

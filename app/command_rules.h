@@ -59,6 +59,7 @@ inline constexpr int ImportGuardian = 32834;
 inline constexpr int ExternalApp = 32835;
 inline constexpr int ReloadFile = 32836;
 inline constexpr int ExportUddf = 32840;
+inline constexpr int ImportUddf = 32841;
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;
 inline constexpr int FileSave = 57603;

@@ -23,6 +23,7 @@ const BuiltIn kBuiltIns[] = {
     {177, "Citizen Hyper Aqualand", 0, 0, 1},
     {178, "Citizen ProMaster", 0, 0, 1},
     {179, "Mares Guardian", 0, 0, 1},
+    {180, "UDDF", 0, 0, 1},
     {68, "Aladin Air X/Z", 0, 1, 0},
     {52, "Aladin Air X", 0, 1, 0},
     {244, "Aladin Air X Nitrox", 1, 1, 0},

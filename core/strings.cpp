@@ -32,6 +32,7 @@ const StringEntry kItalian[] = {
 #include "core/strings_planner.inc"
 #include "core/strings_records.inc"
 #include "core/strings_domain.inc"
+#include "core/strings_uddf_import.inc"
 };
 
 const StringEntry kEnglish[] = {
@@ -49,6 +50,7 @@ const StringEntry kEnglish[] = {
 #include "core/strings_planner.en.inc"
 #include "core/strings_records.en.inc"
 #include "core/strings_domain.en.inc"
+#include "core/strings_uddf_import.en.inc"
 };
 
 // A third language: its own entry array as above, and one line here.

@@ -1,4 +1,5 @@
-// UDDF export: the document is built as a tree with pugixml and written in one piece.
+// UDDF export: the document is written as it is built, dive after dive, through a buffer of
+// its own; only the sites, buddies and books that the dives refer to are gathered first.
 #include "transfer/uddf_export.h"
 
 #include <fcntl.h>
@@ -15,7 +16,6 @@
 #include <ctime>
 #include <filesystem>
 #include <map>
-#include <pugixml.hpp>
 #include <utility>
 #include <vector>
 
@@ -26,13 +26,11 @@
 #include "core/texts.h"
 #include "core/version.h"
 #include "records/book_date.h"
-#include "transfer/xml_memory.h"
+#include "transfer/xml_writer.h"
 
 namespace kelp {
 
 namespace {
-
-using pugi::xml_node;
 
 // ---- values ----
 
@@ -89,20 +87,16 @@ std::string localNow() {
   return buf;
 }
 
-// ---- tree helpers ----
+// ---- writing helpers ----
 
-xml_node child(xml_node parent, const char* name) { return parent.append_child(name); }
-xml_node child(xml_node parent, const char* name, const std::string& text) {
-  xml_node n = parent.append_child(name);
-  if (!text.empty()) n.append_child(pugi::node_pcdata).set_value(text.c_str());
-  return n;
+void link(XmlWriter& w, const std::string& ref) {
+  w.open("link");
+  w.attribute("ref", ref);
+  w.close();
 }
-void link(xml_node parent, const std::string& ref) {
-  parent.append_child("link").append_attribute("ref").set_value(ref.c_str());
-}
-xml_node withId(xml_node n, const std::string& id) {
-  n.append_attribute("id").set_value(id.c_str());
-  return n;
+void openWithId(XmlWriter& w, const char* name, const std::string& id) {
+  w.open(name);
+  w.attribute("id", id);
 }
 
 // Paragraphs of a notes element; the element is written only when there is one.
@@ -118,21 +112,23 @@ class Notes {
   void line(const std::string& label, const std::string& value) {
     if (!value.empty()) paras_.push_back(label + ": " + value);
   }
-  void writeTo(xml_node parent) const {
+  void writeTo(XmlWriter& w) const {
     if (paras_.empty()) return;
-    xml_node n = child(parent, "notes");
-    for (const std::string& p : paras_) child(n, "para", p);
+    w.open("notes");
+    for (const std::string& p : paras_) w.element("para", p);
+    w.close();
   }
 
  private:
   std::vector<std::string> paras_;
 };
 
-void personal(xml_node person, const std::string& name) {
+void personal(XmlWriter& w, const std::string& name) {
   const PersonName n = splitPersonName(name);
-  xml_node p = child(person, "personal");
-  child(p, "firstname", n.first);
-  child(p, "lastname", n.last);
+  w.open("personal");
+  w.element("firstname", n.first);
+  w.element("lastname", n.last);
+  w.close();
 }
 
 // ---- what the dives refer to ----
@@ -224,72 +220,84 @@ constexpr std::pair<int, const char*> kSampleAlarms[] = {
 constexpr std::pair<int, const char*> kGlobalAlarms[] = {
     {kWarnAscent, "ascent-warning-too-long"}, {kWarnWorkload, "work-too-hard"}, {kWarnSos, "sos-mode"}};
 
-void writeSamples(xml_node dive, const DiveRecord& r) {
+void writeSamples(XmlWriter& w, const DiveRecord& r) {
   if (r.profileLength == 0 || r.sampleCount <= 0) return;
-  xml_node samples = child(dive, "samples");
+  w.open("samples");
   const int n = std::min<int>(r.sampleCount, MAX_SAMPLES - 1);
   // The samples lie 20 s apart; the closing surface point follows the last one.
   for (int i = 0; i <= n; ++i) {
     const ProfileSample& s = r.samples[i];
-    xml_node wp = child(samples, "waypoint");
+    w.open("waypoint");
     if (i < n)
       for (const auto& [bit, alarm] : kSampleAlarms)
-        if (s.sampleFlags & (1u << bit)) child(wp, "alarm", alarm);
+        if (s.sampleFlags & (1u << bit)) w.element("alarm", alarm);
     const float depth = i < n ? -s.depth : 0.0f;
-    child(wp, "depth", decimal(depth == 0.0f ? 0.0f : depth));
-    child(wp, "divetime", std::to_string(i * 20));
+    w.element("depth", decimal(depth == 0.0f ? 0.0f : depth));
+    w.element("divetime", std::to_string(i * 20));
+    w.close();
   }
+  w.close();
 }
 
-void writeDive(xml_node group, const DiveRecord& r, int position, const References& refs) {
-  xml_node dive = withId(child(group, "dive"), diveId(position));
+void writeDive(XmlWriter& w, const DiveRecord& r, int position, const References& refs) {
+  openWithId(w, "dive", diveId(position));
 
-  xml_node before = child(dive, "informationbeforedive");
-  if (const std::string* site = refs.site(r)) link(before, *site);
+  // The buddies are linked first and the site last: readers that take the links of a dive in
+  // order as its buddies then stop at the site.
+  w.open("informationbeforedive");
   std::vector<const std::string*> linked;  // a buddy named twice is linked once
   for (const std::string& b : References::buddyNames(r)) {
     const std::string& id = refs.buddyId(b);
     if (std::find(linked.begin(), linked.end(), &id) != linked.end()) continue;
     linked.push_back(&id);
-    link(before, id);
+    link(w, id);
   }
-  if (r.diveNumber > 0) child(before, "divenumber", std::to_string(r.diveNumber));
-  child(before, "datetime", uddfDateTime(r.date, r.timeOfDay));
-  if (has(r.airTemperature)) child(before, "airtemperature", hundredths(r.airTemperature + 27315));
-  if (has(r.surfaceInterval) && r.surfaceInterval > 0)
-    child(child(before, "surfaceintervalbeforedive"), "passedtime", std::to_string(r.surfaceInterval * 60));
-  if (has(r.weight)) child(child(before, "equipmentused"), "leadquantity", hundredths(r.weight));
-  if (isScr(r)) child(before, "apparatus", "rebreather");
+  if (const std::string* site = refs.site(r)) link(w, *site);
+  if (r.diveNumber > 0) w.element("divenumber", std::to_string(r.diveNumber));
+  w.element("datetime", uddfDateTime(r.date, r.timeOfDay));
+  if (has(r.airTemperature)) w.element("airtemperature", hundredths(r.airTemperature + 27315));
+  if (has(r.surfaceInterval) && r.surfaceInterval > 0) {
+    w.open("surfaceintervalbeforedive");
+    w.element("passedtime", std::to_string(r.surfaceInterval * 60));
+    w.close();
+  }
+  if (has(r.weight)) {
+    w.open("equipmentused");
+    w.element("leadquantity", hundredths(r.weight));
+    w.close();
+  }
+  if (isScr(r)) w.element("apparatus", "rebreather");
+  w.close();
 
   // The tank: its start pressure is what the format needs first; without it the volume
   // stays a line of the notes and the pressure used is still the pressure drop below.
   const bool tank = has(r.startPressure);
   if (tank) {
-    xml_node t = child(dive, "tankdata");
-    if (has(r.tankSize)) child(t, "tankvolume", decimal(r.tankSize / 100000.0));
-    child(t, "tankpressurebegin", std::to_string(r.startPressure * 1000));
+    w.open("tankdata");
+    if (has(r.tankSize)) w.element("tankvolume", decimal(r.tankSize / 100000.0));
+    w.element("tankpressurebegin", std::to_string(r.startPressure * 1000));
     if (has(r.airConsumed) && r.startPressure - r.airConsumed >= 0)
-      child(t, "tankpressureend", std::to_string((r.startPressure - r.airConsumed) * 1000));
+      w.element("tankpressureend", std::to_string((r.startPressure - r.airConsumed) * 1000));
+    w.close();
   }
 
-  writeSamples(dive, r);
+  writeSamples(w, r);
 
-  xml_node after = child(dive, "informationafterdive");
+  w.open("informationafterdive");
   const int depthCm = shownMaxDepth(r);
   const double greatest = depthCm >= 0 && depthCm != NO_VALUE ? depthCm / 100.0
                           : r.profileMaxDepth > 0         ? r.profileMaxDepth
                                                           : 0.0;
-  child(after, "greatestdepth", decimal(greatest));
+  w.element("greatestdepth", decimal(greatest));
   const float avg = shownAvgDepth(r);
-  if (avg > 0) child(after, "averagedepth", decimal(avg));
+  if (avg > 0) w.element("averagedepth", decimal(avg));
   const int seconds = has(r.diveTime) && r.diveTime > 0 ? r.diveTime * 60
                       : r.profileLength != 0 && r.sampleCount > 0 ? r.sampleCount * 20
                                                                   : 0;
-  child(after, "diveduration", std::to_string(seconds));
-  if (has(r.minWaterTemperature))
-    child(after, "lowesttemperature", hundredths(r.minWaterTemperature + 27315));
-  if (has(r.visibility)) child(after, "visibility", hundredths(r.visibility));
-  if (has(r.airConsumed)) child(after, "pressuredrop", std::to_string(r.airConsumed * 1000));
+  w.element("diveduration", std::to_string(seconds));
+  if (has(r.minWaterTemperature)) w.element("lowesttemperature", hundredths(r.minWaterTemperature + 27315));
+  if (has(r.visibility)) w.element("visibility", hundredths(r.visibility));
+  if (has(r.airConsumed)) w.element("pressuredrop", std::to_string(r.airConsumed * 1000));
 
   std::vector<const char*> global;
   std::string otherWarnings;
@@ -304,25 +312,28 @@ void writeDive(xml_node group, const DiveRecord& r, int position, const Referenc
       otherWarnings += (otherWarnings.empty() ? "" : ", ") + warningBitText(bit);
   }
   if (!global.empty()) {
-    xml_node g = child(after, "globalalarmsgiven");
-    for (const char* a : global) child(g, "globalalarm", a);
+    w.open("globalalarmsgiven");
+    for (const char* a : global) w.element("globalalarm", a);
+    w.close();
   }
 
   Notes notes;
   notes.addText(xmlText(formatNotes(r)));
   if (r.diveTypeFlags != 0) notes.line(str(62513), diveTypeText(r));
   notes.line(str(62514), activitiesText(r));
-  notes.line("Altro", textOf(r.otherActivities));
+  notes.line(str(63100), textOf(r.otherActivities));
   if (r.weather != 0) notes.line(str(62512), weatherText(r.weather));
   if (r.suit != 0) notes.line(str(62488), suitText(r.suit));
   notes.line(str(62649), textOf(r.suitDescription));
   if (r.altitudeClass >= 1 && r.altitudeClass <= 4) notes.line(str(62511), str(62455 + r.altitudeClass));
-  if (r.computerType != 0) notes.line("Computer", xmlText(formatComputerType(r.computerType)));
+  if (r.computerType != 0) notes.line(str(63101), xmlText(formatComputerType(r.computerType)));
   if (profileKind(r) == ProfileKind::HandMade) notes.line(str(62591), str(62592));
-  if (!tank && has(r.tankSize)) notes.line("Dim bombola", hundredths(r.tankSize) + " l");
+  if (!tank && has(r.tankSize)) notes.line(str(63102), hundredths(r.tankSize) + " l");
   if (r.tankMaterial != 0) notes.line(str(62787), tankMaterialText(r.tankMaterial));
-  notes.line("Allarmi", otherWarnings);
-  notes.writeTo(after);
+  notes.line(str(63103), otherWarnings);
+  notes.writeTo(w);
+  w.close();  // informationafterdive
+  w.close();  // dive
 }
 
 // ---- the books ----
@@ -331,8 +342,11 @@ void writeDive(xml_node group, const DiveRecord& r, int position, const Referenc
 std::string bookDateTime(int32_t stamp) {
   return stamp == NO_BOOK_DATE ? std::string() : uddfDateTime(bookDateDay(stamp), 0);
 }
-void encapsulatedDate(xml_node parent, const char* name, int32_t stamp) {
-  if (stamp != NO_BOOK_DATE) child(child(parent, name), "datetime", bookDateTime(stamp));
+void encapsulatedDate(XmlWriter& w, const char* name, int32_t stamp) {
+  if (stamp == NO_BOOK_DATE) return;
+  w.open(name);
+  w.element("datetime", bookDateTime(stamp));
+  w.close();
 }
 
 std::string money(float v, const std::string& currency) {
@@ -362,46 +376,51 @@ std::string uri(const std::string& text) {
   return out;
 }
 
-void writeAddress(xml_node person, const BuddyAddress& a) {
+void writeAddress(XmlWriter& w, const BuddyAddress& a) {
   const std::string street = textOf(a.street), town = textOf(a.town), postcode = textOf(a.postalCode),
                     province = textOf(a.province);
   if (!street.empty() || !town.empty() || !postcode.empty() || !province.empty()) {
-    xml_node n = child(person, "address");
-    if (!street.empty()) child(n, "street", street);
-    if (!town.empty()) child(n, "city", town);
-    if (!postcode.empty()) child(n, "postcode", postcode);
-    child(n, "country", "");  // the format asks for one; the book has none
-    if (!province.empty()) child(n, "province", province);
+    w.open("address");
+    if (!street.empty()) w.element("street", street);
+    if (!town.empty()) w.element("city", town);
+    if (!postcode.empty()) w.element("postcode", postcode);
+    w.element("country", "");  // the format asks for one; the book has none
+    if (!province.empty()) w.element("province", province);
+    w.close();
   }
   const std::string phone1 = textOf(a.phone1), phone2 = textOf(a.phone2), mobile = textOf(a.mobile),
                     fax = textOf(a.fax), email = textOf(a.email), home = uri(textOf(a.homePage));
   if (!(phone1 + phone2 + mobile + fax + email + home).empty()) {
-    xml_node n = child(person, "contact");
+    w.open("contact");
     for (const std::string* t : {&phone1, &phone2})
-      if (!t->empty()) child(n, "phone", *t);
-    if (!mobile.empty()) child(n, "mobilephone", mobile);
-    if (!fax.empty()) child(n, "fax", fax);
-    if (!email.empty()) child(n, "email", email);
-    if (!home.empty()) child(n, "homepage", home);
+      if (!t->empty()) w.element("phone", *t);
+    if (!mobile.empty()) w.element("mobilephone", mobile);
+    if (!fax.empty()) w.element("fax", fax);
+    if (!email.empty()) w.element("email", email);
+    if (!home.empty()) w.element("homepage", home);
+    w.close();
   }
 }
 
-void writeBuddy(xml_node diver, const Buddy& b) {
-  xml_node n = withId(child(diver, "buddy"), b.id);
+void writeBuddy(XmlWriter& w, const Buddy& b) {
+  openWithId(w, "buddy", b.id);
   if (!b.address) {
-    personal(n, b.name);
+    personal(w, b.name);
+    w.close();
     return;
   }
   const BuddyAddress& a = *b.address;
-  xml_node p = child(n, "personal");
-  child(p, "firstname", textOf(a.firstName));
-  child(p, "lastname", textOf(a.surname));
+  w.open("personal");
+  w.element("firstname", textOf(a.firstName));
+  w.element("lastname", textOf(a.surname));
   const std::string title = textOf(a.title);
-  if (!title.empty()) child(p, "honorific", title);
-  writeAddress(n, a);
+  if (!title.empty()) w.element("honorific", title);
+  w.close();
+  writeAddress(w, a);
   Notes notes;
   notes.addText(textOf(a.note));
-  notes.writeTo(n);
+  notes.writeTo(w);
+  w.close();
 }
 
 // The equipment categories of the book and the elements the format has for them, in the
@@ -413,134 +432,157 @@ struct PieceKind {
 constexpr PieceKind kPieceKinds[] = {{"buoyancycontroldevice", 2}, {"divecomputer", 3}, {"regulator", 0},
                                      {"suit", 4},  {"tank", 1}, {"variouspieces", -1}};
 
-void writePiece(xml_node parent, const char* element, const EquipmentItem& e, const std::string& id,
+void writePiece(XmlWriter& w, const char* element, const EquipmentItem& e, const std::string& id,
                 const std::string& currency) {
-  xml_node n = withId(child(parent, element), id);
-  child(n, "name", textOf(e.designation));
+  openWithId(w, element, id);
+  w.element("name", textOf(e.designation));
   const std::string model = textOf(e.component1), serial = textOf(e.serialNumber1);
-  if (!model.empty()) child(n, "model", model);
-  if (!serial.empty()) child(n, "serialnumber", serial);
+  if (!model.empty()) w.element("model", model);
+  if (!serial.empty()) w.element("serialnumber", serial);
   const std::string bought = textOf(e.purchaseDate);
   const BookDateEntry boughtOn = parseBookDate(bought);
   const std::string code = uddfCurrency(currency);
   const bool price = e.purchasePrice != 0 && std::isfinite(e.purchasePrice);
   if (boughtOn.kind == BookDateEntry::Valid || price) {
-    xml_node purchase = child(n, "purchase");
-    if (boughtOn.kind == BookDateEntry::Valid) child(purchase, "datetime", bookDateTime(boughtOn.stamp));
+    w.open("purchase");
+    if (boughtOn.kind == BookDateEntry::Valid) w.element("datetime", bookDateTime(boughtOn.stamp));
     if (price) {
-      xml_node pr = child(purchase, "price", format("%.2f", static_cast<double>(e.purchasePrice)));
-      if (!code.empty()) pr.append_attribute("currency").set_value(code.c_str());
+      w.open("price");
+      if (!code.empty()) w.attribute("currency", code);
+      w.text(format("%.2f", static_cast<double>(e.purchasePrice)));
+      w.close();
     }
+    w.close();
   }
   if (e.nextServiceYear != 0) {
     const int month = e.nextServiceMonth >= 1 && e.nextServiceMonth <= 12 ? e.nextServiceMonth : 1;
-    child(child(n, "nextservicedate"), "datetime", format("%04d-%02d-01T00:00:00", e.nextServiceYear, month));
+    w.open("nextservicedate");
+    w.element("datetime", format("%04d-%02d-01T00:00:00", e.nextServiceYear, month));
+    w.close();
   }
   Notes notes;
   if (std::string(element) == "variouspieces")
-    notes.line("Categoria", equipmentCategoryText(equipmentCategory(e)));
-  notes.line("Utilizzatore", textOf(e.user));
-  if (boughtOn.kind != BookDateEntry::Valid) notes.line("Comperato", bought);
-  if (price && code.empty()) notes.line("Acquistato a", money(e.purchasePrice, currency));
-  notes.line("Comp2", textOf(e.component2));
-  notes.line("Numero di serie2", textOf(e.serialNumber2));
-  notes.line("Configurazione", textOf(e.configuration));
+    notes.line(str(63104), equipmentCategoryText(equipmentCategory(e)));
+  notes.line(str(63105), textOf(e.user));
+  if (boughtOn.kind != BookDateEntry::Valid) notes.line(str(63106), bought);
+  if (price && code.empty()) notes.line(str(63107), money(e.purchasePrice, currency));
+  notes.line(str(63108), textOf(e.component2));
+  notes.line(str(63109), textOf(e.serialNumber2));
+  notes.line(str(63110), textOf(e.configuration));
   if (e.lastServiceYear != 0)
-    notes.line("Ultima revisione", format("%02u.%04u", unsigned(e.lastServiceMonth), unsigned(e.lastServiceYear)));
-  if (e.serviceCost != 0 && std::isfinite(e.serviceCost)) notes.line("Revisioni", money(e.serviceCost, currency));
-  if (e.remind) notes.add("Avvisa prossima revisione");
+    notes.line(str(63111), format("%02u.%04u", unsigned(e.lastServiceMonth), unsigned(e.lastServiceYear)));
+  if (e.serviceCost != 0 && std::isfinite(e.serviceCost)) notes.line(str(63112), money(e.serviceCost, currency));
+  if (e.remind) notes.add(str(63113));
   notes.addText(textOf(e.note));
-  notes.writeTo(n);
+  notes.writeTo(w);
+  w.close();
 }
 
-void writeEquipment(xml_node owner, const std::vector<EquipmentItem>& book, const std::string& currency) {
+void writeEquipment(XmlWriter& w, const std::vector<EquipmentItem>& book, const std::string& currency) {
   if (book.empty()) return;
-  xml_node equipment = child(owner, "equipment");
+  w.open("equipment");
   for (const PieceKind& kind : kPieceKinds)
     for (size_t i = 0; i < book.size(); ++i) {
       const int c = equipmentCategory(book[i]);
       const bool listed = kind.category >= 0 ? c == kind.category : c > 4;  // protection, ABC, others
-      if (listed) writePiece(equipment, kind.element, book[i], "equipment" + std::to_string(i + 1), currency);
+      if (listed) writePiece(w, kind.element, book[i], "equipment" + std::to_string(i + 1), currency);
     }
+  w.close();
 }
 
-void writeOwner(xml_node diver, const UddfBooks* books, const std::string& currency) {
-  xml_node owner = withId(child(diver, "owner"), "owner");
+void writeOwner(XmlWriter& w, const UddfBooks* books, const std::string& currency) {
+  openWithId(w, "owner", "owner");
   if (!books) {
-    personal(owner, "");
+    personal(w, "");
+    w.close();
     return;
   }
   const OwnerBook& book = books->owner;
   const PersonName name = splitPersonName(textOf(book.owner.name));
-  xml_node p = child(owner, "personal");
-  child(p, "firstname", name.first);
-  child(p, "lastname", name.last);
+  w.open("personal");
+  w.element("firstname", name.first);
+  w.element("lastname", name.last);
   const std::string club = textOf(book.owner.club);
-  if (!club.empty()) p.append_child("membership").append_attribute("organisation").set_value(club.c_str());
+  if (!club.empty()) {
+    w.open("membership");
+    w.attribute("organisation", club);
+    w.close();
+  }
+  w.close();
 
-  writeEquipment(owner, books->equipment, currency);
+  writeEquipment(w, books->equipment, currency);
 
   Notes notes;
   if (!book.entries.empty()) {
-    xml_node education = child(owner, "education");
+    w.open("education");
     int instructors = 0;
     for (const Certification& c : book.entries) {
       const std::string category = textOf(c.category), designation = textOf(c.designation);
       const bool level = category == certificationCategories()[0];
-      xml_node n = child(education, "certification");
-      child(n, level ? "level" : "specialty", designation);
+      w.open("certification");
+      w.element(level ? "level" : "specialty", designation);
       const std::string instructor = textOf(c.instructor);
       if (!instructor.empty()) {
-        xml_node in = withId(child(n, "instructor"), "instructor" + std::to_string(++instructors));
-        personal(in, instructor);
+        openWithId(w, "instructor", "instructor" + std::to_string(++instructors));
+        personal(w, instructor);
+        w.close();
       }
-      encapsulatedDate(n, "issuedate", c.date);
+      encapsulatedDate(w, "issuedate", c.date);
+      w.close();
       // What a certification has no element for goes into the owner's notes.
       std::string more;
       auto add = [&](const std::string& label, const std::string& value) {
         if (!value.empty()) more += (more.empty() ? "" : ", ") + label + ": " + value;
       };
-      if (!level) add("Categoria", category);
-      if (c.cost != 0 && std::isfinite(c.cost)) add("Costi", money(c.cost, currency));
-      for (const std::string& l : linesOf(textOf(c.note))) add("Note", l);
+      if (!level) add(str(63104), category);
+      if (c.cost != 0 && std::isfinite(c.cost)) add(str(63114), money(c.cost, currency));
+      for (const std::string& l : linesOf(textOf(c.note))) add(str(63115), l);
       if (!more.empty()) notes.add(designation + " (" + more + ")");
     }
+    w.close();
   }
-  notes.writeTo(owner);
+  notes.writeTo(w);
+  w.close();
 }
 
-void writeTrips(xml_node uddf, const std::vector<DiveTrip>& trips, const Logbook& lb,
+void writeTrips(XmlWriter& w, const std::vector<DiveTrip>& trips, const Logbook& lb,
                 const std::vector<int>& positions) {
   if (trips.empty()) return;
-  xml_node divetrip = child(uddf, "divetrip");
+  w.open("divetrip");
   for (size_t i = 0; i < trips.size(); ++i) {
     const DiveTrip& t = trips[i];
     const std::string destination = textOf(t.destination);
-    xml_node trip = withId(child(divetrip, "trip"), "trip" + std::to_string(i + 1));
-    child(trip, "name", destination);
-    xml_node part = child(trip, "trippart");
-    child(part, "name", destination);
+    openWithId(w, "trip", "trip" + std::to_string(i + 1));
+    w.element("name", destination);
+    w.open("trippart");
+    w.element("name", destination);
     if (t.startDate != NO_BOOK_DATE || t.endDate != NO_BOOK_DATE) {
-      xml_node when = child(part, "dateoftrip");
       const int32_t start = t.startDate != NO_BOOK_DATE ? t.startDate : t.endDate;
       const int32_t end = t.endDate != NO_BOOK_DATE ? t.endDate : t.startDate;
-      when.append_attribute("startdate").set_value(bookDateTime(start).c_str());
-      when.append_attribute("enddate").set_value(bookDateTime(end).c_str());
+      w.open("dateoftrip");
+      w.attribute("startdate", bookDateTime(start));
+      w.attribute("enddate", bookDateTime(end));
+      w.close();
     }
     // The exported dives whose numbers lie in the trip's range.
     const int last = t.lastDive >= t.firstDive ? t.lastDive : t.firstDive;
-    xml_node related;
+    bool related = false;
     for (int p : positions) {
       const int number = lb.dives()[p - 1].diveNumber;
       if (t.firstDive <= 0 || number < t.firstDive || number > last) continue;
-      if (!related) related = child(part, "relateddives");
-      link(related, diveId(p));
+      if (!related) w.open("relateddives");
+      related = true;
+      link(w, diveId(p));
     }
+    if (related) w.close();
     Notes notes;
     notes.addText(textOf(t.note));
-    if (t.firstDive != 0 || t.lastDive != 0) notes.line("Immersioni", tripDivesText(t));
-    notes.writeTo(part);
+    if (t.firstDive != 0 || t.lastDive != 0) notes.line(str(63116), tripDivesText(t));
+    notes.writeTo(w);
+    w.close();  // trippart
+    w.close();  // trip
   }
+  w.close();
 }
 
 // Dives that follow each other with a surface interval belong to one repetition group.
@@ -554,63 +596,7 @@ bool inRange(const DiveRecord& r, const UddfOptions& o) {
 // ---- writing ----
 
 // The document as the export writes it: indented, UTF-8, with its declaration.
-void build(pugi::xml_document& doc, const Logbook& lb, const UddfOptions& o);
-
-void save(const pugi::xml_document& doc, pugi::xml_writer& out) {
-  doc.save(out, "\t", pugi::format_indent, pugi::encoding_utf8);
-}
-
-struct StringWriter : pugi::xml_writer {
-  std::string bytes;
-  void write(const void* data, size_t size) override { bytes.append(static_cast<const char*>(data), size); }
-};
-
-// Writes to a file descriptor through a buffer of its own; remembers the first failure.
-class FileWriter : public pugi::xml_writer {
- public:
-  explicit FileWriter(int fd) : fd_(fd) { buf_.reserve(kSize); }
-  void write(const void* data, size_t size) override {
-    if (buf_.size() + size > kSize) flush();
-    if (size >= kSize)
-      put(static_cast<const char*>(data), size);
-    else
-      buf_.append(static_cast<const char*>(data), size);
-  }
-  bool finish() {
-    flush();
-    return ok_;
-  }
-
- private:
-  static constexpr size_t kSize = 1 << 20;
-  void flush() {
-    put(buf_.data(), buf_.size());
-    buf_.clear();
-  }
-  void put(const char* p, size_t n) {
-    while (ok_ && n > 0) {
-      const ssize_t w = ::write(fd_, p, n);
-      if (w < 0) {
-        if (errno != EINTR) ok_ = false;
-        continue;
-      }
-      p += w;
-      n -= static_cast<size_t>(w);
-    }
-  }
-  int fd_;
-  std::string buf_;
-  bool ok_ = true;
-};
-
-// Through a temporary file beside the target, renamed over it when written whole.
-Result writeWhole(const std::string& path, const pugi::xml_document& doc) {
-  return replaceFileWith(path, [&doc](int fd) {
-    FileWriter out(fd);
-    save(doc, out);
-    return out.finish();
-  });
-}
+void build(XmlWriter& w, const Logbook& lb, const UddfOptions& o);
 
 }  // namespace
 
@@ -654,6 +640,12 @@ Result loadUddfBooks(const UddfBookFiles& f, UddfBooks& out) {
   return Result::success();
 }
 
+std::string uddfSiteName(const std::string& location, const std::string& site) {
+  if (location.empty()) return site;
+  if (site.empty()) return location;
+  return location + ", " + site;
+}
+
 PersonName splitPersonName(const std::string& name) {
   const std::string n = trimmed(name);
   const size_t blank = n.find_last_of(" \t");
@@ -670,23 +662,23 @@ Result checkUddfRange(const Logbook& lb, const UddfOptions& o) {
 
 namespace {
 
-void build(pugi::xml_document& doc, const Logbook& lb, const UddfOptions& o) {
-  useBlockMemoryForXml();
-  xml_node decl = doc.append_child(pugi::node_declaration);
-  decl.append_attribute("version").set_value("1.0");
-  decl.append_attribute("encoding").set_value("UTF-8");
-  xml_node uddf = child(doc, "uddf");
-  uddf.append_attribute("xmlns").set_value(UDDF_NAMESPACE);
-  uddf.append_attribute("version").set_value(UDDF_VERSION);
+void build(XmlWriter& w, const Logbook& lb, const UddfOptions& o) {
+  w.declaration();
+  w.open("uddf");
+  w.attribute("xmlns", UDDF_NAMESPACE);
+  w.attribute("version", UDDF_VERSION);
 
-  xml_node generator = child(uddf, "generator");
-  child(generator, "name", kProductName);
-  child(generator, "type", "logbook");
+  w.open("generator");
+  w.element("name", kProductName);
+  w.element("type", "logbook");
   std::string version = kVersionText;
   if (version.rfind("Version ", 0) == 0) version.erase(0, 8);
-  child(generator, "version", version);
-  child(generator, "datetime", o.generatedAt.empty() ? localNow() : o.generatedAt);
+  w.element("version", version);
+  w.element("datetime", o.generatedAt.empty() ? localNow() : o.generatedAt);
+  w.close();
 
+  // What the dives refer to is gathered in one pass over the records; the dives themselves
+  // are written afterwards, one at a time.
   std::vector<int> positions;
   References refs;
   for (int i = 0; i < lb.diveCount(); ++i) {
@@ -700,51 +692,65 @@ void build(pugi::xml_document& doc, const Logbook& lb, const UddfOptions& o) {
 
   // The buddies live beside the owner, whom the format needs first.
   if (!refs.buddies.empty() || o.books) {
-    xml_node diver = child(uddf, "diver");
-    writeOwner(diver, o.books, o.currency);
-    for (const Buddy& b : refs.buddies) writeBuddy(diver, b);
+    w.open("diver");
+    writeOwner(w, o.books, o.currency);
+    for (const Buddy& b : refs.buddies) writeBuddy(w, b);
+    w.close();
   }
 
   if (!refs.sites.empty()) {
-    xml_node divesite = child(uddf, "divesite");
+    w.open("divesite");
     for (size_t i = 0; i < refs.sites.size(); ++i) {
       const auto& [location, site] = refs.sites[i];
-      xml_node s = withId(child(divesite, "site"), "site" + std::to_string(i + 1));
-      child(s, "name", site.empty() ? location : site);
-      child(child(s, "geography"), "location", location);
+      openWithId(w, "site", "site" + std::to_string(i + 1));
+      w.element("name", uddfSiteName(location, site));
+      w.open("geography");
+      w.element("location", location);
+      w.close();
+      w.close();
     }
+    w.close();
   }
 
-  if (o.books) writeTrips(uddf, o.books->trips, lb, positions);
+  if (o.books) writeTrips(w, o.books->trips, lb, positions);
 
   if (!positions.empty()) {
-    xml_node profiledata = child(uddf, "profiledata");
-    xml_node group;
+    w.open("profiledata");
+    bool group = false;
     int groups = 0;
     for (int p : positions) {
       const DiveRecord& r = lb.dives()[p - 1];
-      if (!group || startsGroup(r)) group = withId(child(profiledata, "repetitiongroup"), "group" + std::to_string(++groups));
-      writeDive(group, r, p, refs);
+      if (!group || startsGroup(r)) {
+        if (group) w.close();
+        openWithId(w, "repetitiongroup", "group" + std::to_string(++groups));
+        group = true;
+      }
+      writeDive(w, r, p, refs);
     }
+    if (group) w.close();
+    w.close();
   }
+  w.close();  // uddf
 }
 
 }  // namespace
 
 std::string uddfDocument(const Logbook& lb, const UddfOptions& o) {
-  pugi::xml_document doc;
-  build(doc, lb, o);
-  StringWriter out;
-  save(doc, out);
-  return std::move(out.bytes);
+  XmlWriter w;
+  build(w, lb, o);
+  w.finish();
+  return w.take();
 }
 
+// Through a temporary file beside the target, renamed over it when written whole.
 Result exportUddf(const Logbook& lb, const std::string& path, const UddfOptions& o) {
   Result check = checkUddfRange(lb, o);
   if (!check) return check;
-  pugi::xml_document doc;
-  build(doc, lb, o);
-  return writeWhole(path, doc);
+  return replaceFileWith(path, [&](int fd) {
+    XmlWriter w([fd](std::string_view bytes) { return writeAll(fd, bytes.data(), bytes.size()); });
+    build(w, lb, o);
+    return w.finish();
+  });
 }
 
 }  // namespace kelp

@@ -76,6 +76,10 @@ std::string uddfDateTime(int32_t dayNumber, int minutes);
 // The three-letter code of a currency text ("EUR" for "€", "DEM" for "DM"); "" when unknown.
 std::string uddfCurrency(const std::string& currency);
 
+// The name of a site as the dive list shows the place: "Portofino, Cristo degli Abissi", or the
+// one of the two that is not empty. The location alone is also kept in geography/location.
+std::string uddfSiteName(const std::string& location, const std::string& site);
+
 // A person's name split at the last blank: "Anna Maria Rossi" gives "Anna Maria" and "Rossi";
 // a single word is the first name.
 struct PersonName {

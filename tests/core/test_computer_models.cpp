@@ -11,12 +11,12 @@ using namespace kelp;
 
 TEST(ComputerModels, BuiltInRowsSortedAndNumbered) {
   ComputerModelTable t;
-  ASSERT_EQ(t.count(), 17);
+  ASSERT_EQ(t.count(), 18);
   for (int i = 0; i + 1 < t.count(); ++i) EXPECT_LE(t.at(i).name, t.at(i + 1).name);
   // Duplicate names stay as two rows.
   for (uint32_t id : {31u, 63u, 29u, 61u}) EXPECT_NE(t.find(id), nullptr) << id;
   EXPECT_EQ(t.at(0).name, "Aladin Air");
-  EXPECT_EQ(t.at(t.count() - 1).name, "Spiro Monitor 3 Air");
+  EXPECT_EQ(t.at(t.count() - 1).name, "UDDF");
 
   // Every row is renumbered, the last one included.
   int air = 0, imp = 0;
@@ -26,12 +26,13 @@ TEST(ComputerModels, BuiltInRowsSortedAndNumbered) {
     EXPECT_EQ(m.airIndex, m.gas == 0 ? air++ : -1) << m.name;
     EXPECT_EQ(m.importIndex, m.import ? imp++ : -1) << m.name;
   }
-  EXPECT_EQ(imp, 3);
-  EXPECT_EQ(t.airIndex(72), air - 1);
-  EXPECT_EQ(t.idByAirIndex(air - 1), 72);
+  EXPECT_EQ(imp, 4);
+  EXPECT_EQ(t.airIndex(72), air - 2);
+  EXPECT_EQ(t.idByAirIndex(air - 1), 180);
   EXPECT_EQ(t.nameByImportIndex(0), "Citizen Hyper Aqualand");
   EXPECT_EQ(t.idByImportIndex(2), 179);
-  EXPECT_EQ(t.nameByImportIndex(3), "");
+  EXPECT_EQ(t.nameByImportIndex(3), "UDDF");  // profiles of UDDF files of other programs
+  EXPECT_EQ(t.nameByImportIndex(4), "");
   EXPECT_EQ(t.idByAirIndex(-1), -1);
 }
 
@@ -58,7 +59,7 @@ TEST(ComputerModels, PropertiesAndGasSetting) {
   EXPECT_FALSE(ComputerModelTable::isBuiltInId(201));
   EXPECT_FALSE(t.remove(52));
   EXPECT_TRUE(t.remove(201));
-  EXPECT_EQ(t.count(), 17);
+  EXPECT_EQ(t.count(), 18);
 }
 
 TEST(ComputerModels, TypesFileRenamesAndAdds) {
@@ -69,7 +70,7 @@ TEST(ComputerModels, TypesFileRenamesAndAdds) {
             "[999]\nName=Ignored\n");
   ComputerModelTable t;
   t.loadTypes(ini);
-  EXPECT_EQ(t.count(), 18);
+  EXPECT_EQ(t.count(), 19);
   EXPECT_EQ(t.name(52), "Air X (alt)");
   EXPECT_EQ(t.find(52)->fixed, 1u);  // stays built-in
   EXPECT_EQ(t.name(230).size(), 83u);
@@ -82,7 +83,7 @@ TEST(ComputerModels, TypesFileRenamesAndAdds) {
   out.parse("[old]\nx=1\n");
   t.saveTypes(out);
   EXPECT_FALSE(out.hasSection("old"));  // written anew
-  EXPECT_EQ(out.sections().size(), 18u);
+  EXPECT_EQ(out.sections().size(), 19u);
   EXPECT_EQ(out.sections().front(), std::to_string(t.idAt(0)));
   ComputerModelTable again;
   again.loadTypes(out);

@@ -267,7 +267,7 @@ TEST_F(SettingsTest, LoadAndSaveAllUseTheConfigFolder) {
   loadAllSettings(800, 600);
   EXPECT_EQ(settings().lastLogbookPath, "/data/b.log");
   EXPECT_EQ(settings().unitsMetric, 0);
-  EXPECT_EQ(computerModels().count(), 18);
+  EXPECT_EQ(computerModels().count(), 19);
   EXPECT_EQ(computerDisplayName(52), "Mein Air X");
   EXPECT_EQ(computerDisplayName(200), "Eigener");
 
@@ -278,7 +278,7 @@ TEST_F(SettingsTest, LoadAndSaveAllUseTheConfigFolder) {
   EXPECT_EQ(back.getString("Computertyp", "CT052"), "Mein Air X");  // kept
   EXPECT_EQ(back.getString("Recent File List", "File1"), "/data/b.log");
   IniFile types(path("Ctyp.ini"));
-  EXPECT_EQ(types.sections().size(), 18u);
+  EXPECT_EQ(types.sections().size(), 19u);
   EXPECT_EQ(types.getInt("200", "Gas"), 1);
 }
 

@@ -35,7 +35,7 @@ ComputerModelTable tableWithUserTypes() {
 TEST(ComputerTypes, CellsAndButtonsOfRows) {
   const ComputerModelTable t = tableWithUserTypes();
   ComputerTypesEdit e(t, {});
-  ASSERT_EQ(e.count(), 19);
+  ASSERT_EQ(e.count(), 20);
   EXPECT_FALSE(e.canEdit());
   EXPECT_FALSE(e.canDelete());  // "Cancella" needs a selected row
 
@@ -120,7 +120,7 @@ TEST(ComputerTypes, AnIdentThatIsBuiltInOrTakenIsRefused) {
   ASSERT_TRUE(e.add(typeRow(151, "Nuovo computer", 1, 1)));
   EXPECT_EQ(e.selected(), e.count() - 1);
   e.apply(t);
-  EXPECT_EQ(t.count(), 20);
+  EXPECT_EQ(t.count(), 21);
   EXPECT_EQ(t.name(150), "Zeta Nitrox");
   EXPECT_EQ(t.name(201), "Zeta Air");
   EXPECT_TRUE(t.nitroxModel(151));
@@ -148,7 +148,7 @@ TEST(ComputerTypes, TypesThatDivesUseKeepIdentGasAndPlace) {
   const Result del = e.removeSelected();
   EXPECT_FALSE(del);
   EXPECT_NE(del.error.find("Zeta Nitrox"), std::string::npos);
-  EXPECT_EQ(e.count(), 19);
+  EXPECT_EQ(e.count(), 20);
   EXPECT_FALSE(e.changed());
 
   m = e.rows()[row];  // the name and the air-integrated flag may change

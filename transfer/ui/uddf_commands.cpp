@@ -1,4 +1,4 @@
-// "Esporta UDDF..." in the File menu.
+// "Esporta UDDF..." and "Importa UDDF..." in the File menu.
 #include "transfer/ui/uddf_commands.h"
 
 #include <QCoreApplication>
@@ -12,12 +12,14 @@
 #include "app/ui/main_frame.h"
 #include "core/settings.h"
 #include "transfer/uddf_export.h"
+#include "transfer/ui/transfer_prompts.h"
+#include "transfer/ui/uddf_import_dialog.h"
 
 namespace {
 
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-QString chooseFile(QWidget* parent, const QString& suggested) {
+QString chooseExportFile(QWidget* parent, const QString& suggested) {
   QFileDialog dlg(parent, QCoreApplication::translate("UddfCommands", "Esporta UDDF"), suggested,
                   QStringLiteral("UDDF (*.uddf)"));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
@@ -35,11 +37,34 @@ QString suggestedName(const kelp::Logbook& lb) {
 }  // namespace
 
 UddfPrompts& uddfPrompts() {
-  static UddfPrompts p{chooseFile};
+  static UddfPrompts p{chooseExportFile};
   return p;
 }
 
+// "Importa UDDF...": the file, then the dialog that reads it, lists its dives and inserts the
+// new ones as one undoable step.
+void importUddf(CMainFrame& frame) {
+  FileChoice choice;
+  choice.title = QCoreApplication::translate("UddfImport", "Importa UDDF");
+  choice.filter = QCoreApplication::translate("UddfImport", "UDDF (*.uddf *.UDDF *.xml);;Tutti i file (*)");
+  choice.suffix = QStringLiteral("uddf");
+  const QString path = chooseFile(&frame, choice);
+  if (path.isEmpty()) return;
+  CUddfImportDlg dlg(*frame.document(), path, &frame);
+  dlg.start();
+  if (dlg.exec() != QDialog::Accepted) return;
+  frame.refresh();
+  QString shown = QCoreApplication::translate("UddfImport", "%n immersioni inserite", nullptr, dlg.report().inserted);
+  if (dlg.booksReport().total() > 0)
+    shown += QCoreApplication::translate("UddfImport", ", %n voci nei libri", nullptr, dlg.booksReport().total());
+  frame.statusBar()->showMessage(shown, 5000);
+}
+
 bool runUddfCommand(CMainFrame& frame, int id) {
+  if (id == kelp::cmd::ImportUddf) {
+    importUddf(frame);
+    return true;
+  }
   if (id != kelp::cmd::ExportUddf) return false;
   const kelp::Logbook& lb = frame.document()->logbook();
   const QString path = uddfPrompts().file(&frame, suggestedName(lb));

@@ -1,5 +1,6 @@
 #pragma once
 // "Esporta UDDF...": the logbook, and the books found beside it, as one UDDF file.
+// "Importa UDDF...": the dives of a UDDF file into the logbook (transfer/ui/uddf_import_dialog).
 #include <QString>
 #include <functional>
 

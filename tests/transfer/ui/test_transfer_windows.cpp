@@ -104,7 +104,7 @@ class TestTransferWindows : public QObject {
     QCOMPARE(list->columnWidth(0), 300);  // saved widths above 10 replace the defaults
     QCOMPARE(list->columnWidth(1), 57);
     QCOMPARE(list->columnWidth(3), 90);
-    QCOMPARE(list->topLevelItemCount(), 18);
+    QCOMPARE(list->topLevelItemCount(), 19);
     shot(dlg.get(), "computer_types");
 
     auto rowOf = [&](const QString& name) {
@@ -146,7 +146,7 @@ class TestTransferWindows : public QObject {
     child<QPushButton>(dlg.get(), 9)->click();
     QVERIFY(stayed);
     QVERIFY(m_answers.texts[0].contains(QStringLiteral("52")));
-    QCOMPARE(list->topLevelItemCount(), 19);
+    QCOMPARE(list->topLevelItemCount(), 20);
     QCOMPARE(list->currentItem()->text(0), QStringLiteral("Mio computer"));
     QCOMPARE(list->currentItem()->text(2), QStringLiteral("NITROX"));
 
@@ -157,13 +157,13 @@ class TestTransferWindows : public QObject {
     child<QPushButton>(dlg.get(), 8)->click();
     QCOMPARE(m_answers.texts.size(), 2);
     QCOMPARE(m_answers.texts[0], QStringLiteral("Cancella ´Zeta Nitrox´?"));
-    QCOMPARE(list->topLevelItemCount(), 19);
+    QCOMPARE(list->topLevelItemCount(), 20);
     dlg->select(rowOf(QStringLiteral("Mio computer")));
     m_answers.queue << int(QMessageBox::No);
     child<QPushButton>(dlg.get(), 8)->click();
-    QCOMPARE(list->topLevelItemCount(), 19);
+    QCOMPARE(list->topLevelItemCount(), 20);
     child<QPushButton>(dlg.get(), 8)->click();
-    QCOMPARE(list->topLevelItemCount(), 18);
+    QCOMPARE(list->topLevelItemCount(), 19);
 
     // OK replaces the table; the column widths are kept when the dialog closes.
     dlg->select(rowOf(QStringLiteral("Aladin Sport")));
@@ -186,7 +186,7 @@ class TestTransferWindows : public QObject {
     cancelled.select(0);
     cancelled.deleteSelected();
     cancelled.reject();
-    QCOMPARE(t.count(), 18);
+    QCOMPARE(t.count(), 19);
   }
 
   void computersListsTheFamilies() {
