@@ -1123,6 +1123,44 @@
     </message>
 </context>
 <context>
+    <name>CUddfImportDlg</name>
+    <message>
+        <source>Importa UDDF</source>
+        <translation>Import UDDF</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Lettura del file...</source>
+        <translation>Reading the file...</translation>
+    </message>
+    <message>
+        <source>Prendi anche il proprietario, i brevetti, gli indirizzi, l&apos;attrezzatura e i viaggi del file nei libri accanto al logbook</source>
+        <translation>Also take the file&apos;s owner, certifications, addresses, equipment and trips into the books beside the logbook</translation>
+    </message>
+    <message>
+        <source>Inserisci immersioni</source>
+        <translation>Insert dives</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n immersioni trovate: </source>
+        <translation>
+            <numerusform>%n dive found: </numerusform>
+            <numerusform>%n dives found: </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 nuove, %2 già nel logbook, %3 saltate.</source>
+        <translation>%1 new, %2 already in the logbook, %3 skipped.</translation>
+    </message>
+</context>
+<context>
     <name>DecoPlanPage</name>
     <message>
         <source>%1 Std.</source>
@@ -1153,6 +1191,58 @@
     <message>
         <source>File UDDF scritto: %1</source>
         <translation>UDDF file written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UddfDiveModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Ora</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Profondità</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>Durata</source>
+        <translation>Dive time</translation>
+    </message>
+    <message>
+        <source>Luogo</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>UddfImport</name>
+    <message>
+        <source>Importa UDDF</source>
+        <translation>Import UDDF</translation>
+    </message>
+    <message>
+        <source>UDDF (*.uddf *.UDDF *.xml);;Tutti i file (*)</source>
+        <translation>UDDF (*.uddf *.UDDF *.xml);;All files (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n immersioni inserite</source>
+        <translation>
+            <numerusform>%n dive inserted</numerusform>
+            <numerusform>%n dives inserted</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n voci nei libri</source>
+        <translation>
+            <numerusform>, %n book entry</numerusform>
+            <numerusform>, %n book entries</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -64,6 +64,8 @@
 #include "transfer/ui/csv_export_dialog.h"
 #include "transfer/ui/transfer_dialog.h"
 #include "transfer/ui/transfer_prompts.h"
+#include "transfer/ui/uddf_import_dialog.h"
+#include "transfer/uddf_export.h"
 
 using namespace kelp::test;
 
@@ -368,6 +370,14 @@ class TestTextsFit : public QObject {
     lookAt(new CStatColorsDlg, QStringLiteral("CStatColorsDlg"));
     lookAt(new CAlarmsDlg(0xffff), QStringLiteral("CAlarmsDlg"));
     lookAt(new CProfileCreateDlg(doc), QStringLiteral("CProfileCreateDlg"));
+    // the import dialog once it has read a file of the demo dives
+    const QString uddf = m_dir.filePath(QStringLiteral("demo.uddf"));
+    QVERIFY(kelp::exportUddf(lb, uddf.toStdString(), kelp::UddfOptions{}).ok);
+    auto* import = new CUddfImportDlg(doc, uddf);
+    import->start();
+    QTRY_VERIFY_WITH_TIMEOUT(!import->reading(), 20000);
+    QVERIFY(import->readOk());
+    lookAt(import, QStringLiteral("CUddfImportDlg"));
     verifyNoMisfits();
   }
 };
