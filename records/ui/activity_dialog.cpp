@@ -92,12 +92,12 @@ CActivityDlg::CActivityDlg(QWidget* parent, const std::string& path, std::vector
   right->addStretch();
   auto* buttons =
       buttonGrid({
-      {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
-      {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
-      {9, QT_TRANSLATE_NOOP("CBookDlg", "Seleziona")},
-      {5, QT_TRANSLATE_NOOP("CBookDlg", "Carica")},
-      {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
-      {11, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")}});
+          {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
+          {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
+          {9, QT_TRANSLATE_NOOP("CBookDlg", "Seleziona")},
+          {5, QT_TRANSLATE_NOOP("CBookDlg", "Carica")},
+          {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
+          {11, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")}});
   buttons->addWidget(makeButton(1, tr("Chiudi")), 2, 2);
   right->addLayout(buttons);
   body->addLayout(right);

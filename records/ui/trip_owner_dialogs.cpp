@@ -77,12 +77,12 @@ CTripsDlg::CTripsDlg(QWidget* parent, const std::string& path, std::vector<kelp:
   right->addLayout(grid);
   auto* buttons =
       buttonGrid({
-      {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
-      {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
-      {9, QT_TRANSLATE_NOOP("CBookDlg", "Seleziona")},
-      {11, QT_TRANSLATE_NOOP("CBookDlg", "Vai a:")},
-      {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
-      {12, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")}});
+          {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
+          {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
+          {9, QT_TRANSLATE_NOOP("CBookDlg", "Seleziona")},
+          {11, QT_TRANSLATE_NOOP("CBookDlg", "Vai a:")},
+          {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
+          {12, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")}});
   buttons->addWidget(makeButton(1, tr("Chiudi")), 2, 2);
   right->addLayout(buttons);
   body->addLayout(right);
@@ -198,12 +198,12 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
   right->addStretch();
   right->addLayout(
       buttonGrid({
-      {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
-      {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
-      {9, QT_TRANSLATE_NOOP("CBookDlg", "Ordina")},
-      {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
-      {11, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")},
-      {1, QT_TRANSLATE_NOOP("CBookDlg", "Chiudi")}}));
+          {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
+          {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
+          {9, QT_TRANSLATE_NOOP("CBookDlg", "Ordina")},
+          {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
+          {11, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")},
+          {1, QT_TRANSLATE_NOOP("CBookDlg", "Chiudi")}}));
   body->addLayout(right);
 
   m_fields.addText(designation, &kelp::Certification::designation);
