@@ -55,7 +55,7 @@ int residualFor(const DiveTables& t, const DecoPlan& p, int depth) {
 
 std::string rowNote(const DecoLookup& l) {
   if (!l.row || l.row->depth == l.wantedDepth) return {};
-  return format("tabella %d m usata per %d m", l.row->depth, l.wantedDepth);
+  return strf(63534, l.row->depth, l.wantedDepth);
 }
 
 void buildProfile(const DiveTables& t, const DecoPlan& p, PlannedProfile& out) {
@@ -186,7 +186,7 @@ bool computeDecoPlan(const DiveTables& t, DecoPlan& p, PlannedProfile& profile) 
   profile.clear();
   if (!(p.maxDepth > 0) || p.bottomTime <= 0) return false;
   if (p.altitudeClass != kSeaLevel && p.altitudeClass != kMountainLake) {
-    p.note = "tabelle solo fino a 1500 m di altitudine";
+    p.note = str(63535);
     return false;
   }
   if (p.maxDepth >= kDeepestPlanned || p.bottomTime > kMaxBottomTime) return false;
@@ -198,9 +198,9 @@ bool computeDecoPlan(const DiveTables& t, DecoPlan& p, PlannedProfile& profile) 
     const ResidualLookup r = lookupResidual(t, group, p.surfaceInterval, depth);
     if (r.status == RepetitiveStatus::NoData) {
       p.note = t.interval[group - 'B'].present
-                   ? format("immersione ripetitiva non calcolabile: azoto residuo per %d m assente dalle tabelle",
+                   ? strf(63536,
                             r.rowDepth)
-                   : format("immersione ripetitiva non calcolabile: gruppo %c assente dalle tabelle", group);
+                   : strf(63537, group);
       return false;
     }
     if (r.status == RepetitiveStatus::Known) p.residualNitrogen = r.minutes;
@@ -210,7 +210,7 @@ bool computeDecoPlan(const DiveTables& t, DecoPlan& p, PlannedProfile& profile) 
   p.wantedDepth = l.wantedDepth;
   if (!l.row) {
     if (l.wantedDepth != 0)
-      p.note = format("nessuna riga delle tabelle da %d m in giù per %d min", l.wantedDepth,
+      p.note = strf(63538, l.wantedDepth,
                       p.residualNitrogen + p.bottomTime);
     return false;
   }
@@ -261,7 +261,7 @@ bool computeDecoPlan(const DiveTables& t, DecoPlan& p, PlannedProfile& profile) 
 
 std::string decoResultText(const DecoPlan& p, bool found) {
   if (!found) {
-    std::string s = "\n Tabelle nicht ausreichend";
+    std::string s = "\n" + str(63539);
     if (!p.note.empty()) s += "\n " + p.note;
     return s;
   }

@@ -12,6 +12,7 @@
 
 #include "core/ini_file.h"
 #include "core/texts.h"
+#include "core/strings.h"
 
 namespace kelp {
 namespace {
@@ -100,7 +101,7 @@ class Parser {
 
  private:
   Result error(const std::string& what) const {
-    return Result::failure(format("Tabelle DECO 92: %s, riga %d: %s.", name_.c_str(), no_, what.c_str()));
+    return Result::failure(strf(63541, name_.c_str(), no_, what.c_str()));
   }
 
   Result decoRow(int table, const std::vector<std::string>& w, bool hasEntries, const std::string& tail) {
@@ -366,17 +367,17 @@ Result parseDiveTables(const std::string& text, const std::string& name, DiveTab
 Result loadDiveTables(const std::string& path, DiveTables& out) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec))
-    return Result::failure(format("Tabelle DECO 92: il file %s non esiste.", path.c_str()));
+    return Result::failure(strf(63542, path.c_str()));
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Result::failure(format("Tabelle DECO 92: impossibile leggere il file %s.", path.c_str()));
+  if (!in) return Result::failure(strf(63543, path.c_str()));
   std::string text;
   char buf[4096];
   while (in.read(buf, sizeof buf) || in.gcount() > 0) {
     text.append(buf, static_cast<size_t>(in.gcount()));
     if (text.size() > kMaxFileSize)
-      return Result::failure(format("Tabelle DECO 92: il file %s è troppo grande.", path.c_str()));
+      return Result::failure(strf(63544, path.c_str()));
   }
-  if (in.bad()) return Result::failure(format("Tabelle DECO 92: impossibile leggere il file %s.", path.c_str()));
+  if (in.bad()) return Result::failure(strf(63543, path.c_str()));
   return parseDiveTables(text, path, out);
 }
 

@@ -153,7 +153,7 @@ bool parseForecastStart(const std::string& text, int& month, int& year) {
 }
 
 std::string forecastHorizonMessage() {
-  return format("Il numero ricercato non viene raggiunto entro l'anno %d.", kForecastLastYear);
+  return strf(63540, kForecastLastYear);
 }
 
 // ---- records ----
@@ -243,10 +243,10 @@ Result loadForecastFile(const std::string& path, ForecastFile& out) {
   std::error_code ec;
   if (path.empty() || !std::filesystem::exists(path, ec)) return Result::success();
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Result::failure(format("Errore di lettura del file %s.", path.c_str()));
+  if (!in) return Result::failure(strf(63406, path.c_str()));
   std::string bytes(kMaxForecastFile, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return Result::failure(format("Errore di lettura del file %s.", path.c_str()));
+  if (in.bad()) return Result::failure(strf(63406, path.c_str()));
   bytes.resize(static_cast<size_t>(in.gcount()));
   out = ForecastFile::parse(bytes);
   return Result::success();

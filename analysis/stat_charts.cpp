@@ -16,26 +16,20 @@ const char* const kChartNames[kStatChartCount] = {
     "years", "months", "depth", "time", "temperature", "suit",
     "weather", "type", "activity", "air-years", "air-months"};
 const int kDialogIds[kStatChartCount] = {163, 164, 165, 167, 168, 169, 170, 171, 174, 175, 176};
-const char* const kWindowTitles[kStatChartCount] = {
-    "Immersioni all'anno", "Immersioni al mese", "Statistiche profondità immersioni",
-    "Tempo immersione", "Statistiche temperature", "Statistiche mute", "Condizioni meteo",
-    "Statistiche tipo immersioni", "Statistiche attività", "Consumo aria per anno",
-    "Consumo aria per mese"};
+// String ids of the window titles and of the row labels.
+const int kWindowTitles[kStatChartCount] = {63453, 63454, 63455, 63456, 63457, 63458,
+                                            63459, 63460, 63461, 63462, 63463};
 
-const char* const kSuitRows[] = {"Senza muta", "Shorty", "Salopette", "Due pezzi", "Semi-stagna", "Stagna"};
-const char* const kWeatherRows[] = {"Limpido", "Nuvoloso", "Incerto", "Pioggia", "Temporale", "neve"};
-const char* const kTypeRows[] = {"Nitrox", "In curva", "Decompressione", "Risalita singola",
-                                 "Risalita multipla", "Acqua dolce", "Acqua salata",
-                                 "Camera di ricompr.", "Imm senza saturazione", "RIpetitiva", "SCR"};
+const int kSuitRows[] = {62530, 62531, 62532, 63464, 62534, 62535};
+const int kWeatherRows[] = {62536, 62537, 62538, 62539, 62540, 62541};
+const int kTypeRows[] = {62548, 62542, 62543, 62544, 62545, 62546,
+                         62547, 63465, 63466, 63467, 0 /* SCR */};
 const char* const kTypePrintRows[] = {"Nitrox", "Nullzeit", "Deko", "Einzelaufstieg",
                                       "Mehrfachaufstieg", "Süßwasser", "Meerwasser", "Druckkammer",
                                       "Erst-TG", "Repetiv-TG", "SCR"};
-const char* const kActivityRows[] = {
-    "Osservazione", "Imm di gruppo", "Imm di addestramento", "Istruttive", "Notturne", "Grotta",
-    "Con ghiaccio", "Ricerca", "Su relitto", "In fiume", "In corrente", "Fotografia",
-    "Lavoro sub", "In solitario", "In camera iper", "Imm di specialità", "Qualificazione",
-    "Prova esame", "Esame", "Orientamento", "Da barca", "Imm da riva", "Con guida",
-    "Con diving", "Altro"};
+const int kActivityRows[] = {62549, 62550, 63468, 63469, 63470, 62554, 62555, 62556, 62557,
+                             62558, 62559, 62560, 63446, 63447, 63448, 63471, 62570, 63472,
+                             62572, 62573, 62574, 63473, 62576, 62577, 62561};
 const int kActivityPrintIds[] = {62549, 62550, 62551, 62552, 62553, 62554, 62555, 62556, 62557,
                                  62558, 62559, 62560, 62566, 62567, 62568, 62569, 62570, 62571,
                                  62572, 62573, 62574, 62575, 62576, 62577, 62561};
@@ -179,7 +173,7 @@ int chartFromName(const std::string& s) {
 }
 
 std::string chartWindowTitle(int chart) {
-  return chart >= 0 && chart < kStatChartCount ? kWindowTitles[chart] : "";
+  return chart >= 0 && chart < kStatChartCount ? str(kWindowTitles[chart]) : "";
 }
 
 int chartDialogId(int chart) { return chart >= 0 && chart < kStatChartCount ? kDialogIds[chart] : 0; }
@@ -477,10 +471,10 @@ StatResult computeStatistics(const Logbook& lb, int chart, const StatOptions& o)
     t.finishCounts();
   for (int i = 0; i < res.rowCount; ++i) {
     switch (chart) {
-      case kChartSuit: res.labels.push_back(kSuitRows[i]); break;
-      case kChartWeather: res.labels.push_back(kWeatherRows[i]); break;
-      case kChartDiveType: res.labels.push_back(kTypeRows[i]); break;
-      default: res.labels.push_back(kActivityRows[i]); break;
+      case kChartSuit: res.labels.push_back(str(kSuitRows[i])); break;
+      case kChartWeather: res.labels.push_back(str(kWeatherRows[i])); break;
+      case kChartDiveType: res.labels.push_back(kTypeRows[i] ? str(kTypeRows[i]) : "SCR"); break;
+      default: res.labels.push_back(str(kActivityRows[i])); break;
     }
   }
   return res;
@@ -552,13 +546,13 @@ std::vector<StatLine> StatResult::summary() const {
   };
   if (chart == kChartPerMonth) return out;
   if (k == ChartKind::Period) {
-    out.push_back({chart == kChartYears ? "Medie." : "Medie", cells([&](int c) { return tot.sum[c]; }, 1)});
+    out.push_back({str(chart == kChartYears ? 63474 : 62642), cells([&](int c) { return tot.sum[c]; }, 1)});
   } else if (k == ChartKind::AirPeriod) {
     const int d = valueDecimals();
     auto minOf = [&](int c) { return tot.min[c] == kEmptyMinimum ? 0.0f : tot.min[c]; };
     out.push_back({str(62642), cells([&](int c) { return tot.sum[c]; }, d, false)});
-    out.push_back({"Min:", cells(minOf, d, false)});
-    out.push_back({"Max:", cells([&](int c) { return tot.max[c]; }, d, false)});
+    out.push_back({str(63475), cells(minOf, d, false)});
+    out.push_back({str(63476), cells([&](int c) { return tot.max[c]; }, d, false)});
   } else if (k == ChartKind::Binned) {
     const auto& s = table.summaries;
     auto sumOf = [&](int c) { return s[static_cast<size_t>(c)].sum; };
@@ -702,12 +696,12 @@ std::array<std::string, 5> chartPrintHeads(const StatResult& r) {
     case kChartYears: return {str(62647), all, fresh, sea, chamber};
     case kChartMonths: return {str(62648), all, fresh, sea, chamber};
     case kChartDepth: return {str(62608), all, fresh, sea, chamber};
-    case kChartTime: return {"Tempo", all, fresh, sea, chamber};
+    case kChartTime: return {str(63477), all, fresh, sea, chamber};
     case kChartTemperature: return {str(62667), all, fresh, sea, chamber};
-    case kChartSuit: return {"Muta", all, fresh, sea, chamber};
-    case kChartWeather: return {"Meteo", all, fresh, sea, chamber};
+    case kChartSuit: return {str(62488), all, fresh, sea, chamber};
+    case kChartWeather: return {str(62512), all, fresh, sea, chamber};
     case kChartDiveType: return {"Typ", "Gesamt", "Süßwasser", "Meerwasser", "Druckkammer"};
-    case kChartActivity: return {"Attività", all, fresh, sea, chamber};
+    case kChartActivity: return {str(62514), all, fresh, sea, chamber};
     case kChartAirYears: return {str(62647), str(62642), str(62643), str(62644), ""};
     default: return {str(62648), str(62642), str(62643), str(62644), ""};
   }

@@ -7,6 +7,7 @@
 #include "core/dive_record.h"
 #include "core/logbook.h"
 #include "core/settings.h"
+#include "core/strings.h"
 #include "profile/hand_profile.h"
 
 namespace kelp {
@@ -206,6 +207,61 @@ const std::vector<CommandInfo>& commandTable() {
       {TipOfTheDay, "?", "Tips and Tricks...", "", "", true},
   };
   return table;
+}
+
+namespace {
+
+// The last line of a command's string: its tool tip.
+std::string toolTipOf(Language l, int id) {
+  const std::string& s = str(l, id);
+  const size_t nl = s.rfind('\n');
+  return nl == std::string::npos ? s : s.substr(nl + 1);
+}
+
+// Menu texts with a string of their own; every other menu text repeats its command's tool
+// tip (with "..." where the command opens a dialog) and takes the tool tip's translation.
+int ownMenuTextId(int id) {
+  using namespace cmd;
+  switch (id) {
+    case PrintPreview: return 63490;
+    case PrintSetup: return 63491;
+    case RecentFiles: return 63492;
+    case SelectionCopy: return 63493;
+    case SelectionPaste: return 63494;
+    case EditDive: return 63495;
+    case Renumber: return 63496;
+    case TimeZone: return 63497;
+    case CreateProfile: return 63498;
+    case ComputerTypes: return 63499;
+    case FindDive: return 63500;
+    case ExternalApp: return 63501;
+    case About: return 63502;
+    case TipOfTheDay: return 106;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+std::string commandMenuText(const CommandInfo& c) {
+  if (const int own = ownMenuTextId(c.id)) return str(own);
+  std::string text = c.text;
+  const bool dots = text.size() > 3 && text.compare(text.size() - 3, 3, "...") == 0;
+  if (dots) text.resize(text.size() - 3);
+  if (c.id == 0 || text.empty() || toolTipOf(Language::Italian, c.id) != text) return c.text;
+  return toolTipOf(language(), c.id) + (dots ? "..." : "");
+}
+
+std::string menuTitle(const std::string& path) {
+  static const std::pair<const char*, int> kTitles[] = {
+      {"File", 63503}, {"Crea", 63483}, {"Vista", 63484}, {"Statistiche", 63485}, {"Cerca", 63486},
+      {"Extra", 63487}, {"Aiuto", 63488}, {"Aggiungi imm. selezionate", 63489}};
+  const size_t slash = path.rfind('/');
+  const std::string last = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (last == "?") return str(110);
+  for (const auto& [italian, id] : kTitles)
+    if (last == italian) return str(id);
+  return last;
 }
 
 const CommandInfo* findCommand(int id) {

@@ -125,6 +125,10 @@ struct CommandInfo {
 
 // Every command in menu order.
 const std::vector<CommandInfo>& commandTable();
+// The menu text of a command in the language of the run (the table holds the Italian one).
+std::string commandMenuText(const CommandInfo& c);
+// The shown title of a menu path of the table: the last part of "Crea/Aggiungi imm. selezionate".
+std::string menuTitle(const std::string& path);
 const CommandInfo* findCommand(int id);
 // Toolbar command ids in order, 0 = separator.
 const std::vector<int>& toolbarCommands();

@@ -34,7 +34,12 @@ bool validUtf8(const std::string& s) {
 
 }  // namespace
 
-std::string tipsFilePath() {
+std::string tipsFilePath(Language l) {
+  if (l != Language::Italian) {
+    const std::string own = shippedFilePath(std::string("tips_") + languageCode(l) + ".txt");
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(own, ec)) return own;
+  }
   return shippedFilePath("tips.txt");
 }
 

@@ -5,12 +5,16 @@
 #include <cstdio>
 #include <string>
 
+#include "core/language.h"
+
 namespace kelp {
 
 struct Settings;
 
-// "tips.txt" beside the program (or in the installed data folder when it is not there).
-std::string tipsFilePath();
+// The tips of the language: "tips.txt" (Italian) or "tips_<code>.txt" beside the program, or in
+// the installed data folder when it is not there; a language without a tips file of its own
+// reads the Italian one.
+std::string tipsFilePath(Language l = language());
 
 class TipsFile {
  public:

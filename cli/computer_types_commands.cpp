@@ -10,6 +10,7 @@
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "transfer/computer_types.h"
+#include "core/strings.h"
 
 namespace kelp::cli {
 namespace {
@@ -55,10 +56,10 @@ int runComputerTypes(const TypesArgs& a) {
   } else if (a.edit || a.remove) {
     const int id = a.edit ? *a.edit : *a.remove;
     const int row = rowOf(e, static_cast<uint32_t>(id));
-    if (row < 0) return fail("Nessun tipo con l'Ident " + std::to_string(id) + ".");
+    if (row < 0) return fail(strf(63545, static_cast<unsigned>(id)));
     e.select(row);
     if (a.edit) {
-      if (!e.canEdit()) return fail("Il tipo ´" + e.rows()[row].name + "´ non si può modificare.");
+      if (!e.canEdit()) return fail(strf(63546, e.rows()[row].name.c_str()));
       r = e.edit(row, withOptions(e.rows()[row], a));
     } else {
       r = e.removeSelected();
@@ -68,7 +69,7 @@ int runComputerTypes(const TypesArgs& a) {
   if (e.changed()) {
     e.apply(table);
     const std::string path = configFilePath("Ctyp.ini");
-    if (!table.saveTypesFile(path)) return fail("Impossibile scrivere il file " + path + ".");
+    if (!table.saveTypesFile(path)) return fail(strf(63408, path.c_str()));
   }
   for (int i = 0; i < table.count(); ++i) {
     const auto cells = computerTypeCells(table.at(i));

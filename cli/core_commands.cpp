@@ -16,6 +16,7 @@
 #include "core/logbook.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "core/strings.h"
 
 namespace kelp::cli {
 namespace {
@@ -81,7 +82,7 @@ std::string line(const std::string& label, const std::string& value, const std::
 // The fields of one dive as display texts, in the order the main form shows them.
 struct Field {
   const char* key;    // JSON key
-  const char* label;  // the form's label
+  int labelId;        // string id of the form's label
   std::string value;
   std::string unit;
 };
@@ -91,36 +92,36 @@ std::vector<Field> diveFields(const DiveRecord& r) {
   const std::string temp = unitLabel(Quantity::Temperature);
   const std::string press = unitLabel(Quantity::Pressure);
   return {
-      {"diveNumber", "Numero imm.:", format("%d", r.diveNumber), ""},
-      {"date", "Data:", formatDateLong(r.date), ""},
-      {"timeOfDay", "Ora:", formatMinutes(r.timeOfDay), ""},
-      {"location", "Località:", text(r.location), ""},
-      {"site", "Luogo:", text(r.site), ""},
-      {"computerType", "Computer:", formatComputerType(r.computerType), ""},
-      {"profileKind", "Profilo:", formatProfileKind(r), ""},
-      {"altitudeClass", "Livello mare:", altitudeText(r.altitudeClass), ""},
-      {"surfaceInterval", "Intervallo:", formatMinutes(r.surfaceInterval), ""},
-      {"weather", "Meteo:", weatherText(r.weather), ""},
-      {"airTemperature", "Temperatura aria:", formatAirTemperature(r.airTemperature), temp},
-      {"suit", "Muta:", suitText(r.suit), ""},
-      {"tankSize", "Dim bombola:", formatTankSize(r.tankSize), unitLabel(Quantity::Volume)},
-      {"maxDepth", "Prof.Max.:", formatMaxDepth(r), depth},
-      {"avgDepth", "Prof. media::", formatAvgDepth(r), depth},
-      {"diveTime", "Tempo imm.:", formatMinutes(r.diveTime), ""},
-      {"minWaterTemperature", "Temperatura min.:", formatWaterTemperature(r.minWaterTemperature), temp},
-      {"airConsumed", "Consumo aria.:", formatPressure(r.airConsumed), press},
-      {"sac", "AMV:", formatSac(r.sac), unitLabel(Quantity::AirConsumption)},
-      {"startPressure", "Pressione:", formatPressure(r.startPressure), press},
-      {"visibility", "Visibilità:", formatVisibility(r.visibility), depth},
-      {"weight", "Zavorra:", formatWeight(r.weight), unitLabel(Quantity::Weight)},
-      {"tankMaterial", "Bombola:", tankMaterialText(r.tankMaterial), ""},
-      {"suitDescription", "Tipo muta:", text(r.suitDescription), ""},
-      {"diveType", "Tipo imm.:", diveTypeText(r), ""},
-      {"activities", "Attività:", activitiesText(r), ""},
-      {"otherActivities", "Altre attività:", text(r.otherActivities), ""},
-      {"warnings", "Allarmi:", warningsText(r), ""},
-      {"buddies", "Compagni:", text(r.buddies), ""},
-      {"notes", "Note:", formatNotes(r), ""},
+      {"diveNumber", 63550, format("%d", r.diveNumber), ""},
+      {"date", 63551, formatDateLong(r.date), ""},
+      {"timeOfDay", 63552, formatMinutes(r.timeOfDay), ""},
+      {"location", 63553, text(r.location), ""},
+      {"site", 63554, text(r.site), ""},
+      {"computerType", 63555, formatComputerType(r.computerType), ""},
+      {"profileKind", 63556, formatProfileKind(r), ""},
+      {"altitudeClass", 63557, altitudeText(r.altitudeClass), ""},
+      {"surfaceInterval", 63558, formatMinutes(r.surfaceInterval), ""},
+      {"weather", 63559, weatherText(r.weather), ""},
+      {"airTemperature", 63560, formatAirTemperature(r.airTemperature), temp},
+      {"suit", 63561, suitText(r.suit), ""},
+      {"tankSize", 63562, formatTankSize(r.tankSize), unitLabel(Quantity::Volume)},
+      {"maxDepth", 63563, formatMaxDepth(r), depth},
+      {"avgDepth", 63564, formatAvgDepth(r), depth},
+      {"diveTime", 63565, formatMinutes(r.diveTime), ""},
+      {"minWaterTemperature", 63566, formatWaterTemperature(r.minWaterTemperature), temp},
+      {"airConsumed", 63567, formatPressure(r.airConsumed), press},
+      {"sac", 63568, formatSac(r.sac), unitLabel(Quantity::AirConsumption)},
+      {"startPressure", 63569, formatPressure(r.startPressure), press},
+      {"visibility", 63570, formatVisibility(r.visibility), depth},
+      {"weight", 63571, formatWeight(r.weight), unitLabel(Quantity::Weight)},
+      {"tankMaterial", 63572, tankMaterialText(r.tankMaterial), ""},
+      {"suitDescription", 63573, text(r.suitDescription), ""},
+      {"diveType", 63574, diveTypeText(r), ""},
+      {"activities", 63575, activitiesText(r), ""},
+      {"otherActivities", 63576, text(r.otherActivities), ""},
+      {"warnings", 63577, warningsText(r), ""},
+      {"buddies", 63578, text(r.buddies), ""},
+      {"notes", 63579, formatNotes(r), ""},
   };
 }
 
@@ -130,10 +131,10 @@ int cmdInfo(const std::string& path) {
   if (!openLogbook(path, lb, rc)) return rc;
   std::string s;
   s += line("File:", lb.path);
-  s += line("Numero tot:", format("%d", lb.diveCount()));
-  s += line("Primo numero:", format("%d", lb.firstDiveNumber));
-  s += line("Tempo tot. immersione:", formatTotalTime(lb.totalDiveTime));
-  s += line("Media consumo aria.:", formatSac(lb.averageSac), unitLabel(Quantity::AirConsumption));
+  s += line(str(63580), format("%d", lb.diveCount()));
+  s += line(str(63581), format("%d", lb.firstDiveNumber));
+  s += line(str(63582), formatTotalTime(lb.totalDiveTime));
+  s += line(str(63583), formatSac(lb.averageSac), unitLabel(Quantity::AirConsumption));
   out(s);
   return 0;
 }
@@ -189,14 +190,14 @@ int cmdShow(const ShowArgs& a) {
   }
   std::string s;
   s += line("File:", lb.path);
-  s += line("Numero tot:", format("%d", lb.diveCount()));
+  s += line(str(63580), format("%d", lb.diveCount()));
   const bool showWeight = settings().extended != 0;
   for (const auto& f : fields) {
     if (std::string(f.key) == "weight" && !showWeight) continue;
-    s += line(f.label, f.value, f.unit);
+    s += line(str(f.labelId), f.value, f.unit);
   }
-  s += line("Media consumo aria.:", formatSac(lb.averageSac), unitLabel(Quantity::AirConsumption));
-  s += line("Tempo tot. immersione:", formatTotalTime(lb.totalDiveTime));
+  s += line(str(63583), formatSac(lb.averageSac), unitLabel(Quantity::AirConsumption));
+  s += line(str(63582), formatTotalTime(lb.totalDiveTime));
   out(s);
   return 0;
 }

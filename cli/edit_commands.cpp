@@ -10,6 +10,7 @@
 #include "core/settings.h"
 #include "core/texts.h"
 #include "profile/fill_dives.h"
+#include "core/strings.h"
 
 namespace kelp::cli {
 namespace {
@@ -62,7 +63,7 @@ FillTemplate makeTemplate(const FillArgs& a) {
 
 int cmdFill(const FillArgs& a) {
   const FillTemplate t = makeTemplate(a);
-  if (!fillRangeSet(t)) return fail("Inserisci imm");
+  if (!fillRangeSet(t)) return fail(str(63426));
   std::error_code ec;
   if (!std::filesystem::is_regular_file(a.logbook, ec)) return fail(a.logbook + ": file not found");
   Logbook lb;

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cli/cli.h"
+#include "core/language.h"
 #include "core/settings.h"
 #include "core/version.h"
 
@@ -58,7 +59,7 @@ static constexpr size_t kUsageColumn = 38;
 
 static void usage(std::FILE* to) {
   std::fprintf(to,
-               "usage: kelp-cli COMMAND [ARGS] [--imperial|--metric]\n"
+               "usage: kelp-cli COMMAND [ARGS] [--imperial|--metric] [--lang it|en]\n"
                "       kelp-cli COMMAND --help\n"
                "       kelp-cli --version\n\ncommands:\n");
   for (const auto& [name, c] : registry()) {
@@ -98,11 +99,47 @@ static void addUnitFlags(CLI::App& app) {
   imperial->excludes(metric);
 }
 
+// Takes "--lang CODE" and "--lang=CODE" out of the arguments, wherever they stand; false
+// (with the message) when a value is missing or names no language of the program.
+static bool takeLanguageChoice(std::vector<std::string>& args, std::string& code, std::string& error) {
+  for (size_t i = 0; i < args.size();) {
+    std::string value;
+    if (args[i] == "--lang") {
+      if (i + 1 >= args.size()) {
+        error = "--lang needs a language: it or en";
+        return false;
+      }
+      value = args[i + 1];
+      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+    } else if (args[i].rfind("--lang=", 0) == 0) {
+      value = args[i].substr(7);
+      args.erase(args.begin() + static_cast<long>(i));
+    } else {
+      ++i;
+      continue;
+    }
+    if (!languageFromCode(value)) {
+      error = "--lang: " + value + " is not a language of the program (it, en)";
+      return false;
+    }
+    code = value;
+  }
+  return true;
+}
+
 }  // namespace kelp::cli
 
 int main(int argc, char** argv) {
   using namespace kelp::cli;
   std::vector<std::string> args(argv + 1, argv + argc);
+  // The language first: every text the call prints follows it.
+  std::string langCode, langError;
+  const bool langOk = takeLanguageChoice(args, langCode, langError);
+  kelp::setLanguage(kelp::languageFromEnvironment(langCode));
+  if (!langOk) {
+    usage(stderr);
+    return fail(langError);
+  }
   if (args.empty()) {
     usage(stderr);
     return 2;

@@ -11,6 +11,7 @@
 #include "core/settings.h"
 #include "core/texts.h"
 #include "profile/search.h"
+#include "core/strings.h"
 
 namespace kelp::cli {
 namespace {
@@ -152,7 +153,7 @@ int runSelect(SelectArgs a) {
   const std::vector<int> found = selectDives(lb, a.c);
   std::string rows;
   for (int p : found) rows += selectionRow(lb.dives()[static_cast<size_t>(p - 1)]) + '\n';
-  rows += format("Calcola immersioni: %d\n", static_cast<int>(found.size()));
+  rows += strf(63547, static_cast<int>(found.size()));
   out(rows);
   if (a.into.empty()) return 0;
   const Result r = writeSelectedDives(lb, found, a.into);

@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "core/logbook.h"
 #include "core/texts.h"
+#include "core/strings.h"
 
 namespace kelp::cli {
 namespace {
@@ -68,10 +69,10 @@ int printList(const Logbook& lb, bool buddies, int selection, int year) {
     for (const NamedCount& sub : e.sub) s += '\t' + storedToUtf8(sub.name) + '\t' + std::to_string(sub.count) + '\n';
   }
   if (buddies) {
-    s += "Compagni:\t" + std::to_string(list.entries.size()) + '\n';
+    s += str(63482) + ":\t" + std::to_string(list.entries.size()) + '\n';
   } else {
-    s += "Località:\t" + std::to_string(list.entries.size()) + '\n';
-    s += "Luoghi:\t" + std::to_string(list.subTotal()) + '\n';
+    s += str(62467) + ":\t" + std::to_string(list.entries.size()) + '\n';
+    s += str(63548) + ":\t" + std::to_string(list.subTotal()) + '\n';
   }
   out(s);
   return 0;

@@ -125,9 +125,7 @@ int runDecode(const DecodeArgs& a) {
   // The serial number of the last computer is not kept in the logbook's files, so a logbook
   // loaded here that holds dives matches only a computer whose serial number is 0.
   if (session.otherComputer(lb) && !a.force)
-    return fail(format("Altro computer: the logbook file does not keep the serial number of the "
-                       "computer last read into it, so computer %u counts as another computer; "
-                       "repeat with --force to insert its dives",
+    return fail(strf(63549,
                        static_cast<unsigned>(session.image().serialNumber())));
   int added = 0;
   Result inserted = session.insert(lb, settings().defaults, &added);

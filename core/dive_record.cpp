@@ -267,16 +267,16 @@ void setNotes(DiveRecord& r, const std::string& stored) {
 
 // Stored forms of the special activity names: German long, German short, interface
 // long, interface short for each of the eight activities. The interface texts are
-// taken from the string table directly, so the result does not depend on which
-// texts are switched on.
+// taken from the Italian string table directly, so the result depends neither on which
+// texts are switched on nor on the language.
 static const std::array<std::string, 32>& specialNamesStored() {
   static const std::array<std::string, 32> names = [] {
     std::array<std::string, 32> n;
     for (int i = 0; i < 8; ++i) {
       n[static_cast<size_t>(i * 4 + 0)] = utf8ToStored(kSpecialLongInternal[i]);
       n[static_cast<size_t>(i * 4 + 1)] = utf8ToStored(kSpecialShortInternal[i]);
-      n[static_cast<size_t>(i * 4 + 2)] = utf8ToStored(str(kSpecialLongId + i));
-      n[static_cast<size_t>(i * 4 + 3)] = utf8ToStored(str(kSpecialShortId + i));
+      n[static_cast<size_t>(i * 4 + 2)] = utf8ToStored(str(Language::Italian, kSpecialLongId + i));
+      n[static_cast<size_t>(i * 4 + 3)] = utf8ToStored(str(Language::Italian, kSpecialShortId + i));
     }
     return n;
   }();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/texts.h"
+#include "core/strings.h"
 
 namespace kelp {
 namespace {
@@ -62,7 +63,7 @@ std::string writeTemporaryFile(const std::string& target, const std::string& byt
 }
 
 Result replaceFileWith(const std::string& path, const std::function<bool(int fd)>& write) {
-  const Result failed = Result::failure(format("Impossibile scrivere il file %s.", path.c_str()));
+  const Result failed = Result::failure(strf(63408, path.c_str()));
   if (path.empty()) return failed;
   const std::string tmp = temporaryWith(path, write);
   if (tmp.empty()) return failed;

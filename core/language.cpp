@@ -88,6 +88,10 @@ Language languageFromEnvironment(const std::string& callChoice) {
   return resolveLanguage(in);
 }
 
+std::string languageSettingAfterChoice(const std::string& stored, Language shown, Language picked) {
+  return picked == shown ? stored : std::string(languageCode(picked));
+}
+
 Language language() { return gLanguage.load(std::memory_order_relaxed); }
 
 void setLanguage(Language l) { gLanguage.store(l, std::memory_order_relaxed); }

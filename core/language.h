@@ -46,6 +46,11 @@ Language resolveLanguage(const LanguageInputs& in);
 // The rule over the real environment, with the Kelp.ini value read from configDir().
 Language languageFromEnvironment(const std::string& callChoice = "");
 
+// Kelp.ini's Sprache after the settings dialog: the code of the picked language when the user
+// picked another one than the dialog showed at first, else the stored value as it was (so the
+// key is written only once a language was chosen).
+std::string languageSettingAfterChoice(const std::string& stored, Language shown, Language picked);
+
 // The language of this run (Italian until set).
 Language language();
 void setLanguage(Language l);

@@ -260,7 +260,7 @@ std::string absolutePath(const std::string& p) {
 
 Result truncatedError(const std::string& path, int dive) {
   return Result::failure(
-      format("Errore di lettura: il file %s termina all'interno dell'immersione %d.", path.c_str(), dive));
+      strf(63400, path.c_str(), dive));
 }
 
 }  // namespace
@@ -351,10 +351,10 @@ Result Logbook::loadFromBytes(const std::string& logPath, const std::string& log
                               const std::string* addBytes) {
   ByteReader in(logBytes.data(), logBytes.size());
   if (logBytes.size() < kLogHeaderSize)
-    return Result::failure(format("Errore di lettura: il file %s è troppo corto per un logbook.", logPath.c_str()));
+    return Result::failure(strf(63401, logPath.c_str()));
   const uint16_t version = in.u16();
   if (version != LOG_FORMAT_VERSION)
-    return Result::failure(format("Il file %s ha la versione di formato %d, attesa %d.", logPath.c_str(),
+    return Result::failure(strf(63402, logPath.c_str(),
                                   static_cast<int>(version), static_cast<int>(LOG_FORMAT_VERSION)));
 
   Logbook lb;
@@ -364,7 +364,7 @@ Result Logbook::loadFromBytes(const std::string& logPath, const std::string& log
   lb.headerWordA = in.u16();
   lb.headerWordB = in.u16();
   if (count < 0)
-    return Result::failure(format("Il file %s è danneggiato: numero di immersioni %d non valido.",
+    return Result::failure(strf(63403,
                                   logPath.c_str(), count));
   if (static_cast<size_t>(count) * kMinEntrySize > in.remaining()) {
     // Not even room for the smallest entries: find the entry the file ends in.
@@ -382,7 +382,7 @@ Result Logbook::loadFromBytes(const std::string& logPath, const std::string& log
   try {
     lb.m_dives.resize(static_cast<size_t>(count));
   } catch (const std::bad_alloc&) {
-    return Result::failure(format("Memoria insufficiente per il file %s.", logPath.c_str()));
+    return Result::failure(strf(63404, logPath.c_str()));
   }
   lb.currentPosition = count;
   for (StringList* l : {&lb.locationList, &lb.siteList, &lb.tankSizeList, &lb.buddyList,
@@ -437,10 +437,10 @@ Result Logbook::loadFile(const std::string& logPath) {
   const std::string full = absolutePath(logPath);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(full, ec))
-    return Result::failure(format("Il file %s non esiste.", full.c_str()));
+    return Result::failure(strf(63405, full.c_str()));
   std::string logBytes;
   if (!readWholeFile(full, logBytes))
-    return Result::failure(format("Errore di lettura del file %s.", full.c_str()));
+    return Result::failure(strf(63406, full.c_str()));
   Logbook names;
   names.formCompanionNames(full);
   std::string addBytes;
@@ -480,27 +480,27 @@ std::string Logbook::serializeAdd() const {
 Result Logbook::saveFile(const std::string& logPath) {
   const std::string full = absolutePath(logPath);
   if (diveCount() > MAX_DIVES)
-    return Result::failure(format("Impossibile salvare il file %s: troppe immersioni.", full.c_str()));
+    return Result::failure(strf(63407, full.c_str()));
   Logbook names;
   names.formCompanionNames(full);
 
   // Both files go to temporary files first and replace the old ones only when
   // written whole, so an interrupted save leaves the previous logbook intact.
   const std::string tmpLog = writeTemporaryFile(full, serializeLog());
-  if (tmpLog.empty()) return Result::failure(format("Impossibile scrivere il file %s.", full.c_str()));
+  if (tmpLog.empty()) return Result::failure(strf(63408, full.c_str()));
   const std::string tmpAdd = writeTemporaryFile(names.addPath, serializeAdd());
   if (tmpAdd.empty()) {
     ::unlink(tmpLog.c_str());
-    return Result::failure(format("Impossibile scrivere il file %s.", names.addPath.c_str()));
+    return Result::failure(strf(63408, names.addPath.c_str()));
   }
   if (std::rename(tmpAdd.c_str(), names.addPath.c_str()) != 0) {
     ::unlink(tmpLog.c_str());
     ::unlink(tmpAdd.c_str());
-    return Result::failure(format("Impossibile scrivere il file %s.", names.addPath.c_str()));
+    return Result::failure(strf(63408, names.addPath.c_str()));
   }
   if (std::rename(tmpLog.c_str(), full.c_str()) != 0) {
     ::unlink(tmpLog.c_str());
-    return Result::failure(format("Impossibile scrivere il file %s.", full.c_str()));
+    return Result::failure(strf(63408, full.c_str()));
   }
 
   modified = false;

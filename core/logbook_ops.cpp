@@ -155,7 +155,7 @@ Result Logbook::insert(const DiveRecord& r) { return insertAt(insertPosition(r),
 
 Result Logbook::insertAt(int p, const DiveRecord& r) {
   if (diveCount() >= MAX_DIVES)
-    return Result::failure(format("Il logbook contiene già il numero massimo di %d immersioni.", MAX_DIVES));
+    return Result::failure(strf(63409, MAX_DIVES));
   p = std::clamp(p, 1, diveCount() + 1);
   const int before = diveCount();
   // The new dive takes the number of the dive it pushes back, and every later dive moves up
@@ -168,7 +168,7 @@ Result Logbook::insertAt(int p, const DiveRecord& r) {
   try {
     insertRecord(static_cast<size_t>(p - 1), added);
   } catch (const std::bad_alloc&) {
-    return Result::failure("Memoria insufficiente per inserire l'immersione.");
+    return Result::failure(str(63410));
   }
   for (int i = p; i <= before; ++i)
     setNumber(static_cast<size_t>(i), static_cast<uint16_t>(m_dives[static_cast<size_t>(i)].diveNumber + 1));
@@ -301,7 +301,7 @@ Result SelectionBuffer::copyFrom(const Logbook& lb, int firstNumber, int lastNum
   } catch (const std::bad_alloc&) {
     records.clear();
     records.shrink_to_fit();
-    return Result::failure("Memoria insufficiente per copiare le immersioni selezionate.");
+    return Result::failure(str(63411));
   }
   return Result::success();
 }
@@ -309,7 +309,7 @@ Result SelectionBuffer::copyFrom(const Logbook& lb, int firstNumber, int lastNum
 Result SelectionBuffer::pasteInto(Logbook& lb) {
   // All or nothing: refuse before the first insertion when the logbook cannot take them all.
   if (lb.diveCount() + static_cast<long>(records.size()) > MAX_DIVES)
-    return Result::failure(format("Il logbook contiene già il numero massimo di %d immersioni.", MAX_DIVES));
+    return Result::failure(strf(63409, MAX_DIVES));
   for (const DiveRecord& r : records) {
     Result res = lb.insert(r);
     if (!res) return res;

@@ -243,9 +243,9 @@ struct EnumText {
 
 bool gInterfaceTexts = true;
 
-std::string enumText(const EnumText* table, int count, int index) {
+std::string enumText(const EnumText* table, int count, int index, Language l) {
   if (index < 0 || index >= count || !table[index].german) return {};
-  if (gInterfaceTexts && table[index].id) return str(table[index].id);
+  if (gInterfaceTexts && table[index].id) return str(l, table[index].id);
   return table[index].german;
 }
 
@@ -290,8 +290,8 @@ const EnumText kMonths[] = {{"", 0},         {"Jan", 62752}, {"Feb", 62753}, {"M
                             {"Aug", 62758},  {"Sep", 62759}, {"Okt", 62760}, {"Nov", 62761},
                             {"Dez", 62762}};
 
-template <size_t N> std::string tableText(const EnumText (&t)[N], int i) {
-  return enumText(t, static_cast<int>(N), i);
+template <size_t N> std::string tableText(const EnumText (&t)[N], int i, Language l = language()) {
+  return enumText(t, static_cast<int>(N), i, l);
 }
 
 }  // namespace
@@ -306,6 +306,11 @@ std::string activityBitText(int bit) { return tableText(kActivityBits, bit); }
 std::string moreActivityBitText(int bit) { return tableText(kMoreActivityBits, bit); }
 std::string specialActivityLongName(int i) { return i >= 0 && i < 8 ? tableText(kMoreActivityBits, i) : ""; }
 std::string specialActivityShortName(int i) { return tableText(kSpecialShort, i); }
+std::string specialActivityStoredName(int i, bool abbreviated) {
+  if (i < 0 || i >= 8) return {};
+  return abbreviated ? tableText(kSpecialShort, i, Language::Italian)
+                     : tableText(kMoreActivityBits, i, Language::Italian);
+}
 std::string warningBitText(int bit) { return tableText(kWarningBits, bit); }
 std::string weekdayName(int index) { return tableText(kWeekdays, index); }
 std::string monthName(int month) { return tableText(kMonths, month); }

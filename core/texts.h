@@ -65,6 +65,10 @@ std::string activityBitText(int bit);
 std::string moreActivityBitText(int bit);
 std::string specialActivityLongName(int i);   // i = 0..7
 std::string specialActivityShortName(int i);
+// A special activity's name as the logbook keeps it in the other activities: the Italian
+// interface text (the German one while the interface texts are off) whatever the language,
+// so the file holds the same bytes in every language.
+std::string specialActivityStoredName(int i, bool abbreviated);
 std::string warningBitText(int bit);
 std::string altitudeText(int cls);  // 1..4, in the current unit system
 

@@ -5,6 +5,7 @@
 #include "core/computer_models.h"
 #include "core/string_list.h"
 #include "core/texts.h"
+#include "core/strings.h"
 
 namespace kelp {
 
@@ -50,8 +51,6 @@ bool parseDiveNumber(const std::string& text, int& out) {
   out = v;
   return true;
 }
-
-const char* const kBadNumber = "Immettere un numero intero compreso tra 0 e 65535.";
 
 std::string trimRight(std::string s) {
   while (!s.empty() && s.back() == ' ') s.pop_back();
@@ -151,10 +150,9 @@ void storeSpecialActivities(DiveRecord& r, uint8_t ticked, bool extended, bool a
     r.moreActivityFlags = static_cast<uint16_t>((r.moreActivityFlags & ~0xFFu) | ticked);
   } else {
     r.moreActivityFlags = static_cast<uint16_t>(r.moreActivityFlags & (0xFF00u | ticked));
-    const std::vector<std::string> labels = specialActivityLabels(abbreviations);
     for (int i = 0; i < 8; ++i) {
       if (!(ticked & (1u << i)) || (named & (1u << i))) continue;
-      entries.push_back(utf8ToStored(labels[static_cast<size_t>(i)]));
+      entries.push_back(utf8ToStored(specialActivityStoredName(i, abbreviations)));
       rewrite = true;
     }
   }
@@ -369,7 +367,7 @@ void DiveEditor::setWarnings(uint16_t flags) {
 Result DiveEditor::finish(const EditorFields& now) {
   Result res = readBack(now);
   if (!res) return res;
-  if (!m_badNumber.empty()) return Result::failure(kBadNumber);
+  if (!m_badNumber.empty()) return Result::failure(str(63424));
   recomputeAirConsumption(m_work);
   show();
   return res;
@@ -406,7 +404,7 @@ int editedDivePosition(const Logbook& lb, int current, const DiveRecord& before,
 Result storeEditedDive(Logbook& lb, int position, const DiveRecord& before, const DiveRecord& edited,
                        bool* stored) {
   if (stored) *stored = false;
-  if (position < 1 || position > lb.diveCount()) return Result::failure("L'immersione non esiste più.");
+  if (position < 1 || position > lb.diveCount()) return Result::failure(str(63425));
   if (!sameDive(before, edited)) {
     const int to = editedDivePosition(lb, position, before, edited);
     if (to != position) {

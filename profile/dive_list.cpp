@@ -15,9 +15,9 @@ const std::array<DiveListColumn, kDiveListColumnCount>& diveListColumns() {
       {62506, "Luogo", 110, false},
       {62509, "Ora", 40, false},
       {62608, "Prof", 35, true},
-      {0, "tipo", 120, false},
+      {63481, "tipo", 120, false},
       {62472, "Attività", 120, false},
-      {0, "Compagni", 140, false},
+      {63482, "Compagni", 140, false},
       {62510, "Consumo aria.", 40, false},
   }};
   return columns;

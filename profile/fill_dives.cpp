@@ -1,4 +1,5 @@
 #include "profile/fill_dives.h"
+#include "core/strings.h"
 
 #include <cstring>
 
@@ -63,7 +64,7 @@ void applyFillTemplate(DiveRecord& r, const FillTemplate& t) {
 Result fillDives(Logbook& lb, const FillTemplate& t, int* inRange, int* changed) {
   if (inRange) *inRange = 0;
   if (changed) *changed = 0;
-  if (t.first == 0 || t.last == 0) return Result::failure("Inserisci imm");
+  if (t.first == 0 || t.last == 0) return Result::failure(str(63426));
   int range = 0;
   const int stored = lb.modifyEach([&](int pos, DiveRecord& r) {
     const DiveRecord& d = lb.dives()[static_cast<size_t>(pos - 1)];

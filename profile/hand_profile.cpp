@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/texts.h"
+#include "core/strings.h"
 
 namespace kelp {
 namespace {
@@ -46,7 +47,7 @@ bool canCreateProfile(const DiveRecord& r, const ComputerModelTable& models) {
 }
 
 std::string createProfileRefusedMessage(int diveNumber) {
-  return format("Non posso creare il profilo dell'imm #%d", diveNumber);
+  return strf(63427, diveNumber);
 }
 
 uint16_t handDepthCode(double metres) {
@@ -186,7 +187,7 @@ void removeProfile(DiveRecord& w) {
 namespace {
 Result checkDive(const Logbook& lb, int position, const ComputerModelTable& models, DiveRecord& stored) {
   if (!lb.get(position, stored))
-    return Result::failure(format("Nessuna immersione alla posizione %d", position));
+    return Result::failure(strf(63428, position));
   if (!canCreateProfile(stored, models))
     return Result::failure(createProfileRefusedMessage(stored.diveNumber));
   return Result::success();

@@ -16,11 +16,9 @@ namespace {
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 // Activity choices of the find dialog, in the dialog's order.
-constexpr std::array<const char*, kActivityChoiceCount> kActivityChoices = {
-    "Osservazione", "Imm-gruppo", "Ricreativa", "Addestramento", "Notturna", "In grotta",
-    "Sotto ghiaccio", "Ricerca", "Su relitto", "In corrente", "In fiume", "Imm. fotografica",
-    "Lavoro sub", "In solitario", "In camera iper", "im.di specialità", "Qualificazione esame",
-    "Prova di esame", "Esame", "Altre"};
+constexpr std::array<int, kActivityChoiceCount> kActivityChoices = {
+    62549, 63440, 63441, 63442, 62553, 63443, 63444, 62556, 62557, 62559,
+    62558, 63445, 63446, 63447, 63448, 63449, 63450, 63451, 62572, 63452};
 
 // The activityFlags bit a choice 0 .. 11 tests. The dialog lists "In corrente" before
 // "In fiume" while the bits hold the river dive (9) before the dive in a current (10).
@@ -44,8 +42,8 @@ const std::array<std::array<std::string, 2>, 8>& specialLabelsStored() {
   static const auto labels = [] {
     std::array<std::array<std::string, 2>, 8> l;
     for (int i = 0; i < 8; ++i)
-      l[static_cast<size_t>(i)] = {utf8ToStored(specialActivityLongName(i)),
-                                   utf8ToStored(specialActivityShortName(i))};
+      l[static_cast<size_t>(i)] = {utf8ToStored(specialActivityStoredName(i, false)),
+                                   utf8ToStored(specialActivityStoredName(i, true))};
     return l;
   }();
   return labels;
@@ -87,7 +85,7 @@ LastSearch& lastSearch() {
 
 std::string activityChoiceLabel(int i) {
   if (i < 0 || i >= kActivityChoiceCount) return {};
-  return kActivityChoices[static_cast<size_t>(i)];
+  return str(kActivityChoices[static_cast<size_t>(i)]);
 }
 
 LastSearch makeSearch(int field, int activity, const std::string& utf8Text) {
@@ -143,13 +141,13 @@ int findPrevious(const Logbook& lb, const LastSearch& s, int current) {
 }
 
 std::string searchNotFoundMessage(const LastSearch& s) {
-  if (s.field == kFindActivity) return "Attività non trovata";
-  return "Cerca testo \xC2\xB4" + searchTextShown(s) + "\xC2\xB4 Non trovato";
+  if (s.field == kFindActivity) return str(63433);
+  return strf(63434, searchTextShown(s).c_str());
 }
 
 std::string searchNoMoreMessage(const LastSearch& s) {
-  if (s.field == kFindActivity) return "Ultima";
-  return "Ultima per \xC2\xB4" + searchTextShown(s) + "\xC2\xB4";
+  if (s.field == kFindActivity) return str(63435);
+  return strf(63436, searchTextShown(s).c_str());
 }
 
 // ---------------------------------------------------------------------------
@@ -415,12 +413,11 @@ bool isOwnLogbookFile(const Logbook& lb, const std::string& path) {
 }
 
 Result writeSelectedDives(const Logbook& lb, const std::vector<int>& positions, const std::string& path) {
-  if (positions.empty()) return Result::failure("Non ho trovato immersioni relative");
+  if (positions.empty()) return Result::failure(str(63437));
   if (isOwnLogbookFile(lb, path))
-    return Result::failure(format("Il file %s è il logbook aperto: scegliere un altro nome.", path.c_str()));
+    return Result::failure(strf(63438, path.c_str()));
   if (normalPath(path) == normalPath(addPathOf(path)))
-    return Result::failure(format("Il file %s è il nome del file di estensione .add: scegliere un altro nome.",
-                                  path.c_str()));
+    return Result::failure(strf(63439, path.c_str()));
   std::vector<DiveRecord> dives;
   dives.reserve(positions.size());
   for (int p : positions)

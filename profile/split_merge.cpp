@@ -31,10 +31,10 @@ int secondStart(const DiveRecord& a, const ProfileLayout& l, int cut, int data) 
 
 }  // namespace
 
-std::string splitRefusedMessage(int n) { return format("Non posso separare le imm #%d", n); }
-std::string splitDoneMessage(int n) { return format("Le imm #%d\nsono divise", n); }
-std::string mergeRefusedMessage(int a, int b) { return format("Non posso unire imm #%d and #%d", a, b); }
-std::string mergeDoneMessage(int a, int b) { return format("Dive #%d and #%d\n are merged", a, b); }
+std::string splitRefusedMessage(int n) { return strf(63429, n); }
+std::string splitDoneMessage(int n) { return strf(63430, n); }
+std::string mergeRefusedMessage(int a, int b) { return strf(63431, a, b); }
+std::string mergeDoneMessage(int a, int b) { return strf(63432, a, b); }
 std::string mergeDeleteQuestion(int b) { return strf(62590, b); }
 
 bool canSplitAt(const DiveRecord& a, int m, const ComputerModelTable& models) {
@@ -123,7 +123,7 @@ Result splitDive(Logbook& lb, int position, int minute, const ComputerModelTable
   DiveRecord a;
   if (!lb.get(position, a)) return Result::failure(splitRefusedMessage(0));
   if (lb.diveCount() >= MAX_DIVES)
-    return Result::failure(format("Il logbook contiene già il numero massimo di %d immersioni.", MAX_DIVES));
+    return Result::failure(strf(63409, MAX_DIVES));
   DiveRecord first, second;
   if (!splitRecords(a, minute, models, first, second))
     return Result::failure(splitRefusedMessage(a.diveNumber));

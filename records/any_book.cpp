@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/texts.h"
+#include "core/strings.h"
 
 namespace kelp {
 
@@ -21,9 +22,9 @@ Result loadAnyBook(const std::string& path, AnyBook& out) {
   out = AnyBook{};
   out.kind = bookKindOfFile(path);
   if (!out.kind)
-    return Result::failure(format("%s: l'estensione non indica un libro (.adr, .dat, .abn, .trp, .inf).", path.c_str()));
+    return Result::failure(strf(63509, path.c_str()));
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return Result::failure(format("Il file %s non esiste.", path.c_str()));
+  if (!std::filesystem::exists(path, ec)) return Result::failure(strf(63405, path.c_str()));
   switch (out.kind) {
     case kBookAddresses: return loadAddressFile(path, out.addresses);
     case kBookEquipment: return loadEquipmentFile(path, out.equipment);
@@ -42,7 +43,7 @@ Result saveAnyBook(const std::string& path, const AnyBook& book, bool keepOldCop
     case kBookTrips: return saveTripFile(path, book.trips, keepOldCopy);
     case kBookOwner: return saveOwnerFile(path, book.owner, keepOldCopy);
   }
-  return Result::failure(format("Impossibile scrivere il file %s.", path.c_str()));
+  return Result::failure(strf(63408, path.c_str()));
 }
 
 BookPrintout anyBookPrintout(const AnyBook& book, const std::string& file, const std::string& currency,

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/texts.h"
+#include "core/strings.h"
 
 namespace kelp {
 namespace {
@@ -91,7 +92,7 @@ std::string invalidBookDateMessage(const std::string& text) {
   int d1, m1, y1, d2, m2, y2;
   fromDayNumber(firstBookDay(), d1, m1, y1);
   fromDayNumber(lastBookDay(), d2, m2, y2);
-  return format("\"%s\" non è una data valida.\nImmettere giorno.mese.anno tra il %02d.%02d.%04d e il %02d.%02d.%04d.",
+  return strf(63510,
                 text.c_str(), d1, m1, y1, d2, m2, y2);
 }
 

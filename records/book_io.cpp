@@ -12,6 +12,7 @@
 
 #include "core/file_write.h"
 #include "core/texts.h"
+#include "core/strings.h"
 
 namespace kelp {
 
@@ -86,19 +87,19 @@ Result readBookFile(const std::string& path, std::string& bytes, bool& missing) 
     return Result::success();
   }
   if (!std::filesystem::is_regular_file(st))
-    return Result::failure(format("Il file %s non può essere letto.", path.c_str()));
+    return Result::failure(strf(63504, path.c_str()));
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Result::failure(format("Il file %s non può essere letto.", path.c_str()));
+  if (!in) return Result::failure(strf(63504, path.c_str()));
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (in.bad()) {
     bytes.clear();
-    return Result::failure(format("Errore di lettura del file %s.", path.c_str()));
+    return Result::failure(strf(63406, path.c_str()));
   }
   return Result::success();
 }
 
 Result writeBookFile(const std::string& path, const std::string& bytes) {
-  if (path.empty()) return Result::failure("Nessun file indicato.");
+  if (path.empty()) return Result::failure(str(63505));
   return replaceFile(path, bytes);
 }
 
@@ -131,15 +132,15 @@ Result saveBookFile(const std::string& path, size_t entries, const std::function
 
 Result shortBookFile(const std::string& path) {
   return Result::failure(
-      format("Errore di lettura: il file %s è incompleto (termina prima delle voci che annuncia).", path.c_str()));
+      strf(63506, path.c_str()));
 }
 
 Result unknownBookLayout(const std::string& path) {
-  return Result::failure(format("Errore di lettura: il formato del file %s è sconosciuto.", path.c_str()));
+  return Result::failure(strf(63507, path.c_str()));
 }
 
 Result tooManyEntries(const std::string& path) {
-  return Result::failure(format("Impossibile salvare il file %s: più di %zu voci.", path.c_str(), MAX_BOOK_ENTRIES));
+  return Result::failure(strf(63508, path.c_str(), MAX_BOOK_ENTRIES));
 }
 
 int compareStored(const char* a, const char* b) {

@@ -31,18 +31,18 @@ std::string money(double v) { return format("%.2f", v); }
 BookPrintout addressPrintout(const std::vector<BuddyAddress>& book, const std::string& file) {
   BookPrintout p;
   p.kind = kBookAddresses;
-  p.title = "Indirizzi compagni";
+  p.title = str(63511);
   p.file = file;
-  p.columns = {{"Nome", 38}, {"Indirizzo", 46}, {"Telefono", 36}, {"eMail / Homepage", 50}};
+  p.columns = {{str(62466), 38}, {str(63512), 46}, {str(62468), 36}, {str(63513), 50}};
   const bool english = interfaceIsEnglish();
   for (const BuddyAddress& a : book) {
     const std::string town = join({t(a.postalCode), t(a.town)}, " ");
     const std::string place = english ? join({t(a.street), t(a.town), t(a.postalCode)}, "\n")
                                       : join({t(a.street), town, t(a.province)}, "\n");
-    const std::string phones = join({t(a.phone1).empty() ? "" : "Tel " + t(a.phone1),
-                                     t(a.phone2).empty() ? "" : "Tel " + t(a.phone2),
-                                     t(a.fax).empty() ? "" : "Fax " + t(a.fax),
-                                     t(a.mobile).empty() ? "" : "Cell " + t(a.mobile)},
+    const std::string phones = join({t(a.phone1).empty() ? "" : str(63514) + t(a.phone1),
+                                     t(a.phone2).empty() ? "" : str(63514) + t(a.phone2),
+                                     t(a.fax).empty() ? "" : str(63515) + t(a.fax),
+                                     t(a.mobile).empty() ? "" : str(63516) + t(a.mobile)},
                                     "\n");
     const std::string name = join({join({t(a.surname), t(a.firstName)}, ", "), t(a.title)}, "\n");
     const std::string web = join({t(a.email), t(a.homePage), t(a.note)}, "\n");
@@ -55,10 +55,10 @@ BookPrintout equipmentPrintout(const std::vector<EquipmentItem>& book, const std
                                const std::string& currency, YearMonth now) {
   BookPrintout p;
   p.kind = kBookEquipment;
-  p.title = "Attrezzatura";
+  p.title = str(63517);
   p.file = file;
-  p.columns = {{str(62494), 24},         {"Designazione", 46},      {str(62496), 24}, {"Comperato", 22},
-               {"Prezzo", 18, true}, {"Revisioni", 18, true}, {"Prossima revisione", 18}};
+  p.columns = {{str(62494), 24},         {str(63518), 46},      {str(62496), 24}, {str(63519), 22},
+               {str(63520), 18, true}, {str(63521), 18, true}, {str(62497), 18}};
   for (const EquipmentItem& e : book) {
     const std::string what =
         join({t(e.designation), join({t(e.component1), t(e.serialNumber1)}, " "),
@@ -68,7 +68,7 @@ BookPrintout equipmentPrintout(const std::vector<EquipmentItem>& book, const std
                       money(e.purchasePrice), money(e.serviceCost), nextServiceText(e, now)});
   }
   const EquipmentCosts c = equipmentCosts(book, nullptr);
-  p.totals.push_back(format("Acquistato a: %s %s     Revisioni: %s %s     Totale: %s %s", money(c.all.purchase).c_str(),
+  p.totals.push_back(strf(63522, money(c.all.purchase).c_str(),
                             currency.c_str(), money(c.all.service).c_str(), currency.c_str(),
                             money(c.all.total()).c_str(), currency.c_str()));
   return p;
@@ -77,15 +77,15 @@ BookPrintout equipmentPrintout(const std::vector<EquipmentItem>& book, const std
 BookPrintout activityPrintout(const std::vector<ActivityEntry>& book, const std::string& file) {
   BookPrintout p;
   p.kind = kBookActivities;
-  p.title = "Attività e qualificazioni";
+  p.title = str(63523);
   p.file = file;
-  p.columns = {{"Data", 20},  {"A:", 20}, {str(62472), 78}, {"Ore teoria", 18, true}, {"Ore pratica", 18, true},
-               {"Persone", 16, true}};
+  p.columns = {{str(62473), 20},  {str(63524), 20}, {str(62472), 78}, {str(63525), 18, true}, {str(63526), 18, true},
+               {str(63527), 16, true}};
   for (const ActivityEntry& e : book)
     p.rows.push_back({formatBookDate(e.startDate), formatBookDate(e.endDate), join({t(e.activity), t(e.note)}, "\n"),
                       format("%d", e.theoryHours), format("%d", e.practiceHours), format("%d", e.persons)});
   const ActivityTotals s = activityTotals(book);
-  p.totals.push_back(format("Teoria: %lld     Pratica: %lld     Totale: %lld", static_cast<long long>(s.theory),
+  p.totals.push_back(strf(63528, static_cast<long long>(s.theory),
                             static_cast<long long>(s.practice), static_cast<long long>(s.total())));
   return p;
 }
@@ -93,9 +93,9 @@ BookPrintout activityPrintout(const std::vector<ActivityEntry>& book, const std:
 BookPrintout tripPrintout(const std::vector<DiveTrip>& book, const std::string& file) {
   BookPrintout p;
   p.kind = kBookTrips;
-  p.title = "Viaggi sub";
+  p.title = str(63529);
   p.file = file;
-  p.columns = {{"Data", 20}, {"A:", 20}, {str(62742), 50}, {str(62650), 24}, {"Note", 56}};
+  p.columns = {{str(62473), 20}, {str(63524), 20}, {str(62742), 50}, {str(62650), 24}, {str(62791), 56}};
   for (const DiveTrip& d : book)
     p.rows.push_back({formatBookDate(d.startDate), formatBookDate(d.endDate), t(d.destination), tripDivesText(d),
                       t(d.note)});
@@ -107,13 +107,13 @@ BookPrintout ownerPrintout(const OwnerBook& book, const std::string& file, const
   p.kind = kBookOwner;
   p.title = str(62527);
   p.file = file;
-  p.intro = {"Titolare: " + t(book.owner.name), "Club: " + t(book.owner.club)};
-  p.columns = {{str(62494), 28}, {"Data", 20}, {"Designazione", 62}, {"Istruttore", 36}, {"Costi", 24, true}};
+  p.intro = {str(63530) + t(book.owner.name), "Club: " + t(book.owner.club)};
+  p.columns = {{str(62494), 28}, {str(62473), 20}, {str(63518), 62}, {str(63531), 36}, {str(63532), 24, true}};
   for (const Certification& c : book.entries)
     p.rows.push_back({t(c.category), formatBookDate(c.date), join({t(c.designation), t(c.note)}, "\n"),
                       t(c.instructor), money(c.cost)});
   p.totals.push_back(
-      format("Costo totale attività: %s %s", money(certificationCostTotal(book.entries)).c_str(), currency.c_str()));
+      strf(63533, money(certificationCostTotal(book.entries)).c_str(), currency.c_str()));
   return p;
 }
 

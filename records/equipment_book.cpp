@@ -46,10 +46,9 @@ std::string equipmentCategoryText(int category) {
 }
 
 std::string equipmentCategoryButtonText(int category) {
-  static const char* const kTexts[EQUIPMENT_CATEGORIES] = {"Erogatori", "Bombola",    "Jaket", "Computer",
-                                                           "Muta",      "Protezioni", "ABC",   "Altro"};
+  static const int kTexts[EQUIPMENT_CATEGORIES] = {63478, 62485, 63479, 63480, 62488, 62489, 62490, 62561};
   if (category < 0 || category >= EQUIPMENT_CATEGORIES) category = EQUIPMENT_OTHER;
-  return kTexts[category];
+  return str(kTexts[category]);
 }
 
 Result readEquipment(const std::string& path, const std::string& bytes, std::vector<EquipmentItem>& out) {

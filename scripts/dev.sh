@@ -50,7 +50,7 @@ package() {
   local contents
   contents=$(dpkg-deb --contents "$deb")
   for f in ./usr/bin/kelp ./usr/bin/kelp-cli ./usr/share/applications/kelp.desktop \
-           ./usr/share/mime/packages/kelp-logbook.xml ./usr/share/kelp/tips.txt \
+           ./usr/share/mime/packages/kelp-logbook.xml ./usr/share/kelp/tips.txt ./usr/share/kelp/tips_en.txt \
            ./usr/share/kelp/translations/kelp_en.qm \
            ./usr/share/icons/hicolor/scalable/apps/kelp.svg; do
     grep -q " $f\$" <<<"$contents" || { echo "package: $deb lacks $f" >&2; return 1; }

@@ -55,12 +55,12 @@ bool ComputerTypesEdit::canEdit() const { return selected_ >= 0 && rows_[selecte
 bool ComputerTypesEdit::canDelete() const { return selected_ >= 0 && rows_[selected_].fixed == 0; }
 
 Result ComputerTypesEdit::checkIdent(uint32_t id, int exceptRow) const {
-  if (id == 0) return Result::failure("Indicare un Ident da 1 a 255.");
+  if (id == 0) return Result::failure(str(63412));
   if (ComputerModelTable::isBuiltInId(id))
-    return Result::failure(format("L'Ident %u appartiene a un tipo predefinito.", id));
+    return Result::failure(strf(63413, id));
   for (int i = 0; i < count(); ++i)
     if (i != exceptRow && rows_[i].id == id)
-      return Result::failure(format("L'Ident %u è già usato da ´%s´.", id, rows_[i].name.c_str()));
+      return Result::failure(strf(63414, id, rows_[i].name.c_str()));
   return Result::success();
 }
 
@@ -68,13 +68,12 @@ Result ComputerTypesEdit::checkIdent(uint32_t id, int exceptRow) const {
 // air dives, so a row that gives the Ident to them has to keep that gas kind.
 Result ComputerTypesEdit::checkGasOfIdentInUse(uint32_t id, uint32_t gas) const {
   if (gas == 0 || inUse_.count(id) == 0) return Result::success();
-  return Result::failure(format("L'Ident %u è usato da immersioni del logbook registrate con gas AIR: "
-                                "il tipo con questo Ident deve avere il gas Aria.",
+  return Result::failure(strf(63415,
                                 id));
 }
 
 Result ComputerTypesEdit::edit(int row, const ComputerModel& edited) {
-  if (row < 0 || row >= count()) return Result::failure("Nessun tipo selezionato.");
+  if (row < 0 || row >= count()) return Result::failure(str(63416));
   ComputerModel& old = rows_[row];
   ComputerModel next = old;
   next.name = edited.name;
@@ -85,12 +84,11 @@ Result ComputerTypesEdit::edit(int row, const ComputerModel& edited) {
     if (importSourceId(old.id)) next.import = edited.import;
   }
   if (sameRow(old, next)) return Result::success();
-  if (next.name.empty()) return Result::failure("Il nome non può essere vuoto.");
+  if (next.name.empty()) return Result::failure(str(63417));
   const bool used = inUse_.count(old.id) != 0;
   if (next.id != old.id) {
     if (used)
-      return Result::failure(format("Il tipo ´%s´ è usato da immersioni del logbook: il suo Ident non si "
-                                    "può cambiare.",
+      return Result::failure(strf(63418,
                                     old.name.c_str()));
     Result ok = checkIdent(next.id, row);
     if (!ok) return ok;
@@ -98,8 +96,7 @@ Result ComputerTypesEdit::edit(int row, const ComputerModel& edited) {
     if (!ok) return ok;
   }
   if (next.gas != old.gas && used)
-    return Result::failure(format("Il tipo ´%s´ è usato da immersioni del logbook: il suo gas non si può "
-                                  "cambiare.",
+    return Result::failure(strf(63419,
                                   old.name.c_str()));
   if (next.name.size() > 83) next.name = next.name.substr(0, 83);
   old = next;
@@ -110,7 +107,7 @@ Result ComputerTypesEdit::edit(int row, const ComputerModel& edited) {
 Result ComputerTypesEdit::add(const ComputerModel& m) {
   Result ok = checkIdent(m.id, -1);
   if (!ok) return ok;
-  if (m.name.empty()) return Result::failure("Il nome non può essere vuoto.");
+  if (m.name.empty()) return Result::failure(str(63417));
   ok = checkGasOfIdentInUse(m.id, m.gas <= 2 ? m.gas : 0);
   if (!ok) return ok;
   ComputerModel row;
@@ -127,11 +124,11 @@ Result ComputerTypesEdit::add(const ComputerModel& m) {
 }
 
 Result ComputerTypesEdit::removeSelected() {
-  if (selected_ < 0) return Result::failure("Nessun tipo selezionato.");
+  if (selected_ < 0) return Result::failure(str(63416));
   const ComputerModel& r = rows_[selected_];
-  if (r.fixed) return Result::failure(format("´%s´ è un tipo predefinito.", r.name.c_str()));
+  if (r.fixed) return Result::failure(strf(63420, r.name.c_str()));
   if (inUse_.count(r.id))
-    return Result::failure(format("Il tipo ´%s´ è usato da immersioni del logbook e non si può cancellare.",
+    return Result::failure(strf(63421,
                                   r.name.c_str()));
   rows_.erase(rows_.begin() + selected_);
   if (selected_ >= count()) selected_ = count() - 1;

@@ -6,6 +6,7 @@
 #include "core/texts.h"
 #include "transfer/computer_image.h"
 #include "core/file_write.h"
+#include "core/strings.h"
 
 namespace kelp {
 
@@ -20,9 +21,9 @@ Result writeDebugCopy(const std::string& path, const std::vector<uint8_t>& strea
 Result readReplayStream(const std::string& path, std::vector<uint8_t>& stream) {
   stream.clear();
   std::string bytes;
-  if (!readWholeFile(path, bytes)) return Result::failure(format("Errore nell'aprire il file %s", path.c_str()));
+  if (!readWholeFile(path, bytes)) return Result::failure(strf(63422, path.c_str()));
   if (bytes.size() < static_cast<size_t>(STREAM_SIZE))
-    return Result::failure(format("Il file %s contiene %zu byte: un'immagine della memoria ne ha %d.",
+    return Result::failure(strf(63423,
                                   path.c_str(), bytes.size(), STREAM_SIZE));
   stream.assign(bytes.begin(), bytes.begin() + STREAM_SIZE);
   return Result::success();

@@ -1829,6 +1829,14 @@ The file does not exist.</translation>
         <source>Immettere un numero intero compreso tra 0 e 8.</source>
         <translation>Enter a whole number from 0 to 8.</translation>
     </message>
+    <message>
+        <source>Lingua:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>La lingua scelta vale dal prossimo avvio del programma.</source>
+        <translation>The chosen language takes effect at the next start.</translation>
+    </message>
 </context>
 <context>
     <name>CSplitDlg</name>
@@ -1919,7 +1927,7 @@ Extended mode can be switched off in &quot;Settings&quot; (menu &quot;View&quot;
     </message>
     <message>
         <source>Intervalli</source>
-        <translation>Surface interval</translation>
+        <translation>Interval</translation>
     </message>
     <message>
         <source>Località</source>
@@ -1999,7 +2007,7 @@ Extended mode can be switched off in &quot;Settings&quot; (menu &quot;View&quot;
     </message>
     <message>
         <source>Prof</source>
-        <translation>Depth</translation>
+        <translation>Max.</translation>
     </message>
 </context>
 <context>

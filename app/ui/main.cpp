@@ -3,8 +3,11 @@
 
 #include "app/ui/kelp_app.h"
 #include "app/ui/translators.h"
+#include "core/language.h"
 
 int main(int argc, char* argv[]) {
+  // The language of this run (Kelp.ini, KELP_LANG, the desktop's locale), before any text.
+  kelp::setLanguage(kelp::languageFromEnvironment());
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelp"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kelp"));

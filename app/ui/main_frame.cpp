@@ -146,7 +146,7 @@ QAction* CMainFrame::action(int commandId) const {
 void CMainFrame::createActions() {
   for (const kelp::CommandInfo& c : kelp::commandTable()) {
     if (c.id == 0 || c.id == kelp::cmd::RecentFiles) continue;
-    QString label = c.id == kelp::cmd::TipOfTheDay ? qtext(kelp::str(106)) : QString::fromUtf8(c.text);
+    QString label = QString::fromStdString(kelp::commandMenuText(c));
     if (*c.shownKey) label += QLatin1Char('\t') + QString::fromLatin1(c.shownKey);
     // "Annulla" and "Ripeti" belong to the history: it sets their texts ("Annulla Cancella
     // immersione") and enables them.
@@ -187,10 +187,10 @@ void CMainFrame::createMenus() {
     if (!menu) {
       const int slash = path.indexOf(QLatin1Char('/'));
       if (slash < 0) {
-        const QString title = path == QLatin1String("?") ? qtext(kelp::str(110)) : path;
+        const QString title = QString::fromStdString(kelp::menuTitle(c.menu));
         menu = menuBar()->addMenu(path == QLatin1String("?") ? title : QLatin1Char('&') + title);
       } else {
-        menu = menus[path.left(slash)]->addMenu(path.mid(slash + 1));
+        menu = menus[path.left(slash)]->addMenu(QString::fromStdString(kelp::menuTitle(c.menu)));
       }
       menu->setObjectName(path);
       connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
@@ -198,7 +198,7 @@ void CMainFrame::createMenus() {
     if (c.id == 0) {
       menu->addSeparator();
     } else if (c.id == kelp::cmd::RecentFiles) {
-      m_recentMenu = menu->addMenu(QString::fromUtf8(c.text));
+      m_recentMenu = menu->addMenu(QString::fromStdString(kelp::commandMenuText(c)));
       m_recentMenu->menuAction()->setObjectName(QString::number(c.id));
       m_actions[c.id] = m_recentMenu->menuAction();
     } else {

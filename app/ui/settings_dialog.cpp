@@ -1,6 +1,7 @@
 #include "app/ui/settings_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -18,6 +19,7 @@
 #include "app/ui/defaults_dialog.h"
 #include "app/ui/spin_bar.h"
 #include "app/ui/field_selection_dialog.h"
+#include "core/language.h"
 #include "core/settings.h"
 #include "core/texts.h"
 
@@ -101,6 +103,14 @@ CSettingsDlg::CSettingsDlg(QWidget* parent, const kelp::StringList* suits)
   portRow->addWidget(spin_);
   portRow->addStretch();
   grid->addLayout(portRow, row++, 1);
+
+  grid->addWidget(new QLabel(tr("Lingua:"), this), row, 0);
+  language_ = named(new QComboBox(this), 1457);
+  for (kelp::Language l : kelp::kLanguages)
+    language_->addItem(QString::fromLatin1(kelp::languageDisplayName(l)), static_cast<int>(l));
+  language_->setCurrentIndex(language_->findData(static_cast<int>(kelp::language())));
+  grid->addWidget(language_, row++, 1, Qt::AlignLeft);
+  grid->addWidget(new QLabel(tr("La lingua scelta vale dal prossimo avvio del programma."), this), row++, 1, 1, 2);
   // Program paths are long: give their fields room.
   for (QLineEdit* e : {browser_, externFile_, menuText_}) e->setMinimumWidth(300);
   grid->setColumnStretch(1, 1);
@@ -159,6 +169,8 @@ void CSettingsDlg::accept() {
   s.externFile = externFile_->text().toStdString();
   s.externName = menuText_->text().toStdString();
   if (port >= 1 && port <= 8) s.comPort = port;  // 0 passes but leaves the port unchanged
+  s.language = kelp::languageSettingAfterChoice(s.language, kelp::language(),
+                                                static_cast<kelp::Language>(language_->currentData().toInt()));
   kelp::saveAllSettings();
   QDialog::accept();
 }

@@ -1,9 +1,10 @@
 #pragma once
 // "Impostazioni": currency, units, extended mode, window positions, external
-// programs, serial port, and the default values of new dives.
+// programs, serial port, the language (from the next start on), and the default values of new dives.
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -37,6 +38,7 @@ class CSettingsDlg : public QDialog {
   QLineEdit* menuText_;
   QLineEdit* port_;
   QScrollBar* spin_;
+  QComboBox* language_;  // takes effect at the next start
   const kelp::StringList* suits_;
   bool unitsChanged_ = false;
 };

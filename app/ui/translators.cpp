@@ -6,8 +6,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <cstdlib>
 #include <memory>
+
+#include "core/language.h"
 
 namespace kelp::ui {
 namespace {
@@ -62,10 +63,6 @@ bool installTranslators(const QString& code, const QStringList& folders) {
   return found;
 }
 
-QString currentLanguageCode() {
-  const char* env = std::getenv("KELP_LANG");
-  if (env && QLatin1String(env) == QLatin1String("en")) return QStringLiteral("en");
-  return QStringLiteral("it");
-}
+QString currentLanguageCode() { return QString::fromLatin1(kelp::languageCode(kelp::language())); }
 
 }  // namespace kelp::ui

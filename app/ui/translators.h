@@ -16,7 +16,7 @@ QStringList translationFolders();
 // then stay Italian). Calling it again replaces the translators installed before.
 bool installTranslators(const QString& code, const QStringList& folders = translationFolders());
 
-// The code of the language chosen for this run (setting, KELP_LANG, locale).
+// The code of this run's language (kelp::language(): setting, KELP_LANG, locale, --lang).
 QString currentLanguageCode();
 
 }  // namespace kelp::ui

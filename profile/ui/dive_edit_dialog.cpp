@@ -3,8 +3,8 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -240,9 +240,9 @@ void CDiveEditDlg::build() {
   QStringList levels{QString()};
   for (int i = 1; i <= 4; ++i) levels << q(kelp::altitudeText(i));
   m_altitude = listCombo(this, 1047, levels);
-  m_weather = listCombo(this, 1049, {QString(), tr("Limpido"), tr("Nuvoloso"),
-                                     tr("Incerto"), tr("Pioggia"),
-                                     tr("Temporale"), tr("neve")});
+  m_weather = listCombo(
+      this, 1049,
+      {QString(), tr("Limpido"), tr("Nuvoloso"), tr("Incerto"), tr("Pioggia"), tr("Temporale"), tr("neve")});
   label(tr("Livello mare:"), row, 0);
   left->addWidget(m_altitude, row, 1, 1, 2);
   label(tr("Meteo:"), row, 3);
@@ -271,9 +271,9 @@ void CDiveEditDlg::build() {
   left->addWidget(m_diveTime, row, 4);
   ++row;
 
-  m_suit = listCombo(this, 1051, {QString(), tr("Senza muta"), tr("Shorty"),
-                                  tr("Salopette"), tr("Duo pezzi"),
-                                  tr("Semi-stagna"), tr("Stagna")});
+  m_suit = listCombo(this, 1051,
+                     {QString(), tr("Senza muta"), tr("Shorty"), tr("Salopette"), tr("Duo pezzi"),
+                      tr("Semi-stagna"), tr("Stagna")});
   m_tank = combo(this, 1052, true);
   m_tank->setFixedWidth(90);
   label(tr("Muta:"), row, 0);
@@ -350,13 +350,17 @@ void CDiveEditDlg::build() {
   middle->setVerticalSpacing(2);
   columns->addLayout(middle);
   static const int kKindIds[3] = {1024, 1026, 1027};
-  static const char* const kKind[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "In curva"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Decompressione"), "-"};
+  static const char* const kKind[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "In curva"),
+                                       QT_TRANSLATE_NOOP("CDiveEditDlg", "Decompressione"), "-"};
   m_kind = threeWay(this, middle, 0, tr("Tipo imm."), kKindIds, kKind);
   static const int kAscentIds[3] = {1028, 1029, 1030};
-  static const char* const kAscent[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita unica"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita multipla"), "-"};
+  static const char* const kAscent[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita unica"),
+                                         QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita multipla"), "-"};
   m_ascent = threeWay(this, middle, 1, tr("Risalita"), kAscentIds, kAscent);
   static const int kWaterIds[3] = {1031, 1033, 1032};
-  static const char* const kWater[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua dolce"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua salata"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Camera di ricompressione")};
+  static const char* const kWater[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua dolce"),
+                                        QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua salata"),
+                                        QT_TRANSLATE_NOOP("CDiveEditDlg", "Camera di ricompressione")};
   m_water = threeWay(this, middle, 2, tr("Acqua"), kWaterIds, kWater);
   auto* gasRow = new QHBoxLayout;
   m_nitrox = new QCheckBox(tr("Nitrox"), this);
@@ -368,12 +372,14 @@ void CDiveEditDlg::build() {
   gasRow->addStretch();
   middle->addLayout(gasRow, 3, 0);
   static const int kBoatIds[3] = {1025, 1034, 1035};
-  static const char* const kBoat[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da barca"), QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da riva"), "-"};
+  static const char* const kBoat[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da barca"),
+                                       QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da riva"), "-"};
   QGroupBox* boatBox = nullptr;
   m_boat = threeWay(this, middle, 4, tr("Partenza"), kBoatIds, kBoat, &boatBox);
   extendedWidget(boatBox);
   static const int kGuideIds[3] = {1036, 1037, 1038};
-  static const char* const kGuide[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Con guida"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Con diving"), "-"};
+  static const char* const kGuide[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Con guida"),
+                                        QT_TRANSLATE_NOOP("CDiveEditDlg", "Con diving"), "-"};
   QGroupBox* guideBox = nullptr;
   m_guide = threeWay(this, middle, 5, tr("Accompagnamento"), kGuideIds, kGuide, &guideBox);
   extendedWidget(guideBox);
@@ -724,7 +730,9 @@ CAlarmsDlg::CAlarmsDlg(uint16_t warningFlags, QWidget* parent) : QDialog(parent)
   setWindowTitle(tr("Allarmi"));
   setMinimumWidth(240);
   static const int kIds[4] = {1440, 1441, 1442, 1443};
-  static const char* const kLabels[4] = {QT_TRANSLATE_NOOP("CAlarmsDlg", "&RISALITA"), QT_TRANSLATE_NOOP("CAlarmsDlg", "&DECOMPRESSIONE"), QT_TRANSLATE_NOOP("CAlarmsDlg", "&LAVORO"), QT_TRANSLATE_NOOP("CAlarmsDlg", "&SOS")};
+  static const char* const kLabels[4] = {
+      QT_TRANSLATE_NOOP("CAlarmsDlg", "&RISALITA"), QT_TRANSLATE_NOOP("CAlarmsDlg", "&DECOMPRESSIONE"),
+      QT_TRANSLATE_NOOP("CAlarmsDlg", "&LAVORO"), QT_TRANSLATE_NOOP("CAlarmsDlg", "&SOS")};
   static const int kBits[4] = {kelp::kWarnAscent, kelp::kWarnDeco, kelp::kWarnWorkload, kelp::kWarnSos};
   auto* v = new QVBoxLayout(this);
   for (int i = 0; i < 4; ++i) {

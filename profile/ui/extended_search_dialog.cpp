@@ -28,14 +28,22 @@ std::string toStd(const QString& s) { return s.toUtf8().toStdString(); }
 // Dive type radio groups: ids and the diveTypeFlags bit of the first two buttons.
 const int kTypeIds[3][3] = {{1024, 1026, 1027}, {1028, 1029, 1030}, {1031, 1033, 1032}};
 const int kTypeBits[3] = {kelp::kDiveNoStop, kelp::kDiveSingleAscent, kelp::kDiveFreshWater};
-const char* const kTypeLabels[3][3] = {{QT_TRANSLATE_NOOP("CExtendedSearchDlg", "In curva"), QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Decompressione"), "-"},
-                                       {QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Risalita unica"), QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Risalita multipla"), "-"},
-                                       {QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Acqua dolce"), QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Acqua salata"), "-"}};
+const char* const kTypeLabels[3][3] = {{QT_TRANSLATE_NOOP("CExtendedSearchDlg", "In curva"),
+                                        QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Decompressione"), "-"},
+                                       {QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Risalita unica"),
+                                        QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Risalita multipla"), "-"},
+                                       {QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Acqua dolce"),
+                                        QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Acqua salata"), "-"}};
 // Special activities, bits 0 to 7.
 const int kSpecialIds[8] = {1088, 1089, 1093, 1096, 1092, 1090, 1091, 1462};
-const char* const kSpecialLabels[8] = {QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Lavoro sub"),     QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Solitaria"),          QT_TRANSLATE_NOOP("CExtendedSearchDlg", "In camera di ricom."),
-                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Specialità"),     QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Qualificazione"),     QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Accettazione esami"),
-                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Esami"),          QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Imm con bussola")};
+const char* const kSpecialLabels[8] = {QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Lavoro sub"),
+                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Solitaria"),
+                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "In camera di ricom."),
+                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Specialità"),
+                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Qualificazione"),
+                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Accettazione esami"),
+                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Esami"),
+                                       QT_TRANSLATE_NOOP("CExtendedSearchDlg", "Imm con bussola")};
 
 QString idName(int id) { return QString::number(id); }
 
@@ -387,8 +395,9 @@ void CExtendedSearchDlg::createFile() {
     return;
   const kelp::Result r = kelp::writeSelectedDives(m_log, m_found, toStd(path));
   if (!r) {
-    tellUser(this, tr("Impossibile salvare il logbook\n%1\n\n%2")
-                       .arg(QDir::toNativeSeparators(path), fromStd(r.error)));
+    tellUser(
+        this,
+        tr("Impossibile salvare il logbook\n%1\n\n%2").arg(QDir::toNativeSeparators(path), fromStd(r.error)));
     return;
   }
   m_written = path;

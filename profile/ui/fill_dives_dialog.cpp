@@ -117,17 +117,17 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   label(tr("Luogo:"), row, 0);
   grid->addWidget(m_site, row++, 1, 1, 2);
 
-  m_weather = listCombo(this, 1049, {QString(), tr("Limpido"), tr("Nuvoloso"),
-                                     tr("Incerto"), tr("Pioggia"),
-                                     tr("Temporale"), tr("neve")});
+  m_weather = listCombo(
+      this, 1049,
+      {QString(), tr("Limpido"), tr("Nuvoloso"), tr("Incerto"), tr("Pioggia"), tr("Temporale"), tr("neve")});
   label(tr("Meteo:"), row, 0);
   grid->addWidget(m_weather, row++, 1);
   m_airTemp = edit(this, 1050, 70);
   label(tr("Temperatura aria:"), row, 0);
   withUnit(m_airTemp, Quantity::Temperature, row++);
-  m_suit = listCombo(this, 1051, {QString(), tr("Senza muta"), tr("Shorty"),
-                                  tr("Salopette"), tr("Due pezzi"),
-                                  tr("Semi-stagna"), tr("Stagna")});
+  m_suit = listCombo(this, 1051,
+                     {QString(), tr("Senza muta"), tr("Shorty"), tr("Salopette"), tr("Due pezzi"),
+                      tr("Semi-stagna"), tr("Stagna")});
   label(tr("Muta:"), row, 0);
   grid->addWidget(m_suit, row++, 1);
   m_suitName = textCombo(this, 1071, kelp::kFillSuitNameLimit);
@@ -150,13 +150,17 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   auto* middle = new QVBoxLayout;
   columns->addLayout(middle);
   static const int kKindIds[3] = {1024, 1026, 1027};
-  static const char* const kKind[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "In curva"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Decompressione"), "-"};
+  static const char* const kKind[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "In curva"),
+                                       QT_TRANSLATE_NOOP("CDiveEditDlg", "Decompressione"), "-"};
   m_kind = threeWay(this, middle, tr("Tipo imm."), kKindIds, kKind);
   static const int kAscentIds[3] = {1028, 1029, 1030};
-  static const char* const kAscent[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita unica"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita multipla"), "-"};
+  static const char* const kAscent[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita unica"),
+                                         QT_TRANSLATE_NOOP("CDiveEditDlg", "Risalita multipla"), "-"};
   m_ascent = threeWay(this, middle, tr("Risalita"), kAscentIds, kAscent);
   static const int kWaterIds[3] = {1031, 1033, 1032};
-  static const char* const kWater[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua dolce"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua salata"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Camera di ricompressione")};
+  static const char* const kWater[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua dolce"),
+                                        QT_TRANSLATE_NOOP("CDiveEditDlg", "Acqua salata"),
+                                        QT_TRANSLATE_NOOP("CDiveEditDlg", "Camera di ricompressione")};
   m_water = threeWay(this, middle, tr("Acqua"), kWaterIds, kWater);
   auto* gasRow = new QHBoxLayout;
   m_nitrox = new QCheckBox(tr("Nitrox"), this);
@@ -168,11 +172,13 @@ CFillDivesDlg::CFillDivesDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   gasRow->addStretch();
   middle->addLayout(gasRow);
   static const int kBoatIds[3] = {1025, 1034, 1035};
-  static const char* const kBoat[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da barca"), QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da riva"), "-"};
+  static const char* const kBoat[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da barca"),
+                                       QT_TRANSLATE_NOOP("CDiveEditDlg", "imm da riva"), "-"};
   QGroupBox *boatBox = nullptr, *guideBox = nullptr;
   m_boat = threeWay(this, middle, tr("Partenza"), kBoatIds, kBoat, &boatBox);
   static const int kGuideIds[3] = {1036, 1037, 1038};
-  static const char* const kGuide[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Con guida"), QT_TRANSLATE_NOOP("CDiveEditDlg", "Con diving"), "-"};
+  static const char* const kGuide[3] = {QT_TRANSLATE_NOOP("CDiveEditDlg", "Con guida"),
+                                        QT_TRANSLATE_NOOP("CDiveEditDlg", "Con diving"), "-"};
   m_guide = threeWay(this, middle, tr("Accompagnamento"), kGuideIds, kGuide, &guideBox);
   middle->addStretch();
 

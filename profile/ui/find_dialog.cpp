@@ -19,7 +19,9 @@ namespace {
 QString fromStd(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 const char* const kFieldNames[] = {"fieldLocation", "fieldSite", "fieldBuddies", "fieldActivity"};
-const char* const kFieldLabels[] = {QT_TRANSLATE_NOOP("CFindDiveDlg", "Località"), QT_TRANSLATE_NOOP("CFindDiveDlg", "Luogo"), QT_TRANSLATE_NOOP("CFindDiveDlg", "Compagni"), QT_TRANSLATE_NOOP("CFindDiveDlg", "Attività")};
+const char* const kFieldLabels[] = {
+    QT_TRANSLATE_NOOP("CFindDiveDlg", "Località"), QT_TRANSLATE_NOOP("CFindDiveDlg", "Luogo"),
+    QT_TRANSLATE_NOOP("CFindDiveDlg", "Compagni"), QT_TRANSLATE_NOOP("CFindDiveDlg", "Attività")};
 
 }  // namespace
 

@@ -66,9 +66,10 @@ CPrintDivesDlg::CPrintDivesDlg(const kelp::PrintSelection& selection, bool separ
     int id;
     const char* text;
     kelp::SlotOption option;
-  } options[] = {{1028, QT_TRANSLATE_NOOP("CPrintDivesDlg", "Komplett"), kelp::SlotOption::Complete},
-                 {1029, QT_TRANSLATE_NOOP("CPrintDivesDlg", "nur Linien (Blanko)"), kelp::SlotOption::LinesOnly},
-                 {1030, QT_TRANSLATE_NOOP("CPrintDivesDlg", "Profil eindrucken"), kelp::SlotOption::Profile}};
+  } options[] = {
+      {1028, QT_TRANSLATE_NOOP("CPrintDivesDlg", "Komplett"), kelp::SlotOption::Complete},
+      {1029, QT_TRANSLATE_NOOP("CPrintDivesDlg", "nur Linien (Blanko)"), kelp::SlotOption::LinesOnly},
+      {1030, QT_TRANSLATE_NOOP("CPrintDivesDlg", "Profil eindrucken"), kelp::SlotOption::Profile}};
   for (const auto& o : options) {
     auto* b = named(new QRadioButton(tr(o.text), how), o.id);
     m_option->addButton(b, static_cast<int>(o.option));

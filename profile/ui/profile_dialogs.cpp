@@ -81,8 +81,10 @@ void CProfileCreateDlg::build() {
     const char* label;
     int width;
   };
-  static const Text texts[] = {{1053, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Prof max:"), 90},       {1054, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Prof media:"), 90},
-                               {1058, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Consumo aria.:"), 90},  {1057, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Pressione usata:"), 90},
+  static const Text texts[] = {{1053, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Prof max:"), 90},
+                               {1054, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Prof media:"), 90},
+                               {1058, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Consumo aria.:"), 90},
+                               {1057, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Pressione usata:"), 90},
                                {1046, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Computer:"), 170}};
   int row = 0;
   for (const Text& t : texts) {
@@ -96,7 +98,10 @@ void CProfileCreateDlg::build() {
   auto* cursor = new QGridLayout;
   cursor->setVerticalSpacing(2);
   static const std::pair<int, const char*> cursorTexts[] = {
-      {1147, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Tempo:")}, {1146, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Max:")}, {1148, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Prof.:")}, {1149, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Bombola:")}};
+      {1147, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Tempo:")},
+      {1146, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Max:")},
+      {1148, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Prof.:")},
+      {1149, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Bombola:")}};
   row = 0;
   for (const auto& [id, label] : cursorTexts) {
     cursor->addWidget(new QLabel(tr(label), this), row, 0);
@@ -118,8 +123,12 @@ void CProfileCreateDlg::build() {
     const char* text;
     int row, col;
   };
-  static const Btn btns[] = {{kSave, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Salva"), 0, 0},   {kCancel, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Cancella"), 0, 1}, {kRemove, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Taglia profilo"), 0, 2},
-                             {kCopy, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Copia"), 1, 0},   {kPaste, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Incolla"), 1, 1},   {kCut, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Taglia"), 1, 2},
+  static const Btn btns[] = {{kSave, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Salva"), 0, 0},
+                             {kCancel, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Cancella"), 0, 1},
+                             {kRemove, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Taglia profilo"), 0, 2},
+                             {kCopy, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Copia"), 1, 0},
+                             {kPaste, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Incolla"), 1, 1},
+                             {kCut, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Taglia"), 1, 2},
                              {kDeco, QT_TRANSLATE_NOOP("CProfileCreateDlg", "Deco 92"), 2, 0}};
   for (const Btn& b : btns) {
     auto* w = new QPushButton(tr(b.text), this);
@@ -231,7 +240,8 @@ void CProfileCreateDlg::mouseAt(const QPoint& pos, bool leftButton) {
 void CProfileCreateDlg::onSave() {
   const int pos = m_position;
   const DiveRecord work = m_work;
-  const Result r = m_doc.perform(createText(), [pos, work](Logbook& lb) { return saveHandMadeProfile(lb, pos, work); });
+  const Result r =
+      m_doc.perform(createText(), [pos, work](Logbook& lb) { return saveHandMadeProfile(lb, pos, work); });
   if (!r) {
     tellUser(this, q(r.error));
     return;

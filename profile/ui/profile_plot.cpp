@@ -144,7 +144,9 @@ void CProfilePlot::drawTimeAxes(QPainter& p, int tickCount, bool grid) const {
 
   if (!upward) {
     p.setPen(label_);
-    textAt(p, 2, 1, metric_ ? QCoreApplication::translate("CProfilePlot", "Metri") : QCoreApplication::translate("CProfilePlot", "Piedi"));
+    textAt(p, 2, 1,
+           metric_ ? QCoreApplication::translate("CProfilePlot", "Metri")
+                   : QCoreApplication::translate("CProfilePlot", "Piedi"));
   }
 
   // Depth labels with grid lines or ticks.
@@ -233,7 +235,9 @@ void CProfilePlot::drawLaneAxes(QPainter& p, int tickCount, bool fiveLanes) cons
         break;
       }
       default: {
-        static const char* const kMarks[] = {"", "", QT_TRANSLATE_NOOP("CProfilePlot", "RBT"), QT_TRANSLATE_NOOP("CProfilePlot", "AMV"), QT_TRANSLATE_NOOP("CProfilePlot", "NTD")};
+        static const char* const kMarks[] = {"", "", QT_TRANSLATE_NOOP("CProfilePlot", "RBT"),
+                                             QT_TRANSLATE_NOOP("CProfilePlot", "AMV"),
+                                             QT_TRANSLATE_NOOP("CProfilePlot", "NTD")};
         const QString mark = QCoreApplication::translate("CProfilePlot", kMarks[k]);
         // ends just left of the axis where the margin allows, so it does not cross it
         const int tx = std::max(2, x0_ - 3 - p.fontMetrics().horizontalAdvance(mark));

@@ -130,14 +130,22 @@ CDisplWindow::CDisplWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     int unit;  // 0: none; else the quantity + 1
   };
   static const Row rows[] = {
-      {1042, QT_TRANSLATE_NOOP("CDisplWindow", "Data:"), 0},        {1043, QT_TRANSLATE_NOOP("CDisplWindow", "Ora:"), 0},
-      {1044, QT_TRANSLATE_NOOP("CDisplWindow", "Località:"), 0},    {1045, QT_TRANSLATE_NOOP("CDisplWindow", "Luogo:"), 0},
-      {1046, QT_TRANSLATE_NOOP("CDisplWindow", "Computer:"), 0},    {1052, QT_TRANSLATE_NOOP("CDisplWindow", "Bombola:"), int(Quantity::Volume) + 1},
-      {1053, QT_TRANSLATE_NOOP("CDisplWindow", "Prof max:"), int(Quantity::Depth) + 1}, {1054, QT_TRANSLATE_NOOP("CDisplWindow", "Prof media:"), int(Quantity::Depth) + 1},
-      {1055, QT_TRANSLATE_NOOP("CDisplWindow", "Tempo imm.:"), 0},  {1056, QT_TRANSLATE_NOOP("CDisplWindow", "Temperatura:"), int(Quantity::Temperature) + 1},
-      {1057, QT_TRANSLATE_NOOP("CDisplWindow", "Consumo aria.:"), int(Quantity::Pressure) + 1}, {1058, QT_TRANSLATE_NOOP("CDisplWindow", "AMV:"), int(Quantity::AirConsumption) + 1},
-      {1059, QT_TRANSLATE_NOOP("CDisplWindow", "Tipo imm.:"), 0},   {1060, QT_TRANSLATE_NOOP("CDisplWindow", "Attività:"), 0},
-      {1061, QT_TRANSLATE_NOOP("CDisplWindow", "Allarmi:"), 0},     {1062, QT_TRANSLATE_NOOP("CDisplWindow", "Compagni:"), 0},
+      {1042, QT_TRANSLATE_NOOP("CDisplWindow", "Data:"), 0},
+      {1043, QT_TRANSLATE_NOOP("CDisplWindow", "Ora:"), 0},
+      {1044, QT_TRANSLATE_NOOP("CDisplWindow", "Località:"), 0},
+      {1045, QT_TRANSLATE_NOOP("CDisplWindow", "Luogo:"), 0},
+      {1046, QT_TRANSLATE_NOOP("CDisplWindow", "Computer:"), 0},
+      {1052, QT_TRANSLATE_NOOP("CDisplWindow", "Bombola:"), int(Quantity::Volume) + 1},
+      {1053, QT_TRANSLATE_NOOP("CDisplWindow", "Prof max:"), int(Quantity::Depth) + 1},
+      {1054, QT_TRANSLATE_NOOP("CDisplWindow", "Prof media:"), int(Quantity::Depth) + 1},
+      {1055, QT_TRANSLATE_NOOP("CDisplWindow", "Tempo imm.:"), 0},
+      {1056, QT_TRANSLATE_NOOP("CDisplWindow", "Temperatura:"), int(Quantity::Temperature) + 1},
+      {1057, QT_TRANSLATE_NOOP("CDisplWindow", "Consumo aria.:"), int(Quantity::Pressure) + 1},
+      {1058, QT_TRANSLATE_NOOP("CDisplWindow", "AMV:"), int(Quantity::AirConsumption) + 1},
+      {1059, QT_TRANSLATE_NOOP("CDisplWindow", "Tipo imm.:"), 0},
+      {1060, QT_TRANSLATE_NOOP("CDisplWindow", "Attività:"), 0},
+      {1061, QT_TRANSLATE_NOOP("CDisplWindow", "Allarmi:"), 0},
+      {1062, QT_TRANSLATE_NOOP("CDisplWindow", "Compagni:"), 0},
   };
   int r = 0;
   for (const Row& row : rows) {
@@ -259,8 +267,10 @@ void CProfileWnd::buildControls() {
     int width;
   };
   static const Text texts[] = {
-      {1042, QT_TRANSLATE_NOOP("CProfileWnd", "Data:"), 0, 140},         {1044, QT_TRANSLATE_NOOP("CProfileWnd", "Località:"), 0, 140},
-      {1045, QT_TRANSLATE_NOOP("CProfileWnd", "Luogo:"), 0, 140},        {1053, QT_TRANSLATE_NOOP("CProfileWnd", "Prof max:"), int(Quantity::Depth) + 1, 60},
+      {1042, QT_TRANSLATE_NOOP("CProfileWnd", "Data:"), 0, 140},
+      {1044, QT_TRANSLATE_NOOP("CProfileWnd", "Località:"), 0, 140},
+      {1045, QT_TRANSLATE_NOOP("CProfileWnd", "Luogo:"), 0, 140},
+      {1053, QT_TRANSLATE_NOOP("CProfileWnd", "Prof max:"), int(Quantity::Depth) + 1, 60},
       {1054, QT_TRANSLATE_NOOP("CProfileWnd", "Prof media:"), int(Quantity::Depth) + 1, 60},
       {1056, QT_TRANSLATE_NOOP("CProfileWnd", "Temperatura:"), int(Quantity::Temperature) + 1, 60},
       {1058, QT_TRANSLATE_NOOP("CProfileWnd", "Consumo aria.:"), int(Quantity::AirConsumption) + 1, 60},
@@ -291,7 +301,10 @@ void CProfileWnd::buildControls() {
   auto* cursor = new QGridLayout;
   cursor->setVerticalSpacing(2);
   static const std::pair<int, const char*> cursorTexts[] = {
-      {1147, QT_TRANSLATE_NOOP("CProfileWnd", "Tempo:")}, {1146, QT_TRANSLATE_NOOP("CProfileWnd", "Max:")}, {1148, QT_TRANSLATE_NOOP("CProfileWnd", "Prof.:")}, {1149, QT_TRANSLATE_NOOP("CProfileWnd", "Bombola:")}};
+      {1147, QT_TRANSLATE_NOOP("CProfileWnd", "Tempo:")},
+      {1146, QT_TRANSLATE_NOOP("CProfileWnd", "Max:")},
+      {1148, QT_TRANSLATE_NOOP("CProfileWnd", "Prof.:")},
+      {1149, QT_TRANSLATE_NOOP("CProfileWnd", "Bombola:")}};
   row = 0;
   for (const auto& [id, label] : cursorTexts) {
     cursor->addWidget(new QLabel(tr(label), panel), row, 0);
@@ -331,8 +344,8 @@ void CProfileWnd::buildControls() {
   auto* captions = new QHBoxLayout;
   captions->setSpacing(0);
   m_pressureCaption = new QLabel(panel);
-  for (QLabel* c : {new QLabel(tr("Consumo aria"), panel), new QLabel(tr("Profondita'"), panel),
-                    m_pressureCaption}) {
+  for (QLabel* c :
+       {new QLabel(tr("Consumo aria"), panel), new QLabel(tr("Profondita'"), panel), m_pressureCaption}) {
     c->setAlignment(Qt::AlignCenter);
     c->setFixedWidth(86);
     captions->addWidget(c);
@@ -352,9 +365,15 @@ void CProfileWnd::buildControls() {
     int row, col;
   };
   static const Btn btns[] = {
-      {kCopy, QT_TRANSLATE_NOOP("CProfileWnd", "Copia"), false, 0, 0},      {kPaste, QT_TRANSLATE_NOOP("CProfileWnd", "Incolla"), false, 0, 1},  {kCut, QT_TRANSLATE_NOOP("CProfileWnd", "Taglia"), false, 1, 0},
-      {kColors, QT_TRANSLATE_NOOP("CProfileWnd", "Colori"), false, 1, 1},   {kDeco, QT_TRANSLATE_NOOP("CProfileWnd", "Deco 92"), false, 2, 0},   {kGrid, QT_TRANSLATE_NOOP("CProfileWnd", "Griglia"), true, 2, 1},
-      {kCross, QT_TRANSLATE_NOOP("CProfileWnd", "Incrocia"), true, 3, 0},   {kAverage, QT_TRANSLATE_NOOP("CProfileWnd", "Prof.media"), true, 3, 1}, {kMore, QT_TRANSLATE_NOOP("CProfileWnd", "Altro"), true, 4, 0},
+      {kCopy, QT_TRANSLATE_NOOP("CProfileWnd", "Copia"), false, 0, 0},
+      {kPaste, QT_TRANSLATE_NOOP("CProfileWnd", "Incolla"), false, 0, 1},
+      {kCut, QT_TRANSLATE_NOOP("CProfileWnd", "Taglia"), false, 1, 0},
+      {kColors, QT_TRANSLATE_NOOP("CProfileWnd", "Colori"), false, 1, 1},
+      {kDeco, QT_TRANSLATE_NOOP("CProfileWnd", "Deco 92"), false, 2, 0},
+      {kGrid, QT_TRANSLATE_NOOP("CProfileWnd", "Griglia"), true, 2, 1},
+      {kCross, QT_TRANSLATE_NOOP("CProfileWnd", "Incrocia"), true, 3, 0},
+      {kAverage, QT_TRANSLATE_NOOP("CProfileWnd", "Prof.media"), true, 3, 1},
+      {kMore, QT_TRANSLATE_NOOP("CProfileWnd", "Altro"), true, 4, 0},
       {kChiudi, QT_TRANSLATE_NOOP("CProfileWnd", "Chiudi"), false, 4, 1},
   };
   for (const Btn& b : btns) {

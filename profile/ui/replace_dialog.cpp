@@ -17,7 +17,10 @@
 
 namespace {
 
-const char* const kFieldLabels[] = {QT_TRANSLATE_NOOP("CReplaceDlg", "Località"), QT_TRANSLATE_NOOP("CReplaceDlg", "Luogo"), QT_TRANSLATE_NOOP("CReplaceDlg", "Compagno"), QT_TRANSLATE_NOOP("CReplaceDlg", "Note"), QT_TRANSLATE_NOOP("CReplaceDlg", "Modello muta")};
+const char* const kFieldLabels[] = {
+    QT_TRANSLATE_NOOP("CReplaceDlg", "Località"), QT_TRANSLATE_NOOP("CReplaceDlg", "Luogo"),
+    QT_TRANSLATE_NOOP("CReplaceDlg", "Compagno"), QT_TRANSLATE_NOOP("CReplaceDlg", "Note"),
+    QT_TRANSLATE_NOOP("CReplaceDlg", "Modello muta")};
 
 }  // namespace
 

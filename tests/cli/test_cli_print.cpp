@@ -126,3 +126,21 @@ TEST_F(CliPrint, ErrorsLeaveNoFileAndSaySo) {
   EXPECT_FALSE(fs::exists(dir / "x.pdf"));
   EXPECT_FALSE(fs::exists(dir / "out.pdf"));
 }
+
+// kelp-cli's printed pages follow the language like the window's: the page painters' texts
+// come from the program's English translation beside the executable.
+TEST_F(CliPrint, PagesInEnglishCarryNoItalianLabel) {
+  CliRun r = print({"--lang", "en", "--first", "1", "--last", "2"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const std::string dives = text();
+  for (const char* word : {"Dive no.:", "Location:", "Buddies:", "Signature/Stamp:", "Printed on:"})
+    EXPECT_NE(dives.find(word), std::string::npos) << word;
+  for (const char* word : {"Numero imm", "Compagno", "Firma", "Ausgedruckt"})
+    EXPECT_EQ(dives.find(word), std::string::npos) << word;
+
+  r = print({"--lang", "en", "--mode", "list"}, "list.pdf");
+  ASSERT_EQ(r.code, 0) << r.err;
+  const std::string list = text("list.pdf");
+  EXPECT_NE(list.find("Dive list"), std::string::npos);
+  EXPECT_EQ(list.find("Lista imm"), std::string::npos);
+}

@@ -8,6 +8,7 @@
 #include "core/computer_models.h"
 #include "core/demo_logbook.h"
 #include "core/logbook.h"
+#include "core/language.h"
 #include "core/settings.h"
 #include "core/texts.h"
 #include "profile/dive_edit.h"
@@ -380,6 +381,23 @@ TEST(SpecialActivities, BitsWithExtendedDataLabelsWithout) {
   setText(s.otherActivities, "Solo-TG");
   storeSpecialActivities(s, 0x02, false, false);
   EXPECT_EQ(getText(s.otherActivities), "Solo-TG");
+}
+
+TEST(SpecialActivities, TheLogbookKeepsTheItalianNamesInEveryLanguage) {
+  setLanguage(Language::English);
+  DiveRecord s = makeRecord();
+  setText(s.otherActivities, "Pesca");
+  storeSpecialActivities(s, 0x03, false, true);
+  const std::string english = getText(s.otherActivities);
+  EXPECT_EQ(specialActivityLabels(true)[1], "Solo");
+  EXPECT_EQ(specialActivityLabels(false)[0], "WORK DIVE");
+  EXPECT_EQ(shownSpecialActivities(s), 0x03);
+  setLanguage(Language::Italian);
+  DiveRecord t = makeRecord();
+  setText(t.otherActivities, "Pesca");
+  storeSpecialActivities(t, 0x03, false, true);
+  EXPECT_EQ(english, getText(t.otherActivities));  // the same bytes
+  EXPECT_EQ(storedToUtf8(english), "Pesca, Lavoro, Solitario");
 }
 
 TEST(SpecialActivities, EditorTicksThroughTheDialogFields) {

@@ -21,7 +21,9 @@ const QColor kWarning(128, 0, 64);
 const QColor kRadio(255, 192, 0);
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-QString label(const char* text) { return QCoreApplication::translate("LogbookPages", text) + QLatin1Char(':'); }
+QString label(const char* text) {
+  return QCoreApplication::translate("LogbookPages", text) + QLatin1Char(':');
+}
 
 std::string stored(const char* field, size_t size) {
   size_t n = 0;
@@ -114,8 +116,9 @@ void LogbookPages::paintSlot(QPainter& p, const DiveRecord& r, int top, int heig
   p.setPen(QPen(Qt::black, 2));
   p.setFont(printFont(Face::Sans, 9, true));
   const bool values = option_ != SlotOption::LinesOnly;
-  const QString number = values ? label(QT_TRANSLATE_NOOP("LogbookPages", "Numero imm")) + QLatin1Char(' ') + QString::number(r.diveNumber)
-                                 : label(QT_TRANSLATE_NOOP("LogbookPages", "Numero imm"));
+  const QString number = values ? label(QT_TRANSLATE_NOOP("LogbookPages", "Numero imm")) + QLatin1Char(' ') +
+                                      QString::number(r.diveNumber)
+                                : label(QT_TRANSLATE_NOOP("LogbookPages", "Numero imm"));
   drawText(p, kLabel, l.headerText, number);
   if (values)
     drawText(p, kNameRight, l.headerText, QStringLiteral("<%1>").arg(q(logbookName())), Qt::AlignRight,
@@ -149,25 +152,31 @@ const RowCells* slotRows() {
   constexpr int kEnd = kNameRight;
   static const RowCells rows[DiveSlotLayout::kRows] = {
       {{QT_TRANSLATE_NOOP("LogbookPages", "Data"), kLabel, kValueTop, 0, Quantity::Depth, kMidLabel - 20},
-       {QT_TRANSLATE_NOOP("LogbookPages", "Ora"), kMidLabel, kMidValueTop, 0, Quantity::Depth, kRightLabel - 20},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Ora"), kMidLabel, kMidValueTop, 0, Quantity::Depth,
+        kRightLabel - 20},
        {QT_TRANSLATE_NOOP("LogbookPages", "Intervalli"), kRightLabel, kRightValue, 0, Quantity::Depth, kEnd}},
       {{QT_TRANSLATE_NOOP("LogbookPages", "Località"), kLabel, kValueTop, 0, Quantity::Depth, kMidLabel - 20},
        {QT_TRANSLATE_NOOP("LogbookPages", "Luogo"), kMidLabel, kMidValueTop, 0, Quantity::Depth, kEnd},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
       {{QT_TRANSLATE_NOOP("LogbookPages", "Altitudine"), kLabel, kValue, 0, Quantity::Depth, kMidLabel - 20},
-       {QT_TRANSLATE_NOOP("LogbookPages", "Temperatura aria"), kMidLabel, kMidValue, kMidUnit, Quantity::Temperature, kMidUnit - 10},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Temperatura aria"), kMidLabel, kMidValue, kMidUnit,
+        Quantity::Temperature, kMidUnit - 10},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
       {{QT_TRANSLATE_NOOP("LogbookPages", "Meteo"), kLabel, kValue, 0, Quantity::Depth, kMidLabel - 20},
-       {QT_TRANSLATE_NOOP("LogbookPages", "Temperatura min"), kMidLabel, kMidValue, kMidUnit, Quantity::Temperature, kMidUnit - 10},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Temperatura min"), kMidLabel, kMidValue, kMidUnit,
+        Quantity::Temperature, kMidUnit - 10},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
       {{QT_TRANSLATE_NOOP("LogbookPages", "Muta"), kLabel, kValue, 0, Quantity::Depth, kMidLabel - 20},
-       {QT_TRANSLATE_NOOP("LogbookPages", "Litri bombola"), kMidLabel, kMidValue, kMidUnit, Quantity::Volume, kMidUnit - 10},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Litri bombola"), kMidLabel, kMidValue, kMidUnit, Quantity::Volume,
+        kMidUnit - 10},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
       {{QT_TRANSLATE_NOOP("LogbookPages", "Prof max"), kLabel, kValue, kUnit, Quantity::Depth, kUnit - 10},
        {QT_TRANSLATE_NOOP("LogbookPages", "Tempo imm"), kMidLabel, kMidValue, 0, Quantity::Depth, kEnd},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
-      {{QT_TRANSLATE_NOOP("LogbookPages", "Consumo aria"), kLabel, kValue, kUnit, Quantity::Pressure, kUnit - 10},
-       {QT_TRANSLATE_NOOP("LogbookPages", "Consumo aria."), kMidLabel, kMidValue, kMidUnit, Quantity::AirConsumption, kMidUnit - 10},
+      {{QT_TRANSLATE_NOOP("LogbookPages", "Consumo aria"), kLabel, kValue, kUnit, Quantity::Pressure,
+        kUnit - 10},
+       {QT_TRANSLATE_NOOP("LogbookPages", "Consumo aria."), kMidLabel, kMidValue, kMidUnit,
+        Quantity::AirConsumption, kMidUnit - 10},
        {nullptr, 0, 0, 0, Quantity::Depth, 0}},
       {{QT_TRANSLATE_NOOP("LogbookPages", "Tipo imm"), kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
       {{QT_TRANSLATE_NOOP("LogbookPages", "Attività"), kLabel, kValue, 0, Quantity::Depth, kEnd}, {}, {}},
@@ -319,13 +328,16 @@ void LogbookPages::paintListPage(QPainter& p, const PageArea& area, int index) c
   if (!range_) return;
   drawPageHeader(p, area, QCoreApplication::translate("LogbookPages", "Lista imm"));
   p.setFont(printFont(Face::Sans, 10, true));
-  drawText(p, kNumberRight, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Imm-N°."), Qt::AlignRight);
+  drawText(p, kNumberRight, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Imm-N°."),
+           Qt::AlignRight);
   drawText(p, kDate, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Data"));
   drawText(p, kTime, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Ora"));
   drawText(p, kLocation, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Località"));
   drawText(p, kSite, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Luogo"));
-  drawText(p, kDiveTimeRight, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Tempo imm"), Qt::AlignRight);
-  drawText(p, kDepthRight, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Prof"), Qt::AlignRight);
+  drawText(p, kDiveTimeRight, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Tempo imm"),
+           Qt::AlignRight);
+  drawText(p, kDepthRight, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Prof"),
+           Qt::AlignRight);
   drawText(p, kBuddies, kListHeadingTop, QCoreApplication::translate("LogbookPages", "Compagno"));
   p.setPen(QPen(Qt::black, 2));
   p.drawLine(mm(5), kListFirstRowTop - 12, area.width - mm(5), kListFirstRowTop - 12);

@@ -135,7 +135,9 @@ Result writePdf(PageSource& src, const std::string& path, const QPageLayout& lay
     writer.setTitle(src.title());
     writer.setCreator(QStringLiteral("Kelp"));
     const int n = renderPages(src, writer);
-    if (n == 0) return Result::failure(QCoreApplication::translate("PageSource", "Nessuna pagina da stampare.").toStdString());
+    if (n == 0)
+      return Result::failure(
+          QCoreApplication::translate("PageSource", "Nessuna pagina da stampare.").toStdString());
     if (n < 0) return Result::failure(cannotWrite(path));
   }
   QSaveFile out(file);

@@ -25,6 +25,7 @@
 #include "app/ui/tip_dialog.h"
 #include "app/ui/warning_dialog.h"
 #include "core/ini_file.h"
+#include "core/language.h"
 #include "core/settings.h"
 #include "core/strings.h"
 #include "profile/ui/profile_plot.h"
@@ -132,6 +133,24 @@ class TestDialogs : public QObject {
     QCOMPARE(child<QLineEdit>(&dlg, "1422")->text(), QStringLiteral("2"));
     clickSpinArrow(spin, false);
     QCOMPARE(child<QLineEdit>(&dlg, "1422")->text(), QStringLiteral("1"));
+  }
+
+  void settingsLanguageIsStoredOnlyOnceChosen() {
+    {
+      CSettingsDlg dlg;  // OK without touching the language writes no Sprache
+      auto* combo = child<QComboBox>(&dlg, "1457");
+      QCOMPARE(combo->count(), 2);
+      QCOMPARE(combo->currentText(), QStringLiteral("Italiano"));
+      dlg.accept();
+      QVERIFY(!written().has("Ansicht", "Sprache"));
+    }
+    CSettingsDlg dlg;
+    child<QComboBox>(&dlg, "1457")->setCurrentIndex(1);
+    shot(&dlg, "settings_language");
+    dlg.accept();
+    QCOMPARE(kelp::settings().language, std::string("en"));
+    QCOMPARE(written().getString("Ansicht", "Sprache"), std::string("en"));
+    QCOMPARE(kelp::language(), kelp::Language::Italian);  // from the next start on
   }
 
   void settingsCancelLeavesEverything() {
