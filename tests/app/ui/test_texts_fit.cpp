@@ -1,5 +1,5 @@
 // Every dialog and window of the program, opened one after another in the language of the run
-// (English unless KELP_LANG names another, with kelp_<code>.qm loaded as the program loads it):
+// (English unless KELP_FIT_LANG names another, with kelp_<code>.qm loaded as the program loads it):
 // no label, button, check box, radio button, group box title or column head may be wider (or,
 // for a word-wrapped label, taller) than the room its control gives it. A failure names the
 // dialog, the control and the text. With KELP_SHOT_DIR set, each dialog is also saved as
@@ -71,8 +71,9 @@ using namespace kelp::test;
 
 namespace {
 
+// The language the dialogs are looked at in: English, or the one KELP_FIT_LANG names.
 QString languageOfRun() {
-  const QString code = qEnvironmentVariable("KELP_LANG");
+  const QString code = qEnvironmentVariable("KELP_FIT_LANG");
   return code.isEmpty() ? QStringLiteral("en") : code;
 }
 
@@ -383,8 +384,8 @@ class TestTextsFit : public QObject {
 };
 
 int main(int argc, char** argv) {
-  // The run's language before anything reads it: English unless the caller chose another.
-  if (qEnvironmentVariableIsEmpty("KELP_LANG")) qputenv("KELP_LANG", "en");
+  // The run's language before anything reads it, whatever the test environment chose.
+  qputenv("KELP_LANG", languageOfRun().toUtf8());
   QApplication app(argc, argv);
   TestTextsFit t;
   QTEST_SET_MAIN_SOURCE_PATH
