@@ -176,7 +176,7 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
       plan_(kelp::openDecoPlanState(lb, static_cast<int64_t>(std::time(nullptr)))),
       buhlmann_(kelp::buhlmannCalcState()) {
   setObjectName(QStringLiteral("131"));
-  setWindowTitle(QStringLiteral("Calcolo immersione DECO 92"));
+  setWindowTitle(tr("Calcolo immersione DECO 92"));
 
   auto* models = new QGroupBox(tr("Modello"), this);
   tablesModel_ = new QRadioButton(tr("Tabelle DECO 92"), models);
@@ -212,26 +212,26 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
   bl->addRow(tr("Imm. precedente: tempo di fondo (min)"), previousTime_);
   bl->addRow(tr("Imm. precedente: ossigeno (%)"), previousO2_);
 
-  auto* tables = new QGroupBox(QStringLiteral("Tabella"), this);
+  auto* tables = new QGroupBox(tr("Tabella"), this);
   tables_ = tables;
-  seaLevel_ = new QRadioButton(QStringLiteral("Livello mare (0m-700m)"), tables);
+  seaLevel_ = new QRadioButton(tr("Livello mare (0m-700m)"), tables);
   seaLevel_->setObjectName(QStringLiteral("1001"));
-  mountainLake_ = new QRadioButton(QStringLiteral("Lago di montagna (701m-1500m)"), tables);
+  mountainLake_ = new QRadioButton(tr("Lago di montagna (701m-1500m)"), tables);
   mountainLake_->setObjectName(QStringLiteral("1002"));
   auto* tl = new QVBoxLayout(tables);
   tl->addWidget(seaLevel_);
   tl->addWidget(mountainLake_);
 
   auto* rep = new QGroupBox(tr(""), this);
-  repetitive_ = new QCheckBox(QStringLiteral("Immersione ripetitiva"), rep);
+  repetitive_ = new QCheckBox(tr("Immersione ripetitiva"), rep);
   repetitive_->setObjectName(QStringLiteral("1003"));
   group_ = edit(rep, 1004, 40);
   group_->setMaxLength(2);
   interval_ = edit(rep, 1005);
   auto* rl = new QFormLayout(rep);
   rl->addRow(repetitive_);
-  rl->addRow(QStringLiteral("Gruppo di ripetizione"), group_);
-  rl->addRow(QStringLiteral("Intervallo di superfice (min)"), interval_);
+  rl->addRow(tr("Gruppo di ripetizione"), group_);
+  rl->addRow(tr("Intervallo di superfice (min)"), interval_);
   connect(repetitive_, &QCheckBox::toggled, this, [this] { updateFields(); });
   connect(group_, &QLineEdit::textEdited, this, [this](const QString& t) {
     const int pos = group_->cursorPosition();
@@ -239,22 +239,22 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
     group_->setCursorPosition(pos);
   });
 
-  auto* air = new QGroupBox(QStringLiteral("Aria"), this);
+  auto* air = new QGroupBox(tr("Aria"), this);
   air_ = air;
   consumption_ = edit(air, 1006);
   tankVolume_ = edit(air, 1007);
   tankPressure_ = edit(air, 1008);
   auto* al = new QFormLayout(air);
-  al->addRow(QStringLiteral("Consumo aria (l/min)"), consumption_);
-  al->addRow(QStringLiteral("Dimensioni bombola (l)"), tankVolume_);
-  al->addRow(QStringLiteral("Pressione bombola (bar)"), tankPressure_);
+  al->addRow(tr("Consumo aria (l/min)"), consumption_);
+  al->addRow(tr("Dimensioni bombola (l)"), tankVolume_);
+  al->addRow(tr("Pressione bombola (bar)"), tankPressure_);
 
-  auto* dive = new QGroupBox(QStringLiteral("Immersione"), this);
+  auto* dive = new QGroupBox(tr("Immersione"), this);
   depth_ = edit(dive, 1009);
   time_ = edit(dive, 1010);
   auto* dl = new QFormLayout(dive);
-  dl->addRow(QStringLiteral("Prof.Max. (m)"), depth_);
-  dl->addRow(QStringLiteral("Tempo di fondo (min)"), time_);
+  dl->addRow(tr("Prof.Max. (m)"), depth_);
+  dl->addRow(tr("Tempo di fondo (min)"), time_);
 
   result_ = new CDecoResultBox(this);
   // Which model planned the result shown, and what a plan is not.
@@ -262,7 +262,7 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
   note_->setObjectName(QStringLiteral("1310"));
   note_->setWordWrap(true);
 
-  frame_ = new QGroupBox(QStringLiteral("Profilo [richiesto]"), this);
+  frame_ = new QGroupBox(tr("Profilo [richiesto]"), this);
   frame_->setObjectName(QStringLiteral("1018"));
   view_ = new CDecoProfileView(frame_);
   auto* fl = new QVBoxLayout(frame_);
@@ -274,17 +274,17 @@ CDecoCalcDlg::CDecoCalcDlg(kelp::Logbook& lb, QWidget* parent)
     b->setAutoDefault(false);
     return b;
   };
-  QPushButton* calc = button(QStringLiteral("Calcola"), 1);
+  QPushButton* calc = button(tr("Calcola"), 1);
   calc->setDefault(true);
-  QPushButton* close = button(QStringLiteral("Chiudi"), 2);
-  copy_ = button(QStringLiteral("Copia"), 1019);
-  paste_ = button(QStringLiteral("Incolla"), 1020);
-  cut_ = button(QStringLiteral("Taglia"), 1021);
-  QPushButton* colors = button(QStringLiteral("Colori"), 1022);
-  print_ = button(QStringLiteral("Stampa"), 11);
-  grid_ = new QCheckBox(QStringLiteral("Griglia"), this);
+  QPushButton* close = button(tr("Chiudi"), 2);
+  copy_ = button(tr("Copia"), 1019);
+  paste_ = button(tr("Incolla"), 1020);
+  cut_ = button(tr("Taglia"), 1021);
+  QPushButton* colors = button(tr("Colori"), 1022);
+  print_ = button(tr("Stampa"), 11);
+  grid_ = new QCheckBox(tr("Griglia"), this);
   grid_->setObjectName(QStringLiteral("1142"));
-  crossHair_ = new QCheckBox(QStringLiteral("Incrocia"), this);
+  crossHair_ = new QCheckBox(tr("Incrocia"), this);
   crossHair_->setObjectName(QStringLiteral("1143"));
   grid_->setChecked(kelp::settings().grid != 0);
   crossHair_->setChecked(kelp::settings().crossHair != 0);

@@ -22,7 +22,11 @@
 
 namespace {
 
-const char* const kMonths[12] = {"Gen", "Feb", "Mar", "Apr", "Mag", "Giu", "Lug", "Ago", "Set", "Ott", "Nov", "Dic"};
+const char* const kMonths[12] = {
+    QT_TRANSLATE_NOOP("CForecastDlg", "Gen"), QT_TRANSLATE_NOOP("CForecastDlg", "Feb"), QT_TRANSLATE_NOOP("CForecastDlg", "Mar"),
+    QT_TRANSLATE_NOOP("CForecastDlg", "Apr"), QT_TRANSLATE_NOOP("CForecastDlg", "Mag"), QT_TRANSLATE_NOOP("CForecastDlg", "Giu"),
+    QT_TRANSLATE_NOOP("CForecastDlg", "Lug"), QT_TRANSLATE_NOOP("CForecastDlg", "Ago"), QT_TRANSLATE_NOOP("CForecastDlg", "Set"),
+    QT_TRANSLATE_NOOP("CForecastDlg", "Ott"), QT_TRANSLATE_NOOP("CForecastDlg", "Nov"), QT_TRANSLATE_NOOP("CForecastDlg", "Dic")};
 
 QLabel* field(QWidget* parent, int id) {
   auto* l = new QLabel(parent);
@@ -54,7 +58,7 @@ kelp::CalendarDay today() {
 
 CForecastDlg::CForecastDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog(parent), lb_(lb) {
   setObjectName(QStringLiteral("157"));
-  setWindowTitle(QStringLiteral("Statistiche"));
+  setWindowTitle(tr("Statistiche"));
   const int count = lb.diveCount();
 
   auto* count_ = field(this, 1170);
@@ -76,25 +80,25 @@ CForecastDlg::CForecastDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog(p
   start_ = new QLineEdit(QString::fromStdString(kelp::forecastStartText(request_.startMonth, request_.startYear)), this);
   start_->setObjectName(QStringLiteral("1174"));
   start_->setMaximumWidth(90);
-  withCurrent_ = new QCheckBox(QStringLiteral("calcola con il mese in corso"), this);
+  withCurrent_ = new QCheckBox(tr("calcola con il mese in corso"), this);
   withCurrent_->setObjectName(QStringLiteral("1175"));
   resultLabel_ = field(this, 1176);
   useProfileColors(resultLabel_);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Immersioni:"), count_);
-  form->addRow(QStringLiteral("Prima immersione:"), first);
-  form->addRow(QStringLiteral("Ultima immersione:"), last);
-  form->addRow(QStringLiteral("Numero ricercato:"), target_);
-  form->addRow(QStringLiteral("Calcola mese di inizio:"), start_);
+  form->addRow(tr("Immersioni:"), count_);
+  form->addRow(tr("Prima immersione:"), first);
+  form->addRow(tr("Ultima immersione:"), last);
+  form->addRow(tr("Numero ricercato:"), target_);
+  form->addRow(tr("Calcola mese di inizio:"), start_);
   form->addRow(withCurrent_);
-  form->addRow(QStringLiteral("Previsione:"), resultLabel_);
+  form->addRow(tr("Previsione:"), resultLabel_);
 
-  auto* calc = new QPushButton(QStringLiteral("Calcola"), this);
+  auto* calc = new QPushButton(tr("Calcola"), this);
   calc->setObjectName(QStringLiteral("1177"));
-  insert_ = new QPushButton(QStringLiteral("<< Inserisci"), this);
+  insert_ = new QPushButton(tr("<< Inserisci"), this);
   insert_->setObjectName(QStringLiteral("1178"));
-  delete_ = new QPushButton(QStringLiteral(">> Cancella"), this);
+  delete_ = new QPushButton(tr(">> Cancella"), this);
   delete_->setObjectName(QStringLiteral("1179"));
   for (QPushButton* b : {calc, insert_, delete_}) b->setAutoDefault(false);
 
@@ -108,12 +112,12 @@ CForecastDlg::CForecastDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog(p
     rates_[static_cast<size_t>(m)]->setMinimumWidth(60);
     rates_[static_cast<size_t>(m)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const int row = 1 + m % 6, col = m / 6 * 2;
-    rl->addWidget(new QLabel(QString::fromLatin1(kMonths[m]), rateBox), row, col);
+    rl->addWidget(new QLabel(tr(kMonths[m]), rateBox), row, col);
     rl->addWidget(rates_[static_cast<size_t>(m)], row, col + 1);
   }
-  perDay_ = new QRadioButton(QStringLiteral("pD"), rateBox);
+  perDay_ = new QRadioButton(tr("pD"), rateBox);
   perDay_->setObjectName(QStringLiteral("1024"));
-  perMonth_ = new QRadioButton(QStringLiteral("pM"), rateBox);
+  perMonth_ = new QRadioButton(tr("pM"), rateBox);
   perMonth_->setObjectName(QStringLiteral("1026"));
   perDay_->setChecked(true);
   rl->addWidget(perDay_, 7, 0, 1, 2);
@@ -124,7 +128,7 @@ CForecastDlg::CForecastDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog(p
   list_->setMinimumWidth(380);
   useProfileColors(list_);
 
-  auto* close = new QPushButton(QStringLiteral("Chiudi"), this);
+  auto* close = new QPushButton(tr("Chiudi"), this);
   close->setObjectName(QStringLiteral("1"));
 
   auto* left = new QVBoxLayout;
@@ -137,7 +141,7 @@ CForecastDlg::CForecastDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog(p
   left->addWidget(rateBox);
   left->addStretch();
   auto* right = new QVBoxLayout;
-  right->addWidget(new QLabel(QStringLiteral("Previsioni salvate"), this));
+  right->addWidget(new QLabel(tr("Previsioni salvate"), this));
   right->addWidget(list_, 1);
   right->addWidget(close, 0, Qt::AlignRight);
   auto* main = new QHBoxLayout(this);

@@ -108,7 +108,7 @@ bool& CNoStopTableDlg::computedShown() {
 
 CNoStopTableDlg::CNoStopTableDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("134"));
-  setWindowTitle(QStringLiteral("Tabella no stop"));
+  setWindowTitle(tr("Tabella no stop"));
   view_ = new CNoStopView(this);
   static const char* const labels[5] = {"Deco 92 0-700 m", "Deco 92 701-1500 m", "US Navy", "Aladin 0-900 m",
                                         "Aladin 1750-2700 m"};
@@ -144,10 +144,10 @@ CNoStopTableDlg::CNoStopTableDlg(QWidget* parent) : QDialog(parent) {
     side->addWidget(computedBox_);
   }
   side->addStretch();
-  auto* colors = new QPushButton(QStringLiteral("Colori"), this);
+  auto* colors = new QPushButton(tr("Colori"), this);
   colors->setObjectName(QStringLiteral("1031"));
   colors->setAutoDefault(false);
-  auto* close = new QPushButton(QStringLiteral("Chiudi"), this);
+  auto* close = new QPushButton(tr("Chiudi"), this);
   close->setObjectName(QStringLiteral("1"));
   side->addWidget(colors);
   side->addWidget(close);

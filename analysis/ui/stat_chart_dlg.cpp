@@ -109,8 +109,8 @@ void CStatChartDlg::buildControls() {
 
   // year selection
   auto* selRow = new QHBoxLayout;
-  all_ = named(new QRadioButton(QStringLiteral("Tutte"), this), 1024);
-  year_ = named(new QRadioButton(QStringLiteral("Anno"), this), 1026);
+  all_ = named(new QRadioButton(tr("Tutte"), this), 1024);
+  year_ = named(new QRadioButton(tr("Anno"), this), 1026);
   auto* selGroup = new QButtonGroup(this);
   selGroup->addButton(all_, 0);
   selGroup->addButton(year_, 1);
@@ -137,18 +137,19 @@ void CStatChartDlg::buildControls() {
   if (kind == kelp::ChartKind::Binned || kind == kelp::ChartKind::Category) {
     auto* viewRow = new QHBoxLayout;
     views_ = new QButtonGroup(this);
-    const char* texts[] = {"Numero imm", "Percentuale", "Profondità", "Tempo imm", "Consumo aria"};
+    const char* texts[] = {QT_TR_NOOP("Numero imm"), QT_TR_NOOP("Percentuale"), QT_TR_NOOP("Profondità"),
+                           QT_TR_NOOP("Tempo imm"), QT_TR_NOOP("Consumo aria")};
     const int n = kind == kelp::ChartKind::Binned ? 2 : 5;
     for (int i = 0; i < n; ++i) {
-      auto* b = named(new QRadioButton(QString::fromUtf8(texts[i]), this), 1027 + i);
+      auto* b = named(new QRadioButton(tr(texts[i]), this), 1027 + i);
       views_->addButton(b, i);
       viewRow->addWidget(b);
     }
     connect(views_, &QButtonGroup::idClicked, this, [this] { recompute(); });
     if (chart_ == kelp::kChartDepth) {
       depthMode_ = new QButtonGroup(this);
-      auto* maxDepth = named(new QRadioButton(QStringLiteral("Prof max"), this), 1035);
-      auto* meanDepth = named(new QRadioButton(QStringLiteral("Prof media"), this), 1036);
+      auto* maxDepth = named(new QRadioButton(tr("Prof max"), this), 1035);
+      auto* meanDepth = named(new QRadioButton(tr("Prof media"), this), 1036);
       depthMode_->addButton(maxDepth, 0);
       depthMode_->addButton(meanDepth, 1);
       viewRow->addSpacing(16);
@@ -161,9 +162,9 @@ void CStatChartDlg::buildControls() {
     if (kind == kelp::ChartKind::Category) {
       auto* statRow = new QHBoxLayout;
       stats_ = new QButtonGroup(this);
-      const char* st[] = {"Valori medi", "Valori minimi", "Valori massimi"};
+      const char* st[] = {QT_TR_NOOP("Valori medi"), QT_TR_NOOP("Valori minimi"), QT_TR_NOOP("Valori massimi")};
       for (int i = 0; i < 3; ++i) {
-        auto* b = named(new QRadioButton(QString::fromUtf8(st[i]), this), 1139 + i);
+        auto* b = named(new QRadioButton(tr(st[i]), this), 1139 + i);
         stats_->addButton(b, i);
         statRow->addWidget(b);
       }

@@ -8,7 +8,9 @@
 
 namespace {
 
-const char* const kHeads[4] = {"Tutte", "A.dolce", "A.salata", "Ricompr."};
+const char* const kHeads[4] = {QT_TRANSLATE_NOOP("CStatChartView", "Tutte"), QT_TRANSLATE_NOOP("CStatChartView", "A.dolce"),
+                               QT_TRANSLATE_NOOP("CStatChartView", "A.salata"),
+                               QT_TRANSLATE_NOOP("CStatChartView", "Ricompr.")};
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -55,12 +57,12 @@ void CStatChartView::paintTable(QPainter& p, const QRect& area, const kelp::Stat
   p.setFont(bold);
   const auto heads = kelp::chartPrintHeads(r);
   QString head = q(heads[0]);
-  if (r.chart == kelp::kChartPerMonth) head = QStringLiteral("Mese");
-  if (r.chart == kelp::kChartDiveType) head = QStringLiteral("Tipo imm");
+  if (r.chart == kelp::kChartPerMonth) head = tr("Mese");
+  if (r.chart == kelp::kChartDiveType) head = tr("Tipo imm");
   p.drawText(QRect(x0, y, kLabelWidth - 4, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, head);
   for (int c = 0; c < 4; ++c)
     p.drawText(QRect(valuesX + c * kValueWidth, y, kValueWidth - 4, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
-               QString::fromUtf8(c == 0 && r.chart == kelp::kChartPerMonth ? "Tutti" : kHeads[c]));
+               c == 0 && r.chart == kelp::kChartPerMonth ? tr("Tutti") : tr(kHeads[c]));
   p.restore();
   p.drawText(QRect(barX, y, 40, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("0"));
   y += rowHeight;

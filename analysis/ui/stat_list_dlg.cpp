@@ -38,7 +38,7 @@ CStatListDlg::CStatListDlg(Kind kind, const kelp::Logbook& lb, QWidget* parent, 
     : QDialog(parent), kind_(kind), lb_(lb) {
   const bool buddies = kind == Buddies;
   setObjectName(QString::number(buddies ? 192 : 191));
-  setWindowTitle(buddies ? QStringLiteral("Statistiche compagni") : QStringLiteral("Statistiche località e luoghi"));
+  setWindowTitle(buddies ? tr("Statistiche compagni") : tr("Statistiche località e luoghi"));
 
   int d, m, y;
   kelp::fromDayNumber(today > 0 ? today : kelp::todayDayNumber(), d, m, y);
@@ -50,8 +50,8 @@ CStatListDlg::CStatListDlg(Kind kind, const kelp::Logbook& lb, QWidget* parent, 
 
   auto* top = new QVBoxLayout(this);
   auto* selRow = new QHBoxLayout;
-  all_ = named(new QRadioButton(QStringLiteral("Tutte"), this), 1024);
-  year_ = named(new QRadioButton(QStringLiteral("Anno"), this), 1026);
+  all_ = named(new QRadioButton(tr("Tutte"), this), 1024);
+  year_ = named(new QRadioButton(tr("Anno"), this), 1026);
   auto* group = new QButtonGroup(this);
   group->addButton(all_, 0);
   group->addButton(year_, 1);
@@ -88,20 +88,20 @@ CStatListDlg::CStatListDlg(Kind kind, const kelp::Logbook& lb, QWidget* parent, 
   auto* counts = new QGridLayout;
   entryCount_ = named(new QLabel(this), 1357);
   subCount_ = named(new QLabel(this), 1359);
-  counts->addWidget(new QLabel(buddies ? QStringLiteral("Compagni:") : QStringLiteral("Località:"), this), 0, 0);
+  counts->addWidget(new QLabel(buddies ? tr("Compagni:") : tr("Località:"), this), 0, 0);
   counts->addWidget(entryCount_, 0, 1);
   int row = 1;
   if (!buddies) {
     subTotal_ = named(new QLabel(this), 1358);
-    counts->addWidget(new QLabel(QStringLiteral("Luoghi:"), this), row, 0);
+    counts->addWidget(new QLabel(tr("Luoghi:"), this), row, 0);
     counts->addWidget(subTotal_, row++, 1);
   }
-  counts->addWidget(new QLabel(buddies ? QStringLiteral("Località del compagno:")
-                                       : QStringLiteral("Luoghi della località:"), this), row, 0);
+  counts->addWidget(new QLabel(buddies ? tr("Località del compagno:")
+                                       : tr("Luoghi della località:"), this), row, 0);
   counts->addWidget(subCount_, row, 1);
   counts->setColumnStretch(2, 1);
   top->addLayout(counts);
-  auto* close = named(new QPushButton(QStringLiteral("Chiudi"), this), 1);
+  auto* close = named(new QPushButton(tr("Chiudi"), this), 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(close);

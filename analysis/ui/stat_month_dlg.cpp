@@ -14,7 +14,7 @@
 CDivesPerMonthDlg::CDivesPerMonthDlg(const kelp::Logbook& lb, QWidget* parent)
     : QDialog(parent), result_(kelp::divesPerMonth(lb)) {
   setObjectName(QStringLiteral("204"));
-  setWindowTitle(QStringLiteral("Immersioni al mese"));
+  setWindowTitle(tr("Immersioni al mese"));
   auto* top = new QVBoxLayout(this);
   view_ = new CStatChartView(this);
   view_->setResult(&result_, 0, result_.rowCount);
@@ -24,18 +24,20 @@ CDivesPerMonthDlg::CDivesPerMonthDlg(const kelp::Logbook& lb, QWidget* parent)
   const struct {
     int color;
     const char* text;
-  } legend[] = {{kelp::kStFresh, "Acqua dolce"}, {kelp::kStSea, "Acqua salata"}, {kelp::kStChamber, "Camera iper"}};
+  } legend[] = {{kelp::kStFresh, QT_TR_NOOP("Acqua dolce")},
+                {kelp::kStSea, QT_TR_NOOP("Acqua salata")},
+                {kelp::kStChamber, QT_TR_NOOP("Camera iper")}};
   for (const auto& l : legend) {
     auto* sw = new CStatSwatch(l.color, this);
     sw->setFixedSize(30, 12);
     bottom->addWidget(sw);
-    bottom->addWidget(new QLabel(QString::fromUtf8(l.text), this));
+    bottom->addWidget(new QLabel(tr(l.text), this));
     bottom->addSpacing(12);
   }
   bottom->addStretch(1);
-  auto* colors = new QPushButton(QStringLiteral("Colori"), this);
+  auto* colors = new QPushButton(tr("Colori"), this);
   colors->setObjectName(QStringLiteral("colors"));
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("1"));
   ok->setDefault(true);
   bottom->addWidget(colors);

@@ -27,9 +27,17 @@ struct PanelRadio {
 };
 // Radio of each chart index.
 const PanelRadio kRadios[kelp::kStatChartCount] = {
-    {1024, "Anno"},        {1026, "Mese"},   {1027, "Prof imm"}, {1028, "Tempo imm"},
-    {1029, "Temperatura"}, {1030, "Muta"},   {1031, "Meteo"},    {1033, "Tipo imm"},
-    {1032, "Attività"},    {1139, "Consumo aria annuale"},       {1140, "Consumo aria mensile"}};
+    {1024, QT_TRANSLATE_NOOP("CStatPanelDlg", "Anno")},
+    {1026, QT_TRANSLATE_NOOP("CStatPanelDlg", "Mese")},
+    {1027, QT_TRANSLATE_NOOP("CStatPanelDlg", "Prof imm")},
+    {1028, QT_TRANSLATE_NOOP("CStatPanelDlg", "Tempo imm")},
+    {1029, QT_TRANSLATE_NOOP("CStatPanelDlg", "Temperatura")},
+    {1030, QT_TRANSLATE_NOOP("CStatPanelDlg", "Muta")},
+    {1031, QT_TRANSLATE_NOOP("CStatPanelDlg", "Meteo")},
+    {1033, QT_TRANSLATE_NOOP("CStatPanelDlg", "Tipo imm")},
+    {1032, QT_TRANSLATE_NOOP("CStatPanelDlg", "Attività")},
+    {1139, QT_TRANSLATE_NOOP("CStatPanelDlg", "Consumo aria annuale")},
+    {1140, QT_TRANSLATE_NOOP("CStatPanelDlg", "Consumo aria mensile")}};
 
 QSize screenSizeOf(const QWidget* w) {
   const QScreen* s = w && w->screen() ? w->screen() : QGuiApplication::primaryScreen();
@@ -62,14 +70,14 @@ int& CStatPanelDlg::chartIndex() {
 
 CStatPanelDlg::CStatPanelDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog(parent), lb_(lb) {
   setObjectName(QStringLiteral("161"));
-  setWindowTitle(QStringLiteral("Statistiche"));
+  setWindowTitle(tr("Statistiche"));
   auto* top = new QVBoxLayout(this);
 
   auto* charts = new QGroupBox(this);
   auto* chartsBox = new QVBoxLayout(charts);
   radios_ = new QButtonGroup(this);
   for (int i = 0; i < kelp::kStatChartCount; ++i) {
-    auto* b = new QRadioButton(QString::fromUtf8(kRadios[i].text), charts);
+    auto* b = new QRadioButton(tr(kRadios[i].text), charts);
     b->setObjectName(QString::number(kRadios[i].id));
     radios_->addButton(b, i);
     chartsBox->addWidget(b);
@@ -82,26 +90,26 @@ CStatPanelDlg::CStatPanelDlg(const kelp::Logbook& lb, QWidget* parent) : QDialog
   const struct {
     int id, color;
     const char* text;
-  } swatches[] = {{1306, kelp::kStFresh, "Acqua dolce"},
-                  {1307, kelp::kStSea, "Acqua salata"},
-                  {1308, kelp::kStChamber, "Ricompres."},
-                  {1309, kelp::kStBelow, "Valori sotto Ø"},
-                  {1310, kelp::kStAbove, "Valori sopra Ø"}};
+  } swatches[] = {{1306, kelp::kStFresh, QT_TR_NOOP("Acqua dolce")},
+                  {1307, kelp::kStSea, QT_TR_NOOP("Acqua salata")},
+                  {1308, kelp::kStChamber, QT_TR_NOOP("Ricompres.")},
+                  {1309, kelp::kStBelow, QT_TR_NOOP("Valori sotto Ø")},
+                  {1310, kelp::kStAbove, QT_TR_NOOP("Valori sopra Ø")}};
   int row = 0;
   for (const auto& s : swatches) {
     auto* sw = new CStatSwatch(s.color, this);
     sw->setObjectName(QString::number(s.id));
     sw->setFixedSize(30, 12);
     legend->addWidget(sw, row, 0);
-    legend->addWidget(new QLabel(QString::fromUtf8(s.text), this), row++, 1);
+    legend->addWidget(new QLabel(tr(s.text), this), row++, 1);
   }
   top->addLayout(legend);
 
-  auto* colors = new QPushButton(QStringLiteral("Imposta colori"), this);
+  auto* colors = new QPushButton(tr("Imposta colori"), this);
   colors->setObjectName(QStringLiteral("1332"));
-  auto* printButton = new QPushButton(QStringLiteral("Stampa"), this);
+  auto* printButton = new QPushButton(tr("Stampa"), this);
   printButton->setObjectName(QStringLiteral("11"));
-  auto* close = new QPushButton(QStringLiteral("Chiudi"), this);
+  auto* close = new QPushButton(tr("Chiudi"), this);
   close->setObjectName(QStringLiteral("1"));
   top->addWidget(colors);
   top->addWidget(printButton);

@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QScreen>
 #include <QTreeView>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/settings.h"
@@ -82,8 +83,14 @@ CDiveListDlg::CDiveListDlg(const kelp::Logbook& logbook, std::function<void(int)
   // them alike, so that times and dates stay readable.
   const double scale = m_list->fontMetrics().horizontalAdvance(QLatin1Char('0')) / 6.0;
   int total = 0;
+  const int headMargin = 2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, head);
   for (int c = 0; c < kelp::kDiveListColumnCount; ++c) {
-    const int w = kelp::diveListColumnWidth(kelp::settings(), c, scale);
+    int w = kelp::diveListColumnWidth(kelp::settings(), c, scale);
+    // A default width is widened where the column's head would not fit it; a width the user
+    // gave the column stays.
+    if (kelp::settings().tableColumns[static_cast<size_t>(c)] < 0)
+      w = std::max(w, head->fontMetrics().horizontalAdvance(
+                          m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + headMargin);
     m_list->setColumnWidth(c, w);
     total += w;
   }

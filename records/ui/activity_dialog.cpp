@@ -19,7 +19,7 @@ using bookui::q;
 namespace {
 
 const BookDlgKind<kelp::ActivityEntry> kActivities{
-    .title = "Attività e qualificazioni",
+    .title = QT_TRANSLATE_NOOP("CBookDlg", "Attività e qualificazioni"),
     .saveQuestion = 62474,
     .needEntries = {8, 9, 10, 11},
     .fresh = kelp::makeNewActivity,
@@ -58,19 +58,19 @@ CActivityDlg::CActivityDlg(QWidget* parent, const std::string& path, std::vector
     e->setMaximumWidth(80);
   }
   for (QLineEdit* e : {start, end}) e->setMaximumWidth(100);
-  grid->addWidget(new QLabel(QStringLiteral("Attività"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("Attività"), this), 0, 0);
   grid->addWidget(activity, 0, 1, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Data"), this), 1, 0);
+  grid->addWidget(new QLabel(tr("Data"), this), 1, 0);
   grid->addWidget(start, 1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("A:"), this), 1, 2, Qt::AlignRight);
+  grid->addWidget(new QLabel(tr("A:"), this), 1, 2, Qt::AlignRight);
   grid->addWidget(end, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Ore teoria"), this), 2, 0);
+  grid->addWidget(new QLabel(tr("Ore teoria"), this), 2, 0);
   grid->addWidget(theory, 2, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Ore pratica"), this), 3, 0);
+  grid->addWidget(new QLabel(tr("Ore pratica"), this), 3, 0);
   grid->addWidget(practice, 3, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Numero persone"), this), 4, 0);
+  grid->addWidget(new QLabel(tr("Numero persone"), this), 4, 0);
   grid->addWidget(persons, 4, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Note"), this), 5, 0);
+  grid->addWidget(new QLabel(tr("Note"), this), 5, 0);
   grid->addWidget(note, 5, 1, 1, 3);
   activity->setMinimumWidth(300);
   right->addLayout(grid);
@@ -79,10 +79,11 @@ CActivityDlg::CActivityDlg(QWidget* parent, const std::string& path, std::vector
   m_theory = named(new QLabel(this), 1338);
   m_practice = named(new QLabel(this), 1339);
   m_total = named(new QLabel(this), 1340);
-  const std::pair<const char*, QLabel*> kTotals[] = {{"Teoria", m_theory}, {"Pratica", m_practice}, {"Totale", m_total}};
+  const std::pair<const char*, QLabel*> kTotals[] = {
+      {QT_TR_NOOP("Teoria"), m_theory}, {QT_TR_NOOP("Pratica"), m_practice}, {QT_TR_NOOP("Totale"), m_total}};
   int row = 0;
   for (const auto& [label, value] : kTotals) {
-    totals->addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
+    totals->addWidget(new QLabel(tr(label), this), row, 0);
     value->setAlignment(Qt::AlignRight);
     value->setMinimumWidth(60);
     value->setFrameShape(QFrame::StyledPanel);
@@ -92,8 +93,14 @@ CActivityDlg::CActivityDlg(QWidget* parent, const std::string& path, std::vector
   right->addLayout(totals);
   right->addStretch();
   auto* buttons =
-      buttonGrid({{7, "Nuovo"}, {8, "Cancella"}, {9, "Seleziona"}, {5, "Carica"}, {10, "Salva"}, {11, "Stampa"}});
-  buttons->addWidget(makeButton(1, QStringLiteral("Chiudi")), 2, 2);
+      buttonGrid({
+          {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
+          {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
+          {9, QT_TRANSLATE_NOOP("CBookDlg", "Seleziona")},
+          {5, QT_TRANSLATE_NOOP("CBookDlg", "Carica")},
+          {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
+          {11, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")}});
+  buttons->addWidget(makeButton(1, tr("Chiudi")), 2, 2);
   right->addLayout(buttons);
   body->addLayout(right);
 

@@ -45,16 +45,20 @@ char* fieldOf(kelp::BuddyAddress& a, int id, size_t& size) {
 }
 
 const std::pair<int, const char*> kAddressFields[] = {
-    {1132, "nome"}, {1133, "Cognome"}, {1134, "Titolo"}, {1135, "Via"},   {1136, "CAP"},
-    {1044, "Paese"}, {1138, "Provincia"}, {1139, "Tel"},  {1140, "Tel"},   {1141, "Fax"},
-    {1142, "Cell"}, {1143, "eMail"},   {1144, "Homepage"}, {1145, "Note"}};
+    {1132, QT_TRANSLATE_NOOP("CAddressDlg", "nome")}, {1133, QT_TRANSLATE_NOOP("CAddressDlg", "Cognome")},
+    {1134, QT_TRANSLATE_NOOP("CAddressDlg", "Titolo")}, {1135, QT_TRANSLATE_NOOP("CAddressDlg", "Via")},
+    {1136, QT_TRANSLATE_NOOP("CAddressDlg", "CAP")}, {1044, QT_TRANSLATE_NOOP("CAddressDlg", "Paese")},
+    {1138, QT_TRANSLATE_NOOP("CAddressDlg", "Provincia")}, {1139, QT_TRANSLATE_NOOP("CAddressDlg", "Tel")},
+    {1140, QT_TRANSLATE_NOOP("CAddressDlg", "Tel")}, {1141, QT_TRANSLATE_NOOP("CAddressDlg", "Fax")},
+    {1142, QT_TRANSLATE_NOOP("CAddressDlg", "Cell")}, {1143, QT_TRANSLATE_NOOP("CAddressDlg", "eMail")},
+    {1144, QT_TRANSLATE_NOOP("CAddressDlg", "Homepage")}, {1145, QT_TRANSLATE_NOOP("CAddressDlg", "Note")}};
 
 }  // namespace
 
 // ---------------------------------------------------------------- dialog 149
 
 CAddressDlg::CAddressDlg(QWidget* parent, const kelp::BuddyAddress& a) : QDialog(parent), m_address(a) {
-  setWindowTitle(QStringLiteral("Modifica Indirizzo"));
+  setWindowTitle(tr("Modifica Indirizzo"));
   auto* top = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   int row = 0;
@@ -64,7 +68,7 @@ CAddressDlg::CAddressDlg(QWidget* parent, const kelp::BuddyAddress& a) : QDialog
     auto* edit = bookui::textEdit(this, id, int(size) - 1);
     edit->setText(q(kelp::storedToUtf8(std::string(f, strnlen(f, size)))));
     edit->setMinimumWidth(size > 40 ? 360 : 220);
-    auto* l = new QLabel(QString::fromUtf8(label) + QLatin1Char(':'), this);
+    auto* l = new QLabel(tr(label) + QLatin1Char(':'), this);
     l->setBuddy(edit);
     // Two columns: name and address on the left, telephones on the right, web and note below.
     if (id == 1143 || id == 1144 || id == 1145) {
@@ -84,7 +88,7 @@ CAddressDlg::CAddressDlg(QWidget* parent, const kelp::BuddyAddress& a) : QDialog
   grid->setColumnStretch(3, 1);
   top->addLayout(grid);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   top->addWidget(buttons);
@@ -106,7 +110,7 @@ kelp::BuddyAddress CAddressDlg::address() const {
 
 // ---------------------------------------------------------------- dialog 148
 
-const BookDlgKind<kelp::BuddyAddress> kAddresses{.title = "Indirizzi compagni",
+const BookDlgKind<kelp::BuddyAddress> kAddresses{.title = QT_TRANSLATE_NOOP("CBookDlg", "Indirizzi compagni"),
                                                   .saveQuestion = 62470,
                                                   .needEntries = {6, 8, 9, 10, 11},
                                                   .fresh = kelp::makeAddress,
@@ -122,8 +126,14 @@ CAddressBookDlg::CAddressBookDlg(QWidget* parent, const std::string& path, std::
     : CRecordBookDlg(parent, kAddresses, path, std::move(book)) {
   auto* body = listRow(topLayout(), {{q(kelp::str(62466)), 110}, {q(kelp::str(62467)), 235}, {q(kelp::str(62468)), 100}},
                        kelp::settings().adrCols.data(), 300);
-  body->addLayout(buttonColumn({{6, "Modifica"}, {7, "Nuova"}, {8, "Cancella"}, {5, "Carica"}, {9, "Ordina"},
-                                {10, "Salva"}, {11, "Stampa"}}));
+  body->addLayout(buttonColumn({
+      {6, QT_TRANSLATE_NOOP("CBookDlg", "Modifica")},
+      {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuova")},
+      {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
+      {5, QT_TRANSLATE_NOOP("CBookDlg", "Carica")},
+      {9, QT_TRANSLATE_NOOP("CBookDlg", "Ordina")},
+      {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
+      {11, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")}}));
   finishSetup();
 }
 

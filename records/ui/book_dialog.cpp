@@ -145,9 +145,9 @@ QHBoxLayout* CBookDlg::listRow(QVBoxLayout* top, const std::vector<Column>& colu
 
 QVBoxLayout* CBookDlg::buttonColumn(const ButtonTexts& buttons) {
   auto* column = new QVBoxLayout;
-  for (const auto& [id, text] : buttons) column->addWidget(makeButton(id, QString::fromUtf8(text)));
+  for (const auto& [id, text] : buttons) column->addWidget(makeButton(id, tr(text)));
   column->addStretch();
-  column->addWidget(makeButton(1, QStringLiteral("Chiudi")));
+  column->addWidget(makeButton(1, tr("Chiudi")));
   return column;
 }
 
@@ -155,7 +155,7 @@ QGridLayout* CBookDlg::buttonGrid(const ButtonTexts& buttons) {
   auto* grid = new QGridLayout;
   int b = 0;
   for (const auto& [id, text] : buttons) {
-    grid->addWidget(makeButton(id, QString::fromUtf8(text)), b / 3, b % 3);
+    grid->addWidget(makeButton(id, tr(text)), b / 3, b % 3);
     ++b;
   }
   return grid;

@@ -86,6 +86,8 @@ class CBookDlg : public QDialog {
   QVBoxLayout* topLayout();
   QHBoxLayout* listRow(QVBoxLayout* top, const std::vector<Column>& columns, int* savedWidths, int minHeight);
   // The buttons as one column ending in "Chiudi" (1) below a stretch, or three to a row.
+  // Button ids and their Italian texts, marked QT_TRANSLATE_NOOP("CBookDlg", ...): the
+  // buttons show them translated in that context.
   using ButtonTexts = std::vector<std::pair<int, const char*>>;
   QVBoxLayout* buttonColumn(const ButtonTexts& buttons);
   QGridLayout* buttonGrid(const ButtonTexts& buttons);
@@ -130,7 +132,7 @@ class CBookDlg : public QDialog {
 // the book's reader and writer.
 template <class Rec>
 struct BookDlgKind {
-  const char* title;
+  const char* title;             // QT_TRANSLATE_NOOP("CBookDlg", ...), shown translated
   int saveQuestion;              // string id
   std::vector<int> needEntries;  // buttons enabled only while there are entries
   Rec (*fresh)();                // the entry New starts from
@@ -184,7 +186,7 @@ class CRecordBookDlg : public CBookDlg {
  protected:
   // Opens on entries already read from `path`.
   CRecordBookDlg(QWidget* parent, const BookDlgKind<Rec>& kind, const std::string& path, std::vector<Rec> entries)
-      : CBookDlg(parent, QString::fromUtf8(kind.title), kind.saveQuestion), m_kind(kind) {
+      : CBookDlg(parent, CBookDlg::tr(kind.title), kind.saveQuestion), m_kind(kind) {
     setBookPath(path);
     m_book.open(std::move(entries), kind.selectLast, kind.freshWhenEmpty ? kind.fresh : nullptr);
   }

@@ -65,10 +65,10 @@ QString currencyText() { return q(kelp::settings().currency); }
 
 CEquipmentItemDlg::CEquipmentItemDlg(QWidget* parent, const kelp::EquipmentItem& item)
     : QDialog(parent), m_item(item) {
-  setWindowTitle(QStringLiteral("Attrezzatura"));
+  setWindowTitle(tr("Attrezzatura"));
   auto* top = new QHBoxLayout(this);
 
-  auto* categories = new QGroupBox(QStringLiteral("Categoria"), this);
+  auto* categories = new QGroupBox(tr("Categoria"), this);
   auto* catLayout = new QVBoxLayout(categories);
   auto* group = new QButtonGroup(this);
   for (int c = 0; c < kelp::EQUIPMENT_CATEGORIES; ++c) {
@@ -83,30 +83,30 @@ CEquipmentItemDlg::CEquipmentItemDlg(QWidget* parent, const kelp::EquipmentItem&
   auto* right = new QVBoxLayout;
   auto* grid = new QGridLayout;
   int row = 0;
-  auto addText = [&](int id, const char* label, int maxChars, int col = 0, int span = 3) {
+  auto addText = [&](int id, const QString& label, int maxChars, int col = 0, int span = 3) {
     size_t size = 0;
     char* f = textField(m_item, id, size);
     auto* e = bookui::textEdit(this, id, maxChars);
     e->setText(fieldText(f, size));
-    auto* l = new QLabel(QString::fromUtf8(label), this);
+    auto* l = new QLabel(label, this);
     l->setBuddy(e);
     grid->addWidget(l, row, col);
     grid->addWidget(e, row, col + 1, 1, span);
     m_edits[id] = e;
     return e;
   };
-  addText(1114, "Designazione:", 60);
+  addText(1114, tr("Designazione:"), 60);
   ++row;
-  addText(1115, "Utilizzatore:", 20, 0, 1);
-  addText(1125, "Comperato,  Data:", 30, 2, 1);
+  addText(1115, tr("Utilizzatore:"), 20, 0, 1);
+  addText(1125, tr("Comperato,  Data:"), 30, 2, 1);
   ++row;
-  addText(1118, "Comp1:", 30, 0, 1);
-  addText(1122, "Numero di serie", 20, 2, 1);
+  addText(1118, tr("Comp1:"), 30, 0, 1);
+  addText(1122, tr("Numero di serie"), 20, 2, 1);
   ++row;
-  addText(1119, "Comp2:", 30, 0, 1);
-  addText(1123, "Numero di serie2:", 20, 2, 1);
+  addText(1119, tr("Comp2:"), 30, 0, 1);
+  addText(1123, tr("Numero di serie2:"), 20, 2, 1);
   ++row;
-  addText(1124, "Configurazione:", 60);
+  addText(1124, tr("Configurazione:"), 60);
   ++row;
 
   // Service months and years, and the prices with their currency.
@@ -118,19 +118,19 @@ CEquipmentItemDlg::CEquipmentItemDlg(QWidget* parent, const kelp::EquipmentItem&
     return e;
   };
   auto* services = new QGridLayout;
-  services->addWidget(new QLabel(QStringLiteral("Ultima revisione (mese, anno):"), this), 0, 0);
+  services->addWidget(new QLabel(tr("Ultima revisione (mese, anno):"), this), 0, 0);
   services->addWidget(number(1129, m_item.lastServiceMonth, 40), 0, 1);
   services->addWidget(number(1130, m_item.lastServiceYear, 60), 0, 2);
-  services->addWidget(new QLabel(QStringLiteral("Prossima revisione (mese, anno):"), this), 1, 0);
+  services->addWidget(new QLabel(tr("Prossima revisione (mese, anno):"), this), 1, 0);
   services->addWidget(number(1131, m_item.nextServiceMonth, 40), 1, 1);
   services->addWidget(number(1132, m_item.nextServiceYear, 60), 1, 2);
-  services->addWidget(new QLabel(QStringLiteral("Acquistato a:"), this), 0, 3);
+  services->addWidget(new QLabel(tr("Acquistato a:"), this), 0, 3);
   auto* price = named(new QLineEdit(q(kelp::format("%.2f", double(m_item.purchasePrice))), this), 1126);
   price->setMaximumWidth(90);
   m_edits[1126] = price;
   services->addWidget(price, 0, 4);
   services->addWidget(named(new QLabel(currencyText(), this), 1176), 0, 5);
-  services->addWidget(new QLabel(QStringLiteral("Revisioni:"), this), 1, 3);
+  services->addWidget(new QLabel(tr("Revisioni:"), this), 1, 3);
   auto* cost = named(new QLineEdit(q(kelp::format("%.2f", double(m_item.serviceCost))), this), 1127);
   cost->setMaximumWidth(90);
   m_edits[1127] = cost;
@@ -147,16 +147,16 @@ CEquipmentItemDlg::CEquipmentItemDlg(QWidget* parent, const kelp::EquipmentItem&
     char* f = textField(m_item, 1133, size);
     auto* e = bookui::textEdit(this, 1133, 60);
     e->setText(fieldText(f, size));
-    noteRow->addWidget(new QLabel(QStringLiteral("Note:"), this), 0, 0);
+    noteRow->addWidget(new QLabel(tr("Note:"), this), 0, 0);
     noteRow->addWidget(e, 0, 1);
     m_edits[1133] = e;
   }
   right->addLayout(noteRow);
-  m_remind = named(new QCheckBox(QStringLiteral("Avvisa prossima revisione"), this), 1128);
+  m_remind = named(new QCheckBox(tr("Avvisa prossima revisione"), this), 1128);
   m_remind->setChecked(m_item.remind != 0);
   right->addWidget(m_remind);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   right->addStretch();
@@ -183,7 +183,7 @@ bool CEquipmentItemDlg::readBack() {
     int v = 0;
     const int max = (id == 1129 || id == 1131) ? 12 : 9999;
     if (!t.isEmpty() && (!kelp::scanInt(u(t), v) || v < 0 || v > max)) {
-      tellUser(this, QStringLiteral("Immettere un numero intero compreso tra 0 e %1.").arg(max));
+      tellUser(this, tr("Immettere un numero intero compreso tra 0 e %1.").arg(max));
       m_edits[id]->setFocus();
       m_edits[id]->selectAll();
       return false;
@@ -209,25 +209,25 @@ void CEquipmentItemDlg::accept() {
 
 CEquipmentCostDlg::CEquipmentCostDlg(QWidget* parent, const std::vector<kelp::EquipmentItem>& book)
     : QDialog(parent), m_book(book), m_users(kelp::equipmentUsers(book)) {
-  setWindowTitle(QStringLiteral("Costo attrezzatura"));
+  setWindowTitle(tr("Costo attrezzatura"));
   auto* top = new QVBoxLayout(this);
   auto* userRow = new QHBoxLayout;
-  userRow->addWidget(new QLabel(QStringLiteral("Utilizzatore:"), this));
+  userRow->addWidget(new QLabel(tr("Utilizzatore:"), this));
   m_user = named(new QComboBox(this), 1130);
   m_user->addItem(q(kelp::str(62629)));
   for (const std::string& s : m_users) m_user->addItem(q(kelp::storedToUtf8(s)));
   m_user->setMinimumWidth(180);
   userRow->addWidget(m_user);
   userRow->addStretch();
-  userRow->addWidget(new QLabel(QStringLiteral("Valuta:"), this));
+  userRow->addWidget(new QLabel(tr("Valuta:"), this));
   userRow->addWidget(named(new QLabel(currencyText(), this), 1176));
   top->addLayout(userRow);
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(18);
-  const char* heads[] = {"Numero", "Acquistato a", "Revisioni", "Totale"};
+  const char* heads[] = {QT_TR_NOOP("Numero"), QT_TR_NOOP("Acquistato a"), QT_TR_NOOP("Revisioni"), QT_TR_NOOP("Totale")};
   for (int c = 0; c < 4; ++c) {
-    auto* h = new QLabel(QString::fromUtf8(heads[c]), this);
+    auto* h = new QLabel(tr(heads[c]), this);
     h->setAlignment(Qt::AlignRight);
     QFont f = h->font();
     f.setBold(true);
@@ -236,7 +236,7 @@ CEquipmentCostDlg::CEquipmentCostDlg(QWidget* parent, const std::vector<kelp::Eq
   }
   for (int r = 0; r <= kelp::EQUIPMENT_CATEGORIES; ++r) {
     const bool totals = r == kelp::EQUIPMENT_CATEGORIES;
-    auto* name = new QLabel(totals ? QStringLiteral("Totale") : q(kelp::equipmentCategoryText(r)), this);
+    auto* name = new QLabel(totals ? tr("Totale") : q(kelp::equipmentCategoryText(r)), this);
     if (totals) {
       QFont f = name->font();
       f.setBold(true);
@@ -281,7 +281,7 @@ QString CEquipmentCostDlg::cellText(int row, int column) const {
 
 // ---------------------------------------------------------------- dialog 144
 
-const BookDlgKind<kelp::EquipmentItem> kEquipment{.title = "Attrezzatura",
+const BookDlgKind<kelp::EquipmentItem> kEquipment{.title = QT_TRANSLATE_NOOP("CBookDlg", "Attrezzatura"),
                                                   .saveQuestion = 62492,
                                                   .needEntries = {4, 6, 8, 9, 10, 11},
                                                   .fresh = kelp::makeEquipmentItem,
@@ -302,9 +302,16 @@ CEquipmentDlg::CEquipmentDlg(QWidget* parent, const std::string& path, std::vect
                         {q(kelp::str(62496)), 110},
                         {q(kelp::str(62497)), 120, QStringLiteral("00.0000*")}},
                        kelp::settings().ausrCols.data(), 320);
-  body->addLayout(buttonColumn({{6, "Modifica"}, {7, "Nuovo"}, {8, "Cancella"}, {9, "Ordina"}, {4, "Costi"},
-                                {5, "Carica"}, {10, "Salva"}, {11, "Stampa"}}));
-  auto* autocheck = named(new QCheckBox(QStringLiteral("Controllo automatico"), this), 1110);
+  body->addLayout(buttonColumn({
+      {6, QT_TRANSLATE_NOOP("CBookDlg", "Modifica")},
+      {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
+      {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
+      {9, QT_TRANSLATE_NOOP("CBookDlg", "Ordina")},
+      {4, QT_TRANSLATE_NOOP("CBookDlg", "Costi")},
+      {5, QT_TRANSLATE_NOOP("CBookDlg", "Carica")},
+      {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
+      {11, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")}}));
+  auto* autocheck = named(new QCheckBox(tr("Controllo automatico"), this), 1110);
   autocheck->setChecked(kelp::settings().equipmentAutocheck != 0);
   top->addWidget(autocheck);
 

@@ -25,13 +25,13 @@ namespace {
 
 QString shown(const std::string& stored) { return q(kelp::storedToUtf8(stored)); }
 
-QLabel* label(QWidget* parent, const char* text) { return new QLabel(QString::fromUtf8(text), parent); }
+QLabel* label(QWidget* parent, const QString& text) { return new QLabel(text, parent); }
 
 }  // namespace
 
 // ---------------------------------------------------------------- dialog 154
 
-const BookDlgKind<kelp::DiveTrip> kTrips{.title = "Viaggi sub",
+const BookDlgKind<kelp::DiveTrip> kTrips{.title = QT_TRANSLATE_NOOP("CBookDlg", "Viaggi sub"),
                                          .saveQuestion = 62743,
                                          .needEntries = {8, 9, 11, 12},
                                          .fresh = kelp::makeNewTrip,
@@ -60,24 +60,30 @@ CTripsDlg::CTripsDlg(QWidget* parent, const std::string& path, std::vector<kelp:
   auto* note = named(new QPlainTextEdit(this), 1133);
   for (QLineEdit* e : {first, last}) e->setValidator(new QIntValidator(e));
   for (QLineEdit* e : {start, end, first, last}) e->setMaximumWidth(100);
-  grid->addWidget(label(this, "Data:"), 0, 0);
+  grid->addWidget(label(this, tr("Data:")), 0, 0);
   grid->addWidget(start, 0, 1);
-  grid->addWidget(label(this, "A:"), 0, 2, Qt::AlignRight);
+  grid->addWidget(label(this, tr("A:")), 0, 2, Qt::AlignRight);
   grid->addWidget(end, 0, 3);
-  grid->addWidget(label(this, "Imm:"), 1, 0);
+  grid->addWidget(label(this, tr("Imm:")), 1, 0);
   grid->addWidget(first, 1, 1);
-  grid->addWidget(label(this, "A:"), 1, 2, Qt::AlignRight);
+  grid->addWidget(label(this, tr("A:")), 1, 2, Qt::AlignRight);
   grid->addWidget(last, 1, 3);
-  grid->addWidget(label(this, "Destinazione:"), 2, 0);
+  grid->addWidget(label(this, tr("Destinazione:")), 2, 0);
   grid->addWidget(destination, 2, 1, 1, 3);
-  grid->addWidget(label(this, "Note:"), 3, 0, Qt::AlignTop);
+  grid->addWidget(label(this, tr("Note:")), 3, 0, Qt::AlignTop);
   grid->addWidget(note, 3, 1, 1, 3);
   destination->setMinimumWidth(280);
   note->setMinimumHeight(120);
   right->addLayout(grid);
   auto* buttons =
-      buttonGrid({{7, "Nuovo"}, {8, "Cancella"}, {9, "Seleziona"}, {11, "Vai a:"}, {10, "Salva"}, {12, "Stampa"}});
-  buttons->addWidget(makeButton(1, QStringLiteral("Chiudi")), 2, 2);
+      buttonGrid({
+          {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
+          {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
+          {9, QT_TRANSLATE_NOOP("CBookDlg", "Seleziona")},
+          {11, QT_TRANSLATE_NOOP("CBookDlg", "Vai a:")},
+          {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
+          {12, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")}});
+  buttons->addWidget(makeButton(1, tr("Chiudi")), 2, 2);
   right->addLayout(buttons);
   body->addLayout(right);
 
@@ -116,7 +122,7 @@ kelp::BookPrintout CTripsDlg::printout() const { return kelp::tripPrintout(m_boo
 
 // ---------------------------------------------------------------- dialog 150
 
-const BookDlgKind<kelp::Certification> kOwner{.title = "Questo Logbook appartiene a:",
+const BookDlgKind<kelp::Certification> kOwner{.title = QT_TRANSLATE_NOOP("CBookDlg", "Questo Logbook appartiene a:"),
                                               .saveQuestion = 62526,
                                               .needEntries = {8, 9},
                                               .fresh = kelp::makeNewCertification,
@@ -130,9 +136,9 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
   auto* club = bookui::textEdit(this, 1134, 60);
   name->setText(shown(kelp::getText(m_owner.name)));
   club->setText(shown(kelp::getText(m_owner.club)));
-  ownerGrid->addWidget(label(this, "Titolare"), 0, 0);
+  ownerGrid->addWidget(label(this, tr("Titolare")), 0, 0);
   ownerGrid->addWidget(name, 0, 1);
-  ownerGrid->addWidget(label(this, "Club"), 1, 0);
+  ownerGrid->addWidget(label(this, tr("Club")), 1, 0);
   ownerGrid->addWidget(club, 1, 1);
   top->addLayout(ownerGrid);
   auto ownerText = [this](QLineEdit* e, char* field, size_t size) {
@@ -168,23 +174,23 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
   auto* note = bookui::textEdit(this, 1145, 60);
   date->setMaximumWidth(100);
   cost->setMaximumWidth(100);
-  grid->addWidget(label(this, "Categoria:"), 0, 0);
+  grid->addWidget(label(this, tr("Categoria:")), 0, 0);
   grid->addWidget(m_category, 0, 1, 1, 2);
-  grid->addWidget(label(this, "Designazione:"), 1, 0);
+  grid->addWidget(label(this, tr("Designazione:")), 1, 0);
   grid->addWidget(designation, 1, 1, 1, 2);
-  grid->addWidget(label(this, "Data"), 2, 0);
+  grid->addWidget(label(this, tr("Data")), 2, 0);
   grid->addWidget(date, 2, 1);
-  grid->addWidget(label(this, "Istruttore:"), 3, 0);
+  grid->addWidget(label(this, tr("Istruttore:")), 3, 0);
   grid->addWidget(instructor, 3, 1, 1, 2);
-  grid->addWidget(label(this, "Costi"), 4, 0);
+  grid->addWidget(label(this, tr("Costi")), 4, 0);
   grid->addWidget(cost, 4, 1);
   grid->addWidget(named(new QLabel(q(kelp::settings().currency), this), 1176), 4, 2);
-  grid->addWidget(label(this, "Note:"), 5, 0);
+  grid->addWidget(label(this, tr("Note:")), 5, 0);
   grid->addWidget(note, 5, 1, 1, 2);
   designation->setMinimumWidth(280);
   right->addLayout(grid);
   auto* totalRow = new QHBoxLayout;
-  totalRow->addWidget(label(this, "Costo totale attività:"));
+  totalRow->addWidget(label(this, tr("Costo totale attività:")));
   m_total = named(new QLabel(this), 1137);
   m_total->setFrameShape(QFrame::StyledPanel);
   m_total->setMinimumWidth(120);
@@ -194,7 +200,13 @@ COwnerDlg::COwnerDlg(QWidget* parent, const std::string& path, kelp::OwnerBook b
   right->addLayout(totalRow);
   right->addStretch();
   right->addLayout(
-      buttonGrid({{7, "Nuovo"}, {8, "Cancella"}, {9, "Ordina"}, {10, "Salva"}, {11, "Stampa"}, {1, "Chiudi"}}));
+      buttonGrid({
+          {7, QT_TRANSLATE_NOOP("CBookDlg", "Nuovo")},
+          {8, QT_TRANSLATE_NOOP("CBookDlg", "Cancella")},
+          {9, QT_TRANSLATE_NOOP("CBookDlg", "Ordina")},
+          {10, QT_TRANSLATE_NOOP("CBookDlg", "Salva")},
+          {11, QT_TRANSLATE_NOOP("CBookDlg", "Stampa")},
+          {1, QT_TRANSLATE_NOOP("CBookDlg", "Chiudi")}}));
   body->addLayout(right);
 
   m_fields.addText(designation, &kelp::Certification::designation);

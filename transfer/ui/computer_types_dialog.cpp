@@ -1,6 +1,7 @@
 #include "transfer/ui/computer_types_dialog.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -31,7 +33,7 @@ QButtonGroup* radioGroup(QWidget* owner, QVBoxLayout* into, const QString& title
   auto* group = new QButtonGroup(owner);
   int k = 0;
   for (const auto& [id, label] : buttons) {
-    auto* radio = new QRadioButton(QString::fromUtf8(label), box);
+    auto* radio = new QRadioButton(QCoreApplication::translate("CComputerTypeDlg", label), box);
     radio->setObjectName(QString::number(id));
     group->addButton(radio, k++);
     row->addWidget(radio);
@@ -48,6 +50,13 @@ void enableGroup(QButtonGroup* g, bool on) {
 
 const int kDefaultWidths[5] = {218, 57, 57, 76, 50};
 
+// A default column width, widened where the column's head would not fit it.
+int fittedWidth(const QTreeWidget* list, int column, int width) {
+  const int margin = list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header());
+  const int head = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
+  return std::max(width, head + 2 * margin);
+}
+
 }  // namespace
 
 // ---- "Descrizioni" ----
@@ -57,14 +66,14 @@ CComputerTypeDlg::CComputerTypeDlg(const kelp::ComputerModel& row,
                                    QWidget* parent)
     : QDialog(parent), m_row(row), m_check(std::move(check)) {
   setObjectName(QStringLiteral("210"));
-  setWindowTitle(QStringLiteral("Descrizioni"));
+  setWindowTitle(tr("Descrizioni"));
   auto* top = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   m_name = new QLineEdit(q(row.name), this);
   m_name->setObjectName(QStringLiteral("1432"));
   m_name->setMaxLength(83);
   m_name->setMinimumWidth(260);
-  form->addRow(QStringLiteral("Nome:"), m_name);
+  form->addRow(tr("Nome:"), m_name);
   auto* identRow = new QHBoxLayout;
   m_ident = new QLineEdit(QString::number(row.id), this);
   m_ident->setObjectName(QStringLiteral("1433"));
@@ -73,13 +82,16 @@ CComputerTypeDlg::CComputerTypeDlg(const kelp::ComputerModel& row,
   identRow->addWidget(m_ident);
   identRow->addWidget(new QLabel(QStringLiteral("(1...255)"), this));
   identRow->addStretch(1);
-  form->addRow(QStringLiteral("Ident:"), identRow);
+  form->addRow(tr("Ident:"), identRow);
   top->addLayout(form);
-  m_gas = radioGroup(this, top, QStringLiteral("Gas"), {{1024, "Aria"}, {1026, "Nitrox"}, {1027, "O2"}},
+  // The button texts are translated where radioGroup makes the buttons.
+  const char* no = QT_TRANSLATE_NOOP("CComputerTypeDlg", "No");
+  const char* yes = QT_TRANSLATE_NOOP("CComputerTypeDlg", "Si");
+  m_gas = radioGroup(this, top, tr("Gas"),
+                     {{1024, QT_TRANSLATE_NOOP("CComputerTypeDlg", "Aria")}, {1026, "Nitrox"}, {1027, "O2"}},
                      static_cast<int>(row.gas));
-  m_pressure = radioGroup(this, top, QStringLiteral("Aria integrata"), {{1028, "No"}, {1029, "Si"}},
-                          row.pressure ? 1 : 0);
-  m_import = radioGroup(this, top, QStringLiteral("Importo"), {{1030, "No"}, {1031, "Si"}}, row.import ? 1 : 0);
+  m_pressure = radioGroup(this, top, tr("Aria integrata"), {{1028, no}, {1029, yes}}, row.pressure ? 1 : 0);
+  m_import = radioGroup(this, top, tr("Importo"), {{1030, no}, {1031, yes}}, row.import ? 1 : 0);
 
   const kelp::TypeFieldRules rules = kelp::typeFieldRules(row);
   m_ident->setEnabled(!rules.onlyName);
@@ -90,7 +102,7 @@ CComputerTypeDlg::CComputerTypeDlg(const kelp::ComputerModel& row,
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   top->addWidget(buttons);
@@ -123,7 +135,7 @@ CComputerTypesDlg::CComputerTypesDlg(const kelp::Logbook& lb, QWidget* parent)
     : QDialog(parent),
       m_edit(std::make_unique<kelp::ComputerTypesEdit>(kelp::computerModels(), kelp::typesInUse(lb))) {
   setObjectName(QStringLiteral("209"));
-  setWindowTitle(QStringLiteral("Tipi di computers"));
+  setWindowTitle(tr("Tipi di computers"));
   auto* top = new QHBoxLayout(this);
 
   m_list = new QTreeWidget(this);
@@ -134,7 +146,8 @@ CComputerTypesDlg::CComputerTypesDlg(const kelp::Logbook& lb, QWidget* parent)
   m_list->setHeaderLabels({s(62466), s(62768), s(62766), s(62765), s(62767)});
   m_list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
   const auto& saved = kelp::settings().ctypCols;
-  for (int c = 0; c < 5; ++c) m_list->setColumnWidth(c, saved[c] > 10 ? saved[c] : kDefaultWidths[c]);
+  for (int c = 0; c < 5; ++c)
+    m_list->setColumnWidth(c, saved[c] > 10 ? saved[c] : fittedWidth(m_list, c, kDefaultWidths[c]));
   m_list->setContextMenuPolicy(Qt::CustomContextMenu);
   m_list->setMinimumSize(480, 320);
   top->addWidget(m_list, 1);
@@ -143,16 +156,16 @@ CComputerTypesDlg::CComputerTypesDlg(const kelp::Logbook& lb, QWidget* parent)
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   side->addWidget(buttons);
   side->addSpacing(16);
-  m_editButton = new QPushButton(QStringLiteral("Crea"), this);
+  m_editButton = new QPushButton(tr("Crea"), this);
   m_editButton->setObjectName(QStringLiteral("6"));
-  m_deleteButton = new QPushButton(QStringLiteral("Cancella"), this);
+  m_deleteButton = new QPushButton(tr("Cancella"), this);
   m_deleteButton->setObjectName(QStringLiteral("8"));
-  m_newButton = new QPushButton(QStringLiteral("Nuovo"), this);
+  m_newButton = new QPushButton(tr("Nuovo"), this);
   m_newButton->setObjectName(QStringLiteral("9"));
   for (QPushButton* b : {m_editButton, m_deleteButton, m_newButton}) {
     b->setAutoDefault(false);
@@ -163,11 +176,11 @@ CComputerTypesDlg::CComputerTypesDlg(const kelp::Logbook& lb, QWidget* parent)
 
   m_menu = new QMenu(this);
   m_menu->setObjectName(QStringLiteral("212"));
-  m_editAction = m_menu->addAction(QStringLiteral("Crea"));
+  m_editAction = m_menu->addAction(tr("Crea"));
   m_editAction->setObjectName(QStringLiteral("32831"));
-  m_newAction = m_menu->addAction(QStringLiteral("Nuovo"));
+  m_newAction = m_menu->addAction(tr("Nuovo"));
   m_newAction->setObjectName(QStringLiteral("32832"));
-  m_deleteAction = m_menu->addAction(QStringLiteral("Cancella"));
+  m_deleteAction = m_menu->addAction(tr("Cancella"));
   m_deleteAction->setObjectName(QStringLiteral("32833"));
 
   connect(m_editButton, &QPushButton::clicked, this, &CComputerTypesDlg::editSelected);
@@ -283,10 +296,10 @@ void CComputerTypesDlg::done(int r) {
 
 CComputersDlg::CComputersDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("200"));
-  setWindowTitle(QStringLiteral("Computers"));
+  setWindowTitle(tr("Computers"));
   auto* top = new QVBoxLayout(this);
-  auto* note = new QLabel(QStringLiteral("Questi computers subaquei sono supportati. Se il vostro computer manca, "
-                                         "inviateci il suo logbook: cercheremo di aggiungerlo."),
+  auto* note = new QLabel(tr("Questi computers subaquei sono supportati. Se il vostro computer manca, "
+                             "inviateci il suo logbook: cercheremo di aggiungerlo."),
                           this);
   note->setWordWrap(true);
   top->addWidget(note);

@@ -1,4 +1,5 @@
 // Commands of the dive computer transfer, computer types, imports and export.
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/command_rules.h"
@@ -22,7 +23,8 @@ void importDive(CMainFrame& frame, int command) {
   const bool citizen = command == kelp::cmd::ImportCitizen;
   FileChoice choice;
   choice.title = logbook_commands::commandText(command);
-  choice.filter = citizen ? QStringLiteral("Citizen Dateien (*.wgm)") : QStringLiteral("Guardian Text Export (*.txt)");
+  choice.filter = citizen ? QCoreApplication::translate("TransferCommands", "Citizen Dateien (*.wgm)")
+                          : QCoreApplication::translate("TransferCommands", "Guardian Text Export (*.txt)");
   choice.suffix = citizen ? QStringLiteral("wgm") : QStringLiteral("txt");
   const QString path = chooseFile(&frame, choice);
   if (path.isEmpty()) return;
@@ -44,7 +46,7 @@ void importDive(CMainFrame& frame, int command) {
 // "Invia a CSV": the file first, then the dialog that writes it.
 void exportCsv(CMainFrame& frame) {
   FileChoice choice;
-  choice.title = QStringLiteral("Esporta a Excel");
+  choice.title = QCoreApplication::translate("TransferCommands", "Esporta a Excel");
   choice.filter = QStringLiteral("CSV (*.csv)");
   choice.suffix = QStringLiteral("csv");
   choice.save = true;

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -39,16 +40,26 @@ void paint(QWidget* w, const char* background, const char* text) {
 }
 
 // Labels of the nine texts of the last transfer, in their order.
-const char* const kInfoLabels[9] = {"Numero di serie", "Tipo computer", "Immersioni totali",
-                                    "Batteria", "Segnale acustico", "Unità",
-                                    "ppO2 massima", "Riserva aria", "Sensibilità respiro"};
+const char* const kInfoLabels[9] = {
+    QT_TRANSLATE_NOOP("CTransferDlg", "Numero di serie"), QT_TRANSLATE_NOOP("CTransferDlg", "Tipo computer"),
+    QT_TRANSLATE_NOOP("CTransferDlg", "Immersioni totali"), QT_TRANSLATE_NOOP("CTransferDlg", "Batteria"),
+    QT_TRANSLATE_NOOP("CTransferDlg", "Segnale acustico"), QT_TRANSLATE_NOOP("CTransferDlg", "Unità"),
+    QT_TRANSLATE_NOOP("CTransferDlg", "ppO2 massima"), QT_TRANSLATE_NOOP("CTransferDlg", "Riserva aria"),
+    QT_TRANSLATE_NOOP("CTransferDlg", "Sensibilità respiro")};
+
+// A default column width, widened where the column's head would not fit it.
+int fittedWidth(const QTreeWidget* list, int column, int width) {
+  const int margin = list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header());
+  const int head = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
+  return std::max(width, head + 2 * margin);
+}
 
 }  // namespace
 
 CTransferDlg::CTransferDlg(CKelpDoc& doc, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_link(new SerialLink(this)) {
   setObjectName(QStringLiteral("206"));
-  setWindowTitle(QStringLiteral("Trasferisci immersioni"));
+  setWindowTitle(tr("Trasferisci immersioni"));
   m_texts = kelp::lastTransferTexts(kelp::settings());
   m_batteryLevel = kelp::batteryLevelFromText(m_texts[3]);
   m_port = kelp::settings().comPort;
@@ -80,14 +91,14 @@ void CTransferDlg::build() {
   auto* linkRow = new QGridLayout;
   auto* iface = new QLabel(s(62737), this);
   iface->setObjectName(QStringLiteral("1425"));
-  auto* portText = new QLabel(QStringLiteral("Porta:"), this);
+  auto* portText = new QLabel(tr("Porta:"), this);
   portText->setObjectName(QStringLiteral("1441"));
   m_portLabel = new QLabel(this);
   m_portLabel->setObjectName(QStringLiteral("1422"));
   m_portLabel->setAlignment(Qt::AlignCenter);
   m_portLabel->setFixedWidth(40);
   paint(m_portLabel, "black", "white");
-  auto* linkText = new QLabel(QStringLiteral("Collegamento:"), this);
+  auto* linkText = new QLabel(tr("Collegamento:"), this);
   linkText->setObjectName(QStringLiteral("1442"));
   m_connected = new QLabel(this);
   m_connected->setObjectName(QStringLiteral("1421"));
@@ -97,7 +108,7 @@ void CTransferDlg::build() {
   m_error->setObjectName(QStringLiteral("1424"));
   m_error->setAlignment(Qt::AlignCenter);
   m_error->setMinimumWidth(90);
-  auto* dataText = new QLabel(QStringLiteral("Dati:"), this);
+  auto* dataText = new QLabel(tr("Dati:"), this);
   dataText->setObjectName(QStringLiteral("1443"));
   auto* zero = new QLabel(QStringLiteral("0%"), this);
   zero->setObjectName(QStringLiteral("1118"));
@@ -135,7 +146,7 @@ void CTransferDlg::build() {
   m_group->setObjectName(QStringLiteral("1453"));
   auto* grid = new QGridLayout(m_group);
   for (int i = 0; i < 9; ++i) {
-    auto* label = new QLabel(QString::fromUtf8(kInfoLabels[i]) + QLatin1Char(':'), m_group);
+    auto* label = new QLabel(tr(kInfoLabels[i]) + QLatin1Char(':'), m_group);
     m_info[i] = new QLineEdit(m_group);
     m_info[i]->setObjectName(QString::number(1444 + i));
     m_info[i]->setReadOnly(true);
@@ -155,7 +166,7 @@ void CTransferDlg::build() {
   const int widths[7] = {70, 120, 60, 60, 60, 60, 60};
   m_list->setHeaderLabels(heads);
   for (int c = 0; c < 7; ++c) {
-    m_list->setColumnWidth(c, widths[c]);
+    m_list->setColumnWidth(c, fittedWidth(m_list, c, widths[c]));
     m_list->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
   }
   m_list->header()->setStretchLastSection(false);
@@ -163,12 +174,12 @@ void CTransferDlg::build() {
   top->addWidget(m_list, 1);
 
   auto* buttons = new QHBoxLayout;
-  m_insert = new QPushButton(QStringLiteral("Inserisci immersioni"), this);
+  m_insert = new QPushButton(tr("Inserisci immersioni"), this);
   m_insert->setObjectName(QStringLiteral("1070"));
   m_insert->setEnabled(false);
   // Once the dives are listed the button has the focus and Enter inserts them.
   m_insert->setAutoDefault(true);
-  m_cancel = new QPushButton(QStringLiteral("Cancella"), this);
+  m_cancel = new QPushButton(tr("Cancella"), this);
   m_cancel->setObjectName(QStringLiteral("2"));
   m_cancel->setAutoDefault(false);
   buttons->addStretch(1);

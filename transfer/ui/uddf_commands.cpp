@@ -20,7 +20,8 @@ namespace {
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 QString chooseExportFile(QWidget* parent, const QString& suggested) {
-  QFileDialog dlg(parent, QStringLiteral("Esporta UDDF"), suggested, QStringLiteral("UDDF (*.uddf)"));
+  QFileDialog dlg(parent, QCoreApplication::translate("UddfCommands", "Esporta UDDF"), suggested,
+                  QStringLiteral("UDDF (*.uddf)"));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(QStringLiteral("uddf"));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
@@ -86,6 +87,6 @@ bool runUddfCommand(CMainFrame& frame, int id) {
     tellUser(&frame, q(r.error));
     return true;
   }
-  frame.statusBar()->showMessage(QStringLiteral("File UDDF scritto: %1").arg(path), 5000);
+  frame.statusBar()->showMessage(QCoreApplication::translate("UddfCommands", "File UDDF scritto: %1").arg(path), 5000);
   return true;
 }

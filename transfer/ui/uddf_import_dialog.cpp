@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QThread>
 #include <QTimer>
@@ -126,7 +127,15 @@ void CUddfImportDlg::build() {
   m_list->setShowGrid(false);
   m_list->setWordWrap(false);
   const int widths[UddfDiveModel::ColumnCount] = {80, 50, 70, 55, 250, 130};
-  for (int c = 0; c < UddfDiveModel::ColumnCount; ++c) m_list->setColumnWidth(c, widths[c]);
+  // A column is widened where its head would not fit, bold as it shows over a selected row.
+  QFont bold = m_list->horizontalHeader()->font();
+  bold.setBold(true);
+  const QFontMetrics headMetrics(bold);
+  const int headMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_list->horizontalHeader());
+  for (int c = 0; c < UddfDiveModel::ColumnCount; ++c) {
+    const QString head = m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    m_list->setColumnWidth(c, std::max(widths[c], headMetrics.horizontalAdvance(head) + headMargin));
+  }
   m_list->horizontalHeader()->setStretchLastSection(true);
   m_list->setMinimumHeight(220);
   top->addWidget(m_list, 1);

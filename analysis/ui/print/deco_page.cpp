@@ -1,5 +1,6 @@
 #include "analysis/ui/print/deco_page.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "core/strings.h"
@@ -58,7 +59,7 @@ void DecoPlanPage::paintPage(QPainter& p, const PageArea& area, int) {
   row(str(62721), plan_.groupResult);
   row(str(62722), format("%d min", plan_.residualNitrogen));
   row(str(62542), plan_.noStopLimit == kUnknownValue ? std::string("? min") : format("%d min", plan_.noStopLimit));
-  row(str(62723), format("%d Std.", plan_.noFlyHours));
+  row(str(62723), QCoreApplication::translate("DecoPlanPage", "%1 Std.").arg(plan_.noFlyHours).toStdString());
   const std::string stopLabel = str(62724);
   const struct { const char* fmt; int minutes; } stops[] = {
       {"%s 15 m:", plan_.stop15}, {"%s 12 m:", plan_.stop12}, {"%s  9 m:", plan_.stop9},
