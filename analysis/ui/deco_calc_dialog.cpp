@@ -393,7 +393,7 @@ void CDecoCalcDlg::writeControls() {
     result_->setText(QString::fromStdString(buhlmann_.resultText));
     view_->setProfile(&buhlmann_.profile);
   } else {
-    setWindowTitle(QStringLiteral("Calcolo immersione DECO 92"));
+    setWindowTitle(tr("Calcolo immersione DECO 92"));
     result_->setText(QString::fromStdString(plan_.resultText));
     view_->setProfile(nullptr);
   }
