@@ -28,17 +28,25 @@ CNoStopView::CNoStopView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+namespace {
+// The chart's frame and scales: the table depths across, 0 to 200 minutes up.
+CProfilePlot chartPlot(const QRect& area) {
+  CProfilePlot plot;
+  plot.setFrame(noStopColor(kelp::kNsLines), noStopColor(kelp::kNsText), 42, 24, area.width() - 60,
+                area.height() - 48);
+  plot.setRanges(0, kPositions - 1, 0, 200);
+  plot.setYStep(20);
+  return plot;
+}
+}  // namespace
+
 void CNoStopView::draw(QPainter& p, const QRect& area, const kelp::DiveTables* tables,
                        const std::array<bool, 5>& shown) {
   p.save();
   p.fillRect(area, noStopColor(kelp::kNsBackground));
   p.setClipRect(area);
   p.translate(area.topLeft());
-  CProfilePlot plot;
-  plot.setFrame(noStopColor(kelp::kNsLines), noStopColor(kelp::kNsText), 42, 24, area.width() - 60,
-                area.height() - 48);
-  plot.setRanges(0, kPositions - 1, 0, 200);
-  plot.setYStep(20);
+  CProfilePlot plot = chartPlot(area);
   plot.drawMinuteAxes(p, kPositions);
   if (tables) {
     const auto curves = tables->noStopCurves();
@@ -70,11 +78,7 @@ void CNoStopView::drawComputed(QPainter& p, const QRect& area, const std::vector
   p.save();
   p.setClipRect(area);
   p.translate(area.topLeft());
-  CProfilePlot plot;
-  plot.setFrame(noStopColor(kelp::kNsLines), noStopColor(kelp::kNsText), 42, 24, area.width() - 60,
-                area.height() - 48);
-  plot.setRanges(0, kPositions - 1, 0, 200);
-  plot.setYStep(20);
+  CProfilePlot plot = chartPlot(area);
   std::vector<double> values;
   // A limit beyond the longest bottom time planned runs along the top edge.
   for (int v : points) values.push_back(v == kelp::kNoStopBeyond ? 1000.0 : v);
