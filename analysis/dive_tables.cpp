@@ -90,13 +90,13 @@ class Parser {
     const bool hasEntries = colon != std::string::npos;
     const std::string tail = hasEntries ? s.substr(colon + 1) : std::string();
     const std::vector<std::string> w = words(head);
-    if (w.empty()) return hasEntries ? error("manca la parola chiave prima di ':'") : Result::success();
+    if (w.empty()) return hasEntries ? error(str(63600)) : Result::success();
     if (w[0] == "sea" || w[0] == "lake") return decoRow(w[0] == "sea" ? kSeaLevel : kMountainLake, w, hasEntries, tail);
-    if (hasEntries) return error("':' appartiene solo alle righe DECO 92 (sea, lake)");
+    if (hasEntries) return error(str(63601));
     if (w[0] == "interval") return intervalRow(w);
     if (w[0] == "nitrogen") return nitrogenRow(w);
     if (w[0] == "curve") return curve(w);
-    return error("parola chiave sconosciuta \"" + w[0] + "\"");
+    return error(strf(63602, w[0].c_str()));
   }
 
  private:
@@ -106,12 +106,12 @@ class Parser {
 
   Result decoRow(int table, const std::vector<std::string>& w, bool hasEntries, const std::string& tail) {
     int depth = 0;
-    if (w.size() < 2 || !rowDepth(w[1], depth)) return error("la profondità della riga deve essere 9, 12, ... 63");
+    if (w.size() < 2 || !rowDepth(w[1], depth)) return error(str(63603));
     DecoRow& row = t_.deco[table].rows[decoRowIndex(depth)];
-    if (seenDeco_[table][decoRowIndex(depth)]) return error(format("la riga %d m compare due volte", depth));
+    if (seenDeco_[table][decoRowIndex(depth)]) return error(strf(63604, depth));
     seenDeco_[table][decoRowIndex(depth)] = true;
     size_t k = 2;
-    if (k >= w.size()) return error("atteso present, absent o partial");
+    if (k >= w.size()) return error(str(63605));
     if (w[k] == "present") {
       row.status = RowStatus::Present;
     } else if (w[k] == "absent") {
@@ -122,13 +122,13 @@ class Parser {
       const std::vector<std::string> range = k < w.size() ? splitAt(w[k], '-') : std::vector<std::string>{};
       if (range.size() != 2 || !number(range[0], row.fromTime) || !number(range[1], row.toTime) ||
           row.fromTime < 1 || row.fromTime > row.toTime)
-        return error("una riga partial vuole il suo intervallo di tempi di fondo, come 42-50");
+        return error(str(63606));
     } else {
-      return error("atteso present, absent o partial");
+      return error(str(63605));
     }
     ++k;
     if (k + 2 != w.size() || w[k] != "nostop" || !numberOrUnknown(w[k + 1], row.noStopLimit))
-      return error("atteso \"nostop\" con i minuti o ?");
+      return error(str(63607));
     row.entries.clear();
     if (hasEntries) {
       for (const std::string& e : splitAt(tail, ';')) {
@@ -137,11 +137,11 @@ class Parser {
       }
     }
     if (row.status == RowStatus::Absent && !row.entries.empty())
-      return error("una riga absent non ha voci");
+      return error(str(63608));
     if (row.status != RowStatus::Absent && row.entries.empty())
-      return error("una riga present o partial vuole le sue voci");
+      return error(str(63609));
     if (row.status == RowStatus::Partial && row.entries.back().bottomTime < row.toTime)
-      return error("le voci di una riga partial devono arrivare alla fine del suo intervallo");
+      return error(str(63610));
     return Result::success();
   }
 
@@ -151,19 +151,19 @@ class Parser {
 
     DecoEntry e;
     if (w.size() < 2 || w.size() > 3 || !number(w[0], e.bottomTime) || e.bottomTime < 1)
-      return error("una voce si scrive: tempo di fondo, gruppo, soste (\"45 G 13/2\")");
-    if (w[1].size() != 1 || w[1][0] < 'B' || w[1][0] > 'G') return error("i gruppi vanno da B a G");
+      return error(str(63611));
+    if (w[1].size() != 1 || w[1][0] < 'B' || w[1][0] > 'G') return error(str(63612));
     e.group = w[1][0];
     if (w.size() == 3) {
       const std::vector<std::string> stops = splitAt(w[2], '/');
-      if (stops.size() > e.stops.size()) return error("al massimo cinque soste: 3/6/9/12/15 m");
+      if (stops.size() > e.stops.size()) return error(str(63613));
       for (size_t i = 0; i < stops.size(); ++i)
-        if (!number(stops[i], e.stops[i])) return error("i minuti di sosta devono essere numeri interi");
+        if (!number(stops[i], e.stops[i])) return error(str(63614));
     }
     if (!row.entries.empty() && e.bottomTime <= row.entries.back().bottomTime)
-      return error("le voci devono seguire tempi di fondo crescenti");
+      return error(str(63615));
     if (static_cast<int>(row.entries.size()) >= kDecoMaxEntries)
-      return error(format("al massimo %d voci per riga", kDecoMaxEntries));
+      return error(strf(63616, kDecoMaxEntries));
     row.entries.push_back(e);
     return Result::success();
   }
@@ -175,25 +175,25 @@ class Parser {
 
   Result sixValues(const std::vector<std::string>& w, bool& present,
                    std::array<int, kIntervalColumns>& values) {
-    if (w.size() < 3) return error("atteso present o absent");
+    if (w.size() < 3) return error(str(63617));
     if (w[2] == "absent") {
-      if (w.size() != 3) return error("una riga absent non ha valori");
+      if (w.size() != 3) return error(str(63618));
       present = false;
       values = {};
       return Result::success();
     }
-    if (w[2] != "present") return error("atteso present o absent");
-    if (w.size() != 3 + kIntervalColumns) return error("attesi sei valori");
+    if (w[2] != "present") return error(str(63617));
+    if (w.size() != 3 + kIntervalColumns) return error(str(63619));
     for (int c = 0; c < kIntervalColumns; ++c)
-      if (!number(w[3 + c], values[c])) return error("i valori devono essere numeri interi");
+      if (!number(w[3 + c], values[c])) return error(str(63620));
     present = true;
     return Result::success();
   }
 
   Result intervalRow(const std::vector<std::string>& w) {
     const int g = w.size() > 1 ? groupIndex(w[1]) : -1;
-    if (g < 0) return error("le righe interval sono per i gruppi da B a G");
-    if (seenInterval_[g]) return error("il gruppo " + w[1] + " compare due volte");
+    if (g < 0) return error(str(63621));
+    if (seenInterval_[g]) return error(strf(63622, w[1].c_str()));
     seenInterval_[g] = true;
     IntervalRow& row = t_.interval[g];
     Result r = sixValues(w, row.present, row.bounds);
@@ -201,7 +201,7 @@ class Parser {
     int last = 0;
     for (int b : row.bounds) {
       if (b == 0) continue;
-      if (b <= last) return error("i limiti degli intervalli devono crescere");
+      if (b <= last) return error(str(63623));
       last = b;
     }
     return Result::success();
@@ -209,9 +209,9 @@ class Parser {
 
   Result nitrogenRow(const std::vector<std::string>& w) {
     int depth = 0;
-    if (w.size() < 2 || !rowDepth(w[1], depth)) return error("la profondità della riga deve essere 9, 12, ... 63");
+    if (w.size() < 2 || !rowDepth(w[1], depth)) return error(str(63603));
     const int i = decoRowIndex(depth);
-    if (seenNitrogen_[i]) return error(format("la riga %d m compare due volte", depth));
+    if (seenNitrogen_[i]) return error(strf(63604, depth));
     seenNitrogen_[i] = true;
     NitrogenRow& row = t_.nitrogen[i];
     return sixValues(w, row.present, row.minutes);
@@ -223,14 +223,14 @@ class Parser {
     if (w.size() > 1 && w[1] == "usnavy") c = &t_.usNavy, which = 0;
     else if (w.size() > 1 && w[1] == "aladin-0-900") c = &t_.aladinLow, which = 1;
     else if (w.size() > 1 && w[1] == "aladin-1750-2700") c = &t_.aladinHigh, which = 2;
-    if (!c) return error("le curve sono usnavy, aladin-0-900 e aladin-1750-2700");
-    if (seenCurve_[which]) return error("la curva " + w[1] + " compare due volte");
+    if (!c) return error(str(63624));
+    if (seenCurve_[which]) return error(strf(63625, w[1].c_str()));
     seenCurve_[which] = true;
-    if (w.size() - 2 > kMaxCurvePoints) return error("al massimo 18 punti (da 12 a 63 m)");
+    if (w.size() - 2 > kMaxCurvePoints) return error(str(63626));
     c->points.clear();
     for (size_t i = 2; i < w.size(); ++i) {
       int v = 0;
-      if (!numberOrUnknown(w[i], v)) return error("i punti di una curva sono minuti o ?");
+      if (!numberOrUnknown(w[i], v)) return error(str(63627));
       c->points.push_back(v);
     }
     return Result::success();

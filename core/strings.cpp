@@ -35,6 +35,7 @@ const StringEntry kItalian[] = {
 #include "core/strings_domain.inc"
 #include "core/strings_backup.inc"
 #include "core/strings_uddf_import.inc"
+#include "core/strings_tables.inc"
 };
 
 const StringEntry kEnglish[] = {
@@ -55,6 +56,7 @@ const StringEntry kEnglish[] = {
 #include "core/strings_domain.en.inc"
 #include "core/strings_backup.en.inc"
 #include "core/strings_uddf_import.en.inc"
+#include "core/strings_tables.en.inc"
 };
 
 // A third language: its own entry array as above, and one line here.

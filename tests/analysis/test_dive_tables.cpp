@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/dive_tables.h"
+#include "core/language.h"
 
 using namespace kelp;
 
@@ -113,6 +114,28 @@ TEST(DiveTables, MistakesInTheFileAreReportedWithTheirLine) {
     ASSERT_FALSE(r.ok) << line;
     EXPECT_NE(r.error.find("t.txt, riga"), std::string::npos) << r.error;
     EXPECT_NE(r.error.find(expected), std::string::npos) << line << " -> " << r.error;
+  }
+}
+
+TEST(DiveTables, MistakesInTheFileAreReportedInEnglishWhenTheProgramSpeaksEnglish) {
+  struct Restore {
+    ~Restore() { setLanguage(Language::Italian); }
+  } restore;
+  setLanguage(Language::English);
+  // A fixed text, a number and a word of the file filled in; the file syntax stays as written.
+  const std::vector<std::pair<std::string, std::string>> bad = {
+      {"\v : 5 B", "DECO 92 tables: t.txt, line 2: keyword missing before ':'."},
+      {"sea 9 present nostop 5 : 10 B\nsea 9 absent nostop ?",
+       "DECO 92 tables: t.txt, line 3: the row 9 m appears twice."},
+      {"interval D absent\ninterval D absent", "DECO 92 tables: t.txt, line 3: the group D appears twice."},
+      {"deco 9", "DECO 92 tables: t.txt, line 2: unknown keyword \"deco\"."},
+      {"sea 9 present nostop x : 10 B", "DECO 92 tables: t.txt, line 2: expected \"nostop\" with the minutes or ?."},
+  };
+  for (const auto& [line, expected] : bad) {
+    DiveTables t;
+    const Result r = parseDiveTables("# comment\n" + line + "\n", "t.txt", t);
+    ASSERT_FALSE(r.ok) << line;
+    EXPECT_EQ(r.error, expected) << line;
   }
 }
 
