@@ -45,11 +45,45 @@ std::string tipsFilePath(Language l) {
 
 TipsFile::~TipsFile() { close(); }
 
-bool TipsFile::open(const std::string& path) {
+namespace {
+
+// Reads the next tip line of `f` (comment lines passed over); false at the end of the file.
+bool readTip(std::FILE* f, std::string& tip) {
+  char line[kMaxLine];
+  while (std::fgets(line, kMaxLine, f)) {
+    if (isComment(line)) continue;
+    tip = line;
+    while (!tip.empty() && (tip.back() == '\n' || tip.back() == '\r')) tip.pop_back();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool TipsFile::open(const std::string& path, const std::string& translation) {
   close();
   path_ = path;
+  translated_.clear();
   file_ = std::fopen(path.c_str(), "rb");
+  if (file_ && !translation.empty() && translation != path) {
+    if (std::FILE* t = std::fopen(translation.c_str(), "rb")) {
+      std::string tip;
+      while (readTip(t, tip)) translated_.push_back(tip);
+      std::fclose(t);
+    }
+  }
   return file_ != nullptr;
+}
+
+size_t TipsFile::tipsBefore(long pos) const {
+  std::FILE* f = std::fopen(path_.c_str(), "rb");
+  if (!f) return 0;
+  size_t n = 0;
+  std::string tip;
+  while (std::ftell(f) < pos && readTip(f, tip)) ++n;
+  std::fclose(f);
+  return n;
 }
 
 void TipsFile::close() {
@@ -78,18 +112,16 @@ void TipsFile::start(Settings& s) {
 
 bool TipsFile::next(std::string& tip) {
   if (!file_) return false;
-  char line[kMaxLine];
-  bool wrapped = false;
-  for (;;) {
-    if (!std::fgets(line, kMaxLine, file_)) {
-      if (wrapped || std::fseek(file_, 0, SEEK_SET) != 0) return false;
-      wrapped = true;
-      continue;
+  for (bool wrapped = false;; wrapped = true) {
+    const long from = std::ftell(file_);
+    if (readTip(file_, tip)) {
+      if (!translated_.empty()) {
+        const size_t i = tipsBefore(from);
+        if (i < translated_.size()) tip = translated_[i];
+      }
+      return true;
     }
-    if (isComment(line)) continue;
-    tip = line;
-    while (!tip.empty() && (tip.back() == '\n' || tip.back() == '\r')) tip.pop_back();
-    return true;
+    if (wrapped || std::fseek(file_, 0, SEEK_SET) != 0) return false;
   }
 }
 

@@ -4,6 +4,7 @@
 // its byte position so the next start continues with the following tip.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/language.h"
 
@@ -23,7 +24,10 @@ class TipsFile {
   TipsFile(const TipsFile&) = delete;
   TipsFile& operator=(const TipsFile&) = delete;
 
-  bool open(const std::string& path);
+  // Opens a tips file. With a `translation` (the tips of another language, tip for tip), the
+  // tips shown come from it while the position and time stamp kept in Kelp.ini stay those of
+  // `path`, the Italian file, so that the settings file is the same in every language.
+  bool open(const std::string& path, const std::string& translation = "");
   bool isOpen() const { return file_ != nullptr; }
   void close();
 
@@ -42,8 +46,12 @@ class TipsFile {
   bool seek(long pos);
 
  private:
+  // The number of tips that stand in the file before byte `pos`.
+  size_t tipsBefore(long pos) const;
+
   std::FILE* file_ = nullptr;
   std::string path_;
+  std::vector<std::string> translated_;
 };
 
 // Tip text for display: UTF-8 as it stands, else Windows-1252 converted.

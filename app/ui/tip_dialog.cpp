@@ -71,7 +71,11 @@ TipDialog::TipDialog(QWidget* parent, const std::string& path) : QDialog(parent)
   bottom->addWidget(buttons);
   top->addLayout(bottom);
 
-  if (!file_.open(path.empty() ? kelp::tipsFilePath() : path)) {
+  // The position kept in Kelp.ini is the Italian file's in every language; another language's
+  // file gives the text of the same tip.
+  const bool shipped = path.empty();
+  if (!file_.open(shipped ? kelp::tipsFilePath(kelp::Language::Italian) : path,
+                  shipped ? kelp::tipsFilePath() : std::string())) {
     text_->setText(QString::fromStdString(kelp::str(kNoTipsFile)));
     next_->setEnabled(false);
     return;

@@ -105,6 +105,37 @@ TEST(Tips, StartContinuesAtSavedPositionUnlessTheFileChanged) {
   EXPECT_TRUE(f.next(tip));
 }
 
+TEST(Tips, ATranslationShowsTheSameTipWhileTheItalianPositionIsKept) {
+  // The English file lays its tips out differently (other lengths, other comments): the tip
+  // shown follows the count, the position kept in the settings the Italian file.
+  const auto italian = writeTips("kelp_tips_it.txt", "; suggerimenti\nUno\n\nDue due\nTre\n");
+  const auto english = writeTips("kelp_tips_en.txt", "One\n; tips\n Two is below\nTwo\nThree\n");
+  kelp::Settings alone, both;
+  kelp::TipsFile it, en;
+  ASSERT_TRUE(it.open(italian));
+  ASSERT_TRUE(en.open(italian, english));
+  it.start(alone);
+  en.start(both);
+  for (const char* expected : {"One", "Two", "Three", "One", "Two"}) {
+    std::string a, b;
+    ASSERT_TRUE(it.next(a));
+    ASSERT_TRUE(en.next(b));
+    EXPECT_EQ(b, expected);
+    EXPECT_EQ(en.position(), it.position());
+  }
+  EXPECT_EQ(both.tipTimeStamp, alone.tipTimeStamp);
+
+  // A translation with fewer tips shows the Italian tip where it has none.
+  const auto shorter = writeTips("kelp_tips_short.txt", "One\n");
+  kelp::TipsFile part;
+  ASSERT_TRUE(part.open(italian, shorter));
+  std::string tip;
+  ASSERT_TRUE(part.next(tip));
+  EXPECT_EQ(tip, "One");
+  ASSERT_TRUE(part.next(tip));
+  EXPECT_EQ(tip, "Due due");
+}
+
 TEST(Tips, TextIsShownAsUtf8) {
   EXPECT_EQ(kelp::tipToUtf8("Profondit\xC3\xA0"), "Profondit\xC3\xA0");
   EXPECT_EQ(kelp::tipToUtf8("Profondit\xE0"), "Profondit\xC3\xA0");  // Windows-1252 file
