@@ -299,4 +299,13 @@ bool saveColorScheme(const std::string& path, const ProfileColors& colors) {
   return static_cast<bool>(replaceFile(path, colorSchemeBytes(colors)));
 }
 
+int columnWidthShown(int stored, int defaultWidth, int headFit) {
+  const int w = stored > 0 ? stored : defaultWidth;
+  return w == defaultWidth ? std::max(defaultWidth, headFit) : w;
+}
+
+int columnWidthToStore(int shown, int defaultWidth, int headFit) {
+  return shown == std::max(defaultWidth, headFit) ? defaultWidth : shown;
+}
+
 }  // namespace kelp

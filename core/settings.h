@@ -130,4 +130,11 @@ bool saveColorScheme(const std::string& path, const ProfileColors& colors);
 void parseColorScheme(const std::string& bytes, ProfileColors& colors);
 std::string colorSchemeBytes(const ProfileColors& colors);
 
+// A list column's width as shown and as kept. A column without a width of its own (`stored` 0 or
+// less) or with its default width is shown at the default, widened to `headFit` where its head
+// text needs more; while it is shown so, the default goes back into the settings, so that the
+// settings file does not depend on the language of the head texts.
+int columnWidthShown(int stored, int defaultWidth, int headFit);
+int columnWidthToStore(int shown, int defaultWidth, int headFit);
+
 }  // namespace kelp

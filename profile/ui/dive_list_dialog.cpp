@@ -85,12 +85,14 @@ CDiveListDlg::CDiveListDlg(const kelp::Logbook& logbook, std::function<void(int)
   int total = 0;
   const int headMargin = 2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, head);
   for (int c = 0; c < kelp::kDiveListColumnCount; ++c) {
-    int w = kelp::diveListColumnWidth(kelp::settings(), c, scale);
+    const auto i = static_cast<size_t>(c);
+    kelp::Settings defaults;
+    m_defaultWidths[i] = kelp::diveListColumnWidth(defaults, c, scale);
+    m_headFits[i] = head->fontMetrics().horizontalAdvance(
+                        m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + headMargin;
     // A default width is widened where the column's head would not fit it; a width the user
     // gave the column stays.
-    if (kelp::settings().tableColumns[static_cast<size_t>(c)] < 0)
-      w = std::max(w, head->fontMetrics().horizontalAdvance(
-                          m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + headMargin);
+    const int w = kelp::columnWidthShown(kelp::settings().tableColumns[i], m_defaultWidths[i], m_headFits[i]);
     m_list->setColumnWidth(c, w);
     total += w;
   }
@@ -130,8 +132,10 @@ void CDiveListDlg::restorePlacement() {
 
 void CDiveListDlg::storePlacement() {
   kelp::Settings& s = kelp::settings();
-  for (int c = 0; c < kelp::kDiveListColumnCount; ++c)
-    s.tableColumns[static_cast<size_t>(c)] = m_list->columnWidth(c);
+  for (int c = 0; c < kelp::kDiveListColumnCount; ++c) {
+    const auto i = static_cast<size_t>(c);
+    s.tableColumns[i] = kelp::columnWidthToStore(m_list->columnWidth(c), m_defaultWidths[i], m_headFits[i]);
+  }
   const QRect r = isMaximized() ? normalGeometry() : geometry();
   if (!r.isValid()) return;
   kelp::WindowPlacement& p = s.tableWindow;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 // "Lista immersioni" (dialog 159): every dive as one row of eleven columns. The rows are
 // read from the logbook when they are drawn, so a full logbook opens and scrolls at once.
 #include <QAbstractTableModel>
@@ -6,6 +7,7 @@
 #include <functional>
 
 #include "core/logbook.h"
+#include "profile/dive_list.h"
 
 class QTreeView;
 
@@ -46,5 +48,8 @@ class CDiveListDlg : public QDialog {
   std::function<void(int)> m_goTo;
   CDiveListModel* m_model;
   QTreeView* m_list;
+  // Per column: its default width and the width its head text needs.
+  std::array<int, kelp::kDiveListColumnCount> m_defaultWidths{};
+  std::array<int, kelp::kDiveListColumnCount> m_headFits{};
   int m_row = -1;
 };

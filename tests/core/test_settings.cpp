@@ -351,3 +351,23 @@ TEST_F(SettingsTest, GradientFactorsRoundTripAndBadPairsReadAsDefaults) {
     EXPECT_EQ(b.gfHigh, 75) << bad;
   }
 }
+
+// Widening a column for a long head text must not reach the settings file: a column shown at its
+// (widened) default goes back as the default, so Italian and English write the same file.
+TEST(Settings, ColumnsWidenedForTheirHeadKeepTheirDefaultInTheSettings) {
+  // No width of its own, or its default: shown at the default or as wide as the head needs.
+  EXPECT_EQ(kelp::columnWidthShown(-1, 40, 30), 40);
+  EXPECT_EQ(kelp::columnWidthShown(-1, 40, 58), 58);
+  EXPECT_EQ(kelp::columnWidthShown(40, 40, 58), 58);
+  // A width the user gave it stays, even a narrow one.
+  EXPECT_EQ(kelp::columnWidthShown(25, 40, 58), 25);
+  // Kept: the default while the column is shown so, else what the user made of it.
+  EXPECT_EQ(kelp::columnWidthToStore(58, 40, 58), 40);
+  EXPECT_EQ(kelp::columnWidthToStore(40, 40, 30), 40);
+  EXPECT_EQ(kelp::columnWidthToStore(70, 40, 58), 70);
+  // Round trip in two languages: the same stored width whichever head text was measured.
+  for (int headFit : {30, 58}) {
+    const int shown = kelp::columnWidthShown(-1, 40, headFit);
+    EXPECT_EQ(kelp::columnWidthToStore(shown, 40, headFit), 40);
+  }
+}

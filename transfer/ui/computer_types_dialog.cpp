@@ -51,10 +51,9 @@ void enableGroup(QButtonGroup* g, bool on) {
 const int kDefaultWidths[5] = {218, 57, 57, 76, 50};
 
 // A default column width, widened where the column's head would not fit it.
-int fittedWidth(const QTreeWidget* list, int column, int width) {
+int headFit(const QTreeWidget* list, int column) {
   const int margin = list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header());
-  const int head = list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
-  return std::max(width, head + 2 * margin);
+  return list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column)) + 2 * margin;
 }
 
 }  // namespace
@@ -147,7 +146,8 @@ CComputerTypesDlg::CComputerTypesDlg(const kelp::Logbook& lb, QWidget* parent)
   m_list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
   const auto& saved = kelp::settings().ctypCols;
   for (int c = 0; c < 5; ++c)
-    m_list->setColumnWidth(c, saved[c] > 10 ? saved[c] : fittedWidth(m_list, c, kDefaultWidths[c]));
+    m_list->setColumnWidth(c, kelp::columnWidthShown(saved[c] > 10 ? saved[c] : -1, kDefaultWidths[c],
+                                                     headFit(m_list, c)));
   m_list->setContextMenuPolicy(Qt::CustomContextMenu);
   m_list->setMinimumSize(480, 320);
   top->addWidget(m_list, 1);
@@ -288,7 +288,8 @@ void CComputerTypesDlg::accept() {
 
 void CComputerTypesDlg::done(int r) {
   auto& saved = kelp::settings().ctypCols;
-  for (int c = 0; c < 5; ++c) saved[c] = m_list->columnWidth(c);
+  for (int c = 0; c < 5; ++c)
+    saved[c] = kelp::columnWidthToStore(m_list->columnWidth(c), kDefaultWidths[c], headFit(m_list, c));
   QDialog::done(r);
 }
 
