@@ -2870,7 +2870,7 @@ The chosen backup replaces the logbook; the current version is kept.</translatio
     </message>
     <message>
         <source>Ricompr.</source>
-        <translation>Chamber</translation>
+        <translation>Recomp.</translation>
     </message>
     <message>
         <source>Mese</source>
