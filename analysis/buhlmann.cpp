@@ -272,14 +272,7 @@ void buildBuhlmannProfile(const BuhlmannRequest& r, const BuhlmannPlan& plan, Pl
   corners.push_back({t, 0});
 
   const int n = 3 * plan.runTime;
-  out.sampleCount = n;
-  out.maxDepth = static_cast<int>(r.depth);
-  out.depths.assign(n + 1, 0.0);
-  out.flags.assign(n + 1, 0);
-  out.stopDepth.assign(n + 1, 0);
-  out.stopMinutes.assign(n + 1, 0);
-  out.noStopLeft.assign(n + 2, 0);
-  out.ascentTotal.assign(n + 1, 0);
+  out.reset(n, static_cast<int>(r.depth));
   const double endOfStops = spans.empty() ? 0 : spans.back().to;
   size_t c = 0;
   for (int i = 0; i <= n; ++i) {

@@ -61,15 +61,8 @@ std::string rowNote(const DecoLookup& l) {
 void buildProfile(const DiveTables& t, const DecoPlan& p, PlannedProfile& out) {
   const double D = p.maxDepth;
   const int N = 3 * p.diveTime;
-  out.sampleCount = N;
-  out.maxDepth = static_cast<int>(D);
-  out.depths.assign(N + 1, 0.0);
+  out.reset(N, static_cast<int>(D));
   out.pressures.assign(N + 1, 0);
-  out.flags.assign(N + 1, 0);
-  out.stopDepth.assign(N + 1, 0);
-  out.stopMinutes.assign(N + 1, 0);
-  out.noStopLeft.assign(N + 2, 0);
-  out.ascentTotal.assign(N + 1, 0);
 
   // Lay at most N samples; point N stays the surface.
   int laid = 0;

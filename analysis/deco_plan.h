@@ -68,6 +68,18 @@ struct PlannedProfile {
   int sampleCount = 0;              // 3 x dive time
   bool hasPressure = false;
   void clear() { *this = PlannedProfile{}; }
+  // An empty profile of `samples` samples (all at the surface) and its deepest depth.
+  void reset(int samples, int deepest) {
+    sampleCount = samples;
+    maxDepth = deepest;
+    const auto n = static_cast<size_t>(samples) + 1;
+    depths.assign(n, 0.0);
+    flags.assign(n, 0);
+    stopDepth.assign(n, 0);
+    stopMinutes.assign(n, 0);
+    noStopLeft.assign(n + 1, 0);
+    ascentTotal.assign(n, 0);
+  }
 };
 inline constexpr uint8_t kProfileEndMarker = 'c';
 
